@@ -1,0 +1,45 @@
+#ifndef PELM_LOGGER_H
+#define PELM_LOGGER_H
+
+#include "ThreadMutex.h"
+
+#include <atomic>
+#include <cstddef>
+#include <string>
+
+namespace Pelm {
+
+// Name of the log file, relative to the process's current directory.
+extern const char* const logFileName;
+
+// Serialises opening, writing and measuring the log file. A function-local
+// static, so it is usable during static initialisation.
+ThreadMutex& sLogFileTruncationMutex();
+
+// Static file logger: appends one line per message at or above the
+// threshold; the file starts afresh once it has reached _maxFileSize.
+class Logger {
+public:
+    enum eLevel : int { SEVERE = 0, WARNING = 1, INFO = 2, FINE = 3, FINER = 4, FINEST = 5 };
+
+    static eLevel GetLevel();
+    static void SetLevel(eLevel level);
+    static std::string LevelToString(eLevel level);
+    static eLevel StringToLevel(const std::string& name);
+
+    static void WriteLog(const char* className, const char* method, const char* message,
+                         eLevel level);
+
+    // Size at which the file starts afresh; 10485760 bytes unless changed.
+    static std::size_t GetMaxFileSize();
+    static void SetMaxFileSize(std::size_t bytes);
+
+private:
+    static std::atomic<int> _level;
+    static std::atomic<std::size_t> _maxFileSize;
+    static bool _truncate; // guarded by sLogFileTruncationMutex()
+};
+
+} // namespace Pelm
+
+#endif

@@ -1,0 +1,44 @@
+#ifndef PLATFORM_FIXEDPATHS_H
+#define PLATFORM_FIXEDPATHS_H
+
+// Every fixed path of the program, in one place. System paths are the
+// platform's own; when DRAVELLO_SYSTEM_ROOT is set they are taken below that
+// folder instead (tests point it at a temporary folder). User paths follow
+// HOME.
+
+#include <string>
+
+namespace Platform {
+
+// The folder set by DRAVELLO_SYSTEM_ROOT, or empty.
+std::string systemRoot();
+
+// An absolute system path ("/Applications") as this process must use it.
+std::string systemPath(const std::string& absolute);
+
+// HOME, or empty when it is not set.
+std::string homeFolder();
+
+// "/Library/Application Support/Scrivet": support files installed with the program.
+std::string systemSupportFolder();
+
+// "/Applications": where installed applications are found.
+std::string applicationsFolder();
+
+// "/Volumes/": mount points of removable volumes (with the trailing slash).
+std::string volumesFolder();
+
+// HOME + "/Library/Application Support": the user's Application Support folder.
+// Empty when HOME is not set.
+std::string userApplicationSupportFolder();
+
+// HOME + "/Library/Application Support/Scrivet/": the program's user data folder
+// (with the trailing slash). Empty when HOME is not set.
+std::string userSupportFolder();
+
+// Creates the folder with all its parents; true when it exists afterwards.
+bool makeFolders(const std::string& path);
+
+} // namespace Platform
+
+#endif
