@@ -32,10 +32,18 @@ public:
 
     // The packet length a length code stands for: the low six bits times
     // 6 to the power of the top two bits.
-    static unsigned long calculateLength(unsigned char code);
+    static unsigned long calculateLength(unsigned char code)
+    {
+        static const unsigned long multipliers[4] = {1, 6, 36, 216};
+        return (code & 0x3Fu) * multipliers[code >> 6];
+    }
 
     // Reads the length code; true when it gives this kind's length.
-    bool processLength(PacketStream& stream);
+    bool processLength(PacketStream& stream)
+    {
+        unsigned char code = 0;
+        return stream.good() && stream.get(code) && calculateLength(code) == length.Get();
+    }
 
     Property<unsigned char> length;
     Property<unsigned char> tag;
@@ -44,7 +52,10 @@ protected:
     ~BasePacket() = default;
 
     // The length code, then exactly count body bytes.
-    bool readBody(PacketStream& stream, unsigned char* out, std::size_t count);
+    bool readBody(PacketStream& stream, unsigned char* out, std::size_t count)
+    {
+        return processLength(stream) && stream.read(out, count);
+    }
 };
 
 class FileDescriptor : public BasePacket {

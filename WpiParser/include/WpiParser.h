@@ -56,7 +56,7 @@ private:
     void addPoint(const CoordinatePoint& coordinate, PenState& state);
     void applyStatus(unsigned char flags, PenState& state);
     void resetPenValues();
-    Stroke* lastStroke();
+    void findLastStroke();
     // The point of the last stroke while it holds just one.
     Point* onlyPointOfLastStroke();
 
@@ -65,6 +65,10 @@ private:
     TiltData tilt;
     TimestampData timestamp;
     SmartPointer<WpiDocument> document;
+    // Where new points go: the document's last layer and its last stroke
+    // (elements of a deque keep their place while others are appended).
+    Layer* lastLayer;
+    Stroke* lastStroke;
     std::atomic<bool> aborted;
 };
 

@@ -19,23 +19,6 @@ int signed8(unsigned char byte) { return static_cast<std::int8_t>(byte); }
 
 } // namespace
 
-unsigned long BasePacket::calculateLength(unsigned char code)
-{
-    static const unsigned long multipliers[4] = {1, 6, 36, 216};
-    return (code & 0x3Fu) * multipliers[code >> 6];
-}
-
-bool BasePacket::processLength(PacketStream& stream)
-{
-    unsigned char code = 0;
-    return stream.good() && stream.get(code) && calculateLength(code) == length.Get();
-}
-
-bool BasePacket::readBody(PacketStream& stream, unsigned char* out, std::size_t count)
-{
-    return processLength(stream) && stream.read(out, count);
-}
-
 FileDescriptor::FileDescriptor() : BasePacket(FileDescriptorTag, 6), body{} {}
 
 bool FileDescriptor::readFromStream(PacketStream& stream)

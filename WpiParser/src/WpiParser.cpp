@@ -46,7 +46,8 @@ bool remainingSize(std::istream& in, std::size_t& size)
 } // namespace
 
 WpiParser::WpiParser(const char* path_)
-    : path(path_ ? path_ : ""), document(new WpiDocument), aborted(false)
+    : path(path_ ? path_ : ""), document(new WpiDocument), lastLayer(nullptr), lastStroke(nullptr),
+      aborted(false)
 {
 }
 
@@ -116,6 +117,7 @@ bool WpiParser::parse(PacketStream& stream)
         logSevere("parse", "invalid file descriptor");
         return false;
     }
+    findLastStroke();
     PenState state;
     for (;;) {
         if (stopRequested())
@@ -168,8 +170,8 @@ bool WpiParser::readPacket(unsigned char tag, PacketStream& stream, PenState& st
     case TimestampTag:
         if (!timestamp.readFromStream(stream))
             return false;
-        if (Stroke* stroke = lastStroke(); stroke && !stroke->empty())
-            stroke->getTail().timestamp.Set(timestamp.timestamp.Get());
+        if (lastStroke && !lastStroke->empty())
+            lastStroke->getTail().timestamp.Set(timestamp.timestamp.Get());
         return true;
     case StatusTag: {
         Status status;
@@ -207,29 +209,29 @@ void WpiParser::addPoint(const CoordinatePoint& coordinate, PenState& state)
                       static_cast<unsigned int>(pressure.pressure.Get()), tilt.tiltX.Get(),
                       tilt.tiltY.Get(), timestamp.timestamp.Get());
     WpiDocument& doc = *document.GetData();
-    if (state.newLayer || doc.empty()) {
+    if (state.newLayer || !lastLayer) {
         Stroke stroke;
         stroke.addElement(point);
         Layer layer;
         layer.addElement(stroke);
         doc.addElement(layer);
+        findLastStroke();
         state.newLayer = false;
         state.newStroke = false;
         return;
     }
-    Layer& layer = doc.getTail();
-    if (state.newStroke || layer.empty()) {
+    if (state.newStroke || !lastStroke) {
         state.newStroke = false;
         Stroke stroke;
         stroke.addElement(point);
-        layer.addElement(stroke);
-        doc.updateBindingRectangle(layer);
+        lastLayer->addElement(stroke);
+        findLastStroke();
+        doc.updateBindingRectangle(*lastLayer);
         return;
     }
-    Stroke& stroke = layer.getTail();
-    stroke.addElement(point);
-    layer.updateBindingRectangle(stroke);
-    doc.updateBindingRectangle(layer);
+    lastStroke->addElement(point);
+    lastLayer->updateBindingRectangle(*lastStroke);
+    doc.updateBindingRectangle(*lastLayer);
 }
 
 void WpiParser::applyStatus(unsigned char flags, PenState& state)
@@ -255,18 +257,16 @@ void WpiParser::resetPenValues()
     tilt.reset();
 }
 
-Stroke* WpiParser::lastStroke()
+void WpiParser::findLastStroke()
 {
     WpiDocument& doc = *document.GetData();
-    if (doc.empty() || doc.getTail().empty())
-        return nullptr;
-    return &doc.getTail().getTail();
+    lastLayer = doc.empty() ? nullptr : &doc.getTail();
+    lastStroke = lastLayer && !lastLayer->empty() ? &lastLayer->getTail() : nullptr;
 }
 
 Point* WpiParser::onlyPointOfLastStroke()
 {
-    Stroke* stroke = lastStroke();
-    return stroke && stroke->getSize() == 1 ? &stroke->getTail() : nullptr;
+    return lastStroke && lastStroke->getSize() == 1 ? &lastStroke->getTail() : nullptr;
 }
 
 } // namespace Pelm
