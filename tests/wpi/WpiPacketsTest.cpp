@@ -1,5 +1,6 @@
 #include "WpiTestSupport.h"
 
+#include <algorithm>
 #include <vector>
 
 using Pelm::PacketStream;
@@ -18,6 +19,14 @@ bool readPacket(Packet& packet, const Bytes& bytes, bool* atEnd = nullptr)
     if (atEnd)
         *atEnd = stream.atEnd();
     return taken;
+}
+
+// A body after the length code of a 6-byte packet.
+Bytes sixBytePacket(const Bytes& body)
+{
+    Bytes bytes(1 + body.size(), 0x06);
+    std::copy(body.begin(), body.end(), bytes.begin() + 1);
+    return bytes;
 }
 
 class WpiPacketsTest : public ::testing::Test {
@@ -67,10 +76,8 @@ TEST(WpiPackets, CoordinatesAreSignedBigEndianScaledPerAxis)
         {{0x01, 0x02, 0x00, 0x03}, 26.3, 1.1},
     };
     for (const auto& c : cases) {
-        Bytes bytes{0x06};
-        bytes.insert(bytes.end(), c.body.begin(), c.body.end());
         Pelm::CoordinatePoint point;
-        ASSERT_TRUE(readPacket(point, bytes));
+        ASSERT_TRUE(readPacket(point, sixBytePacket(c.body)));
         EXPECT_DOUBLE_EQ(point.x.Get(), c.x);
         EXPECT_DOUBLE_EQ(point.y.Get(), c.y);
     }
@@ -88,10 +95,8 @@ TEST(WpiPackets, PressureByAlgorithmTypeKeepsTheRawValueWhole)
         {{0x06, 0x00, 0xFF, 0xFF}, 65535},
     };
     for (const auto& c : cases) {
-        Bytes bytes{0x06};
-        bytes.insert(bytes.end(), c.body.begin(), c.body.end());
         Pelm::PressureData pressure;
-        ASSERT_TRUE(readPacket(pressure, bytes));
+        ASSERT_TRUE(readPacket(pressure, sixBytePacket(c.body)));
         EXPECT_EQ(pressure.pressure.Get(), c.pressure);
     }
 }
@@ -119,9 +124,7 @@ TEST(WpiPackets, TimestampOnlyOfKind0x11AndTiltSignExtended)
     };
     Pelm::TimestampData timestamp;
     for (const auto& c : cases) {
-        Bytes bytes{0x06};
-        bytes.insert(bytes.end(), c.body.begin(), c.body.end());
-        ASSERT_TRUE(readPacket(timestamp, bytes));
+        ASSERT_TRUE(readPacket(timestamp, sixBytePacket(c.body)));
         EXPECT_EQ(timestamp.timestamp.Get(), c.timestamp);
     }
 

@@ -21,6 +21,20 @@ struct Case {
     Shape shape;
 };
 
+// Each case follows the descriptor and must load with the given shape.
+template <std::size_t N>
+void expectShapes(const Case (&cases)[N])
+{
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        WpiBuilder f = file();
+        c.packets(f);
+        Pelm::WpiParser parser("");
+        ASSERT_TRUE(parser.readDocFromBuffer(f.bytes().data(), f.size()));
+        EXPECT_EQ(shapeOf(*parser.getDocument().GetData()), c.shape);
+    }
+}
+
 } // namespace
 
 TEST_F(WpiTest, DescriptorAloneGivesAnEmptyLoadedDocument)
@@ -58,14 +72,7 @@ TEST(WpiPenStates, StatusPacketsOpenStrokesAndLayers)
         {"other status bits count as pen up",
          [](WpiBuilder& f) { f.penDown().point(1, 1).status(0x7E).penDown().point(2, 2); }, {{1, 1}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        WpiBuilder f = file();
-        c.packets(f);
-        Pelm::WpiParser parser("");
-        ASSERT_TRUE(parser.readDocFromBuffer(f.bytes().data(), f.size()));
-        EXPECT_EQ(shapeOf(*parser.getDocument().GetData()), c.shape);
-    }
+    expectShapes(cases);
 }
 
 TEST(WpiPenStates, UnknownPacketsBlanksAndTrailingBytesAreSkipped)
@@ -89,14 +96,7 @@ TEST(WpiPenStates, UnknownPacketsBlanksAndTrailingBytesAreSkipped)
         {"unknown packet running past the end", [](WpiBuilder& f) { f.point(1, 1).packet(0x70, 0x09, {1, 2}); }, {{1}}},
         {"unknown tag as the last byte", [](WpiBuilder& f) { f.point(1, 1).raw({0x70}); }, {{1}}},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        WpiBuilder f = file();
-        c.packets(f);
-        Pelm::WpiParser parser("");
-        ASSERT_TRUE(parser.readDocFromBuffer(f.bytes().data(), f.size()));
-        EXPECT_EQ(shapeOf(*parser.getDocument().GetData()), c.shape);
-    }
+    expectShapes(cases);
 }
 
 TEST_F(WpiTest, FailuresKeepThePointsReadSoFarNotLoaded)
