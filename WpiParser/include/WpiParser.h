@@ -14,8 +14,9 @@ namespace Pelm {
 
 // Reads one WPI file into a WpiDocument of layers, strokes and points.
 // The whole file is read into memory first and decoded from there. The
-// document is marked loaded only when every packet up to the end was taken;
-// a failed or stopped read leaves what was built so far, not loaded.
+// document is marked loaded only when the read reached the end of the file
+// without a failure; a failed or stopped read leaves what was built so far,
+// not loaded.
 class WpiParser {
 public:
     // Files above this size are refused.
