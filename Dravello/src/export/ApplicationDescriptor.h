@@ -9,12 +9,6 @@ struct ApplicationDescriptor {
     QString version;       // the bundle version text, shown after the name
     QString bundlePath;    // the application bundle, as "open -a" takes it
     QString pluginsFolder; // Illustrator's plug-ins folder; empty for the others
-
-    bool operator==(const ApplicationDescriptor& other) const
-    {
-        return bundleName == other.bundleName && version == other.version
-            && bundlePath == other.bundlePath && pluginsFolder == other.pluginsFolder;
-    }
 };
 
 #endif
