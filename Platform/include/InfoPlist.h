@@ -16,9 +16,9 @@ using InfoDictionary = std::map<std::string, std::string>;
 // Largest Info.plist that is read; bundles have a few kilobytes.
 constexpr std::size_t maxInfoPlistSize = 1024 * 1024;
 
-// Parses the text of a property list; nothing when it is not well-formed XML,
-// nests deeper than a property list plausibly does, or holds no top-level
-// dictionary below a "plist" element.
+// Parses the text of a property list; nothing when it is not well-formed XML
+// in UTF-8, nests deeper than a property list plausibly does, or holds no
+// top-level dictionary below a "plist" element.
 std::optional<InfoDictionary> parseInfoPlist(const std::string& xml);
 
 // Reads and parses the file; nothing when it is missing, larger than

@@ -52,6 +52,29 @@ bool nestingWithinLimit(const std::string& xml)
     return true;
 }
 
+// True when every multi-byte sequence is complete. The parser steps over a
+// sequence by the length its first byte announces, so a truncated one at the
+// end would make it read past the text.
+bool wellFormedUtf8(const std::string& text)
+{
+    std::size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1
+            : (lead & 0xE0) == 0xC0           ? 2
+            : (lead & 0xF0) == 0xE0           ? 3
+            : (lead & 0xF8) == 0xF0           ? 4
+                                              : 0;
+        if (length == 0 || text.size() - i < length)
+            return false;
+        for (std::size_t k = 1; k < length; ++k)
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        i += length;
+    }
+    return true;
+}
+
 std::string textOf(const TiXmlElement& element)
 {
     const char* text = element.GetText();
@@ -62,7 +85,7 @@ std::string textOf(const TiXmlElement& element)
 
 std::optional<InfoDictionary> parseInfoPlist(const std::string& xml)
 {
-    if (!nestingWithinLimit(xml))
+    if (!wellFormedUtf8(xml) || !nestingWithinLimit(xml))
         return std::nullopt;
     TiXmlDocument document;
     document.Parse(xml.c_str(), nullptr, TIXML_ENCODING_UTF8);

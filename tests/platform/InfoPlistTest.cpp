@@ -23,7 +23,7 @@ std::string plist(const std::string& dictionaryBody)
 TEST(InfoPlist, ReadsTheTopLevelStringsOnly)
 {
     const auto values = parseInfoPlist(plist(
-        "<key>CFBundleName</key><string>Adobe &amp; Co</string>"
+        "<key>CFBundleName</key><string>Adobe &amp; Co \u00dcbung</string>"
         "<key>LSRequiresCarbon</key><true/>"
         "<key>CFBundleVersion</key><string>17.0.0</string>"
         "<key>CFBundleSignature</key><integer>7</integer>"
@@ -32,7 +32,7 @@ TEST(InfoPlist, ReadsTheTopLevelStringsOnly)
         "<key>CFBundleExecutable</key><string/>"));
     ASSERT_TRUE(values);
     const Platform::InfoDictionary expected{
-        {"CFBundleName", "Adobe & Co"}, {"CFBundleVersion", "17.0.0"}, {"CFBundleExecutable", ""}};
+        {"CFBundleName", "Adobe & Co \u00dcbung"}, {"CFBundleVersion", "17.0.0"}, {"CFBundleExecutable", ""}};
     EXPECT_EQ(*values, expected);
 }
 
@@ -54,6 +54,8 @@ TEST(InfoPlist, RefusesWhatIsNoPropertyList)
         {"other root", "<list><dict><key>a</key><string>b</string></dict></list>"},
         {"array at the top", "<plist><array><string>b</string></array></plist>"},
         {"nested too deep", plist("<key>a</key>" + nested)},
+        {"UTF-8 cut short at the end", "<plist><dict><key>CF\xCF"},
+        {"stray UTF-8 continuation byte", plist("<key>CFBundleName</key><string>\x80</string>")},
     };
     for (const auto& c : cases)
         EXPECT_FALSE(parseInfoPlist(c.text)) << c.what;
