@@ -26,7 +26,6 @@ public:
     void resetData();
 
     unsigned pageCount() const { return m_pageCount; }
-    unsigned totalFileCount() const { return m_totalFileCount; }
     unsigned currentPage() const { return m_currentPage; }
 
 public slots:
