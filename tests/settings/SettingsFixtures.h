@@ -1,14 +1,30 @@
 #ifndef DRAVELLO_TESTS_SETTINGSFIXTURES_H
 #define DRAVELLO_TESTS_SETTINGSFIXTURES_H
 
-// Files for the settings tests: fixtures from tests/data/settings and
-// scratch files written by the tests.
+// What the settings tests share: fixtures from tests/data/settings, scratch
+// files, and the surroundings every test runs in.
 
+#include "EnvironmentOverride.h"
 #include "ScratchDir.h"
+#include "ScriptedPrompt.h"
 
+#include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+
+// A temporary HOME and a scripted prompt in place of every message box.
+struct SettingsTestEnvironment {
+    testsupport::ScratchDir home;
+    testsupport::EnvironmentOverride homeOverride{"HOME", home.path().c_str()};
+    ScriptedPrompt prompt;
+
+    // True while no modal window is open and nothing was asked off the GUI thread.
+    bool nothingModal() const
+    {
+        return !QApplication::activeModalWidget() && !prompt.askedOffGuiThread;
+    }
+};
 
 inline QString fixturePath(const QString& name)
 {

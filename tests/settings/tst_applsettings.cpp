@@ -1,7 +1,5 @@
 #include "ApplSettings.h"
-#include "EnvironmentOverride.h"
 #include "ScratchDir.h"
-#include "ScriptedPrompt.h"
 #include "SettingsFixtures.h"
 
 #include <QApplication>
@@ -44,9 +42,8 @@ class ApplSettingsTest : public QObject {
     Q_OBJECT
 
 private:
-    testsupport::ScratchDir home;
-    testsupport::EnvironmentOverride homeOverride{"HOME", home.path().c_str()};
-    ScriptedPrompt prompt;
+    SettingsTestEnvironment environment;
+    ScriptedPrompt& prompt = environment.prompt;
     std::unique_ptr<testsupport::ScratchDir> scratch;
 
     // A store that has read a scratch copy of the fixture; its path in `path`.
@@ -68,11 +65,7 @@ private slots:
         prompt.clear();
     }
 
-    void cleanup()
-    {
-        QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(!prompt.askedOffGuiThread);
-    }
+    void cleanup() { QVERIFY(environment.nothingModal()); }
 
     void lookupsFollowTheMatchingRules_data()
     {

@@ -4,9 +4,7 @@
 // below relies on.
 
 #include "ApplSettings.h"
-#include "EnvironmentOverride.h"
 #include "ScratchDir.h"
-#include "ScriptedPrompt.h"
 #include "SettingsFixtures.h"
 
 #include <QApplication>
@@ -91,12 +89,11 @@ class FactorySettingsTest : public QObject {
     Q_OBJECT
 
 private:
-    testsupport::ScratchDir home;
-    testsupport::EnvironmentOverride homeOverride{"HOME", home.path().c_str()};
-    ScriptedPrompt prompt;
+    SettingsTestEnvironment environment;
+    ScriptedPrompt& prompt = environment.prompt;
 
 private slots:
-    void cleanup() { QVERIFY(!QApplication::activeModalWidget()); }
+    void cleanup() { QVERIFY(environment.nothingModal()); }
 
     void holdsEveryKeyOfTheSettingsTable_data()
     {

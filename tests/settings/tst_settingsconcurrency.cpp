@@ -1,7 +1,5 @@
 #include "ApplSettings.h"
-#include "EnvironmentOverride.h"
 #include "ScratchDir.h"
-#include "ScriptedPrompt.h"
 #include "Singleton.h"
 #include "SettingsFixtures.h"
 
@@ -41,18 +39,13 @@ class SettingsConcurrencyTest : public QObject {
     Q_OBJECT
 
 private:
-    testsupport::ScratchDir home;
-    testsupport::EnvironmentOverride homeOverride{"HOME", home.path().c_str()};
-    ScriptedPrompt prompt;
+    SettingsTestEnvironment environment;
+    ScriptedPrompt& prompt = environment.prompt;
 
 private slots:
     void init() { prompt.clear(); }
 
-    void cleanup()
-    {
-        QVERIFY(!QApplication::activeModalWidget());
-        QVERIFY(!prompt.askedOffGuiThread);
-    }
+    void cleanup() { QVERIFY(environment.nothingModal()); }
 
     void singletonIsBuiltOnceForAllThreads()
     {

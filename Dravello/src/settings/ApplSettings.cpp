@@ -30,12 +30,14 @@ void showCritical(const QString& text)
     askUser(PromptRequest::message(QMessageBox::Critical, text));
 }
 
-// "group/entry" split in two; false for any other number of parts.
-bool splitKey(const QString& key, QString& group, QString& entry)
+// "group/entry" split in two; any other number of parts is a failure.
+bool splitKey(const QString& key, QString& group, QString& entry, QStringList& failures)
 {
     const QStringList parts = key.split(QLatin1Char('/'));
-    if (parts.size() != 2)
+    if (parts.size() != 2) {
+        failures << QString::fromLatin1(kBadKeyText).arg(key);
         return false;
+    }
     group = parts[0];
     entry = parts[1];
     return true;
@@ -68,9 +70,17 @@ void visitEntries(const QDomDocument& document, const QString& group, const QStr
     }
 }
 
-bool sameAttributeName(const QDomAttr& attribute, const QString& lowerName)
+// The element's attribute named `name` without regard to case, or a null one.
+QDomAttr attributeWithoutCase(const QDomElement& element, const QString& name)
 {
-    return attribute.name().toLower() == lowerName;
+    const QString lowerName = name.toLower();
+    const QDomNamedNodeMap attributes = element.attributes();
+    for (int i = 0; i < attributes.length(); ++i) {
+        const QDomAttr candidate = attributes.item(i).toAttr();
+        if (candidate.name().toLower() == lowerName)
+            return candidate;
+    }
+    return QDomAttr();
 }
 
 bool parseSettings(QFile& file, QDomDocument& document)
@@ -110,6 +120,19 @@ QSizeF ApplSettings::PaperSizeData::getPaperSize(Orientation orientation) const
     return orientation == Portrait ? m_portrait : m_landscape;
 }
 
+template <typename Operation>
+bool ApplSettings::underLock(Operation operation)
+{
+    Failures failures;
+    bool result;
+    {
+        QMutexLocker lock(&m_lock);
+        result = operation(failures);
+    }
+    report(failures);
+    return result;
+}
+
 ApplSettings::ApplSettings()
 {
     // The probe of installed applications is built first, before the paper table.
@@ -145,16 +168,13 @@ bool ApplSettings::readApplSettings(const QString& userPath, const QString& fact
         }
     }
 
-    Failures failures;
-    {
-        QMutexLocker lock(&m_lock);
+    return underLock([&](Failures& failures) {
         m_document = document;
         m_settingsPath = userPath;
         initPaperSize(failures);
         initAttributes(failures);
-    }
-    report(failures);
-    return true;
+        return true;
+    });
 }
 
 bool ApplSettings::writeApplSettings(const QString& path)
@@ -178,50 +198,33 @@ bool ApplSettings::writeApplSettings(const QString& path)
 
 bool ApplSettings::getAttrValueStr(const QString& key, const QString& attribute, QString& value)
 {
-    Failures failures;
-    bool found;
-    {
-        QMutexLocker lock(&m_lock);
-        found = getAttrValueStr(key, attribute, value, failures);
-    }
-    report(failures);
-    return found;
+    return underLock([&](Failures& failures) {
+        return getAttrValueStr(key, attribute, value, failures);
+    });
 }
 
 bool ApplSettings::getAttrValueStrPreloaded(const QString& key, const QString& attribute,
                                             QString& value)
 {
-    Failures failures;
-    bool found;
-    {
-        QMutexLocker lock(&m_lock);
-        found = getAttrValueStrPreloaded(key, attribute, value, failures);
-    }
-    report(failures);
-    return found;
+    return underLock([&](Failures& failures) {
+        return getAttrValueStrPreloaded(key, attribute, value, failures);
+    });
 }
 
 bool ApplSettings::setAttrValueStr(const QString& key, const QString& attribute,
                                    const QString& value)
 {
-    Failures failures;
-    bool changed;
-    {
-        QMutexLocker lock(&m_lock);
-        changed = setAttrValueStr(key, attribute, value, failures);
-    }
-    report(failures);
-    return changed;
+    return underLock([&](Failures& failures) {
+        return setAttrValueStr(key, attribute, value, failures);
+    });
 }
 
 bool ApplSettings::getAttrValueStr(const QString& key, const QString& attribute, QString& value,
                                    Failures& failures) const
 {
     QString group, entry;
-    if (!splitKey(key, group, entry)) {
-        failures << QString::fromLatin1(kBadKeyText).arg(key);
+    if (!splitKey(key, group, entry, failures))
         return false;
-    }
     bool found = false;
     visitEntries(m_document, group, entry, [&](const QDomElement& element) {
         if (element.attributes().isEmpty())
@@ -239,29 +242,20 @@ bool ApplSettings::getAttrValueStrPreloaded(const QString& key, const QString& a
                                             QString& value, Failures& failures) const
 {
     QString group, entry;
-    if (!splitKey(key, group, entry)) {
-        failures << QString::fromLatin1(kBadKeyText).arg(key);
+    if (!splitKey(key, group, entry, failures))
         return false;
-    }
-    const QString name = attribute.toLower();
-    bool found = false;
-    QString lastValue;
+    QDomAttr last;
     visitEntries(m_document, group, entry, [&](const QDomElement& element) {
-        const QDomNamedNodeMap attributes = element.attributes();
-        for (int i = 0; i < attributes.length(); ++i) {
-            const QDomAttr candidate = attributes.item(i).toAttr();
-            if (sameAttributeName(candidate, name)) {
-                lastValue = candidate.value();
-                found = true;
-            }
-        }
+        const QDomAttr found = attributeWithoutCase(element, attribute);
+        if (!found.isNull())
+            last = found;
         return false;
     });
-    if (!found) {
+    if (last.isNull()) {
         failures << missingAttributeText(key, attribute, true);
         return false;
     }
-    value = lastValue;
+    value = last.value();
     return true;
 }
 
@@ -269,27 +263,19 @@ bool ApplSettings::setAttrValueStr(const QString& key, const QString& attribute,
                                    const QString& value, Failures& failures)
 {
     QString group, entry;
-    if (!splitKey(key, group, entry)) {
-        failures << QString::fromLatin1(kBadKeyText).arg(key);
+    if (!splitKey(key, group, entry, failures))
+        return false;
+    QDomAttr first;
+    visitEntries(m_document, group, entry, [&](const QDomElement& element) {
+        first = attributeWithoutCase(element, attribute);
+        return !first.isNull();
+    });
+    if (first.isNull()) {
+        failures << missingAttributeText(key, attribute, false);
         return false;
     }
-    const QString name = attribute.toLower();
-    bool changed = false;
-    visitEntries(m_document, group, entry, [&](const QDomElement& element) {
-        const QDomNamedNodeMap attributes = element.attributes();
-        for (int i = 0; i < attributes.length(); ++i) {
-            QDomAttr candidate = attributes.item(i).toAttr();
-            if (sameAttributeName(candidate, name)) {
-                candidate.setValue(value);
-                changed = true;
-                return true;
-            }
-        }
-        return false;
-    });
-    if (!changed)
-        failures << missingAttributeText(key, attribute, false);
-    return changed;
+    first.setValue(value);
+    return true;
 }
 
 QString ApplSettings::missingAttributeText(const QString& key, const QString& attribute,
@@ -339,27 +325,23 @@ void ApplSettings::setOrientation(Orientation orientation)
 {
     const QString text = orientation == Portrait ? QStringLiteral("Portrait")
                                                  : QStringLiteral("Landscape");
-    Failures failures;
-    {
-        QMutexLocker lock(&m_lock);
+    underLock([&](Failures& failures) {
         setAttrValueStr("page_properties/page", "Orientation", text, failures);
         initPaperSize(failures);
-    }
-    report(failures);
+        return true;
+    });
 }
 
 void ApplSettings::setPaperSizeEnum(PaperSize paper)
 {
-    Failures failures;
-    {
-        QMutexLocker lock(&m_lock);
+    underLock([&](Failures& failures) {
         for (auto it = m_paperSizes.constBegin(); it != m_paperSizes.constEnd(); ++it) {
             if (it->paper() == paper)
                 setAttrValueStr("page_properties/page", "size", it.key(), failures);
         }
         initPaperSize(failures);
-    }
-    report(failures);
+        return true;
+    });
 }
 
 void ApplSettings::initPaperSize(Failures& failures)

@@ -103,6 +103,9 @@ private:
     void initAttributes(Failures& failures) const;
     QString missingAttributeText(const QString& key, const QString& attribute,
                                  bool translated) const;
+    // Runs operation(failures) -> bool under the lock, then reports the failures.
+    template <typename Operation>
+    bool underLock(Operation operation);
     void report(const Failures& failures);
 
     Orientation m_orientation = Portrait;
