@@ -90,7 +90,8 @@ private:
     // Failure messages collected while the lock is held, reported after.
     using Failures = QStringList;
 
-    // The locked variants of the attribute operations.
+    // The attribute operations for callers that hold the lock: they collect
+    // their failures instead of reporting them.
     bool getAttrValueStr(const QString& key, const QString& attribute, QString& value,
                          Failures& failures) const;
     bool getAttrValueStrPreloaded(const QString& key, const QString& attribute, QString& value,
