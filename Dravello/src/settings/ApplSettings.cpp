@@ -133,11 +133,12 @@ bool ApplSettings::underLock(Operation operation)
     return result;
 }
 
-ApplSettings::ApplSettings()
+ApplSettings::ApplSettings() : m_exportingApps(m_appsProbe.getExportingAppsList())
 {
-    // The probe of installed applications is built first, before the paper table.
     fillPaperSizes();
 }
+
+QList<ApplicationDescriptor> ApplSettings::getExportingAppsList() const { return m_exportingApps; }
 
 void ApplSettings::fillPaperSizes()
 {

@@ -12,6 +12,7 @@
 // missing entries appear on the GUI thread only, once per message, and other
 // threads log the message instead (see askUser()).
 
+#include "InstalledAppsProbe.h"
 #include "Singleton.h"
 
 #include <QColor>
@@ -86,6 +87,9 @@ public:
     void setOrientation(Orientation orientation);
     void setPaperSizeEnum(PaperSize paper);
 
+    // The applications that can take a sketch, found once at construction.
+    QList<ApplicationDescriptor> getExportingAppsList() const;
+
 private:
     // Failure messages collected while the lock is held, reported after.
     using Failures = QStringList;
@@ -108,6 +112,11 @@ private:
     template <typename Operation>
     bool underLock(Operation operation);
     void report(const Failures& failures);
+
+    // Built first: scans the installed applications (and installs the plug-in).
+    InstalledAppsProbe m_appsProbe;
+    // Fixed after construction, so read without the lock.
+    const QList<ApplicationDescriptor> m_exportingApps;
 
     Orientation m_orientation = Portrait;
     QHash<QString, PaperSizeData> m_paperSizes;
