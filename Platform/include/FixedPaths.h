@@ -39,6 +39,14 @@ std::string userSupportFolder();
 // Creates the folder with all its parents; true when it exists afterwards.
 bool makeFolders(const std::string& path);
 
+// HOME + "/qtsasock": the local socket on which the running copy takes
+// hand-overs from later starts. Empty when HOME is not set.
+std::string handOverSocketPath();
+
+// HOME + "/Library/Application Support/Scrivet/qtsingleapplock": the file whose
+// lock elects the running copy. Empty when HOME is not set.
+std::string singleInstanceLockFile();
+
 } // namespace Platform
 
 #endif

@@ -54,4 +54,12 @@ bool makeFolders(const std::string& path)
     return std::filesystem::is_directory(path, error);
 }
 
+std::string handOverSocketPath() { return belowHome("/qtsasock"); }
+
+std::string singleInstanceLockFile()
+{
+    const std::string folder = userSupportFolder();
+    return folder.empty() ? folder : folder + "qtsingleapplock";
+}
+
 } // namespace Platform
