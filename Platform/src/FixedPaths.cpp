@@ -54,6 +54,10 @@ bool makeFolders(const std::string& path)
     return std::filesystem::is_directory(path, error);
 }
 
+std::string copiedFilesRecord() { return systemSupportFolder() + "/copied_files.txt"; }
+
+std::string photoshopScriptSource() { return systemSupportFolder() + "/pngloader.jsx"; }
+
 std::string handOverSocketPath() { return belowHome("/qtsasock"); }
 
 std::string singleInstanceLockFile()
