@@ -1,0 +1,6 @@
+#include "Packet.h"
+
+Packet::Packet() : bytes{}
+{
+    bytes[0] = ReportId;
+}
