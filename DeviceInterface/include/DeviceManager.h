@@ -22,7 +22,7 @@ class ThreadRunLoop;
 class VolumeBackend;
 class VolumeSession;
 struct VolumeDescription;
-}
+} // namespace Platform
 
 // Finds the receiver twice: its HID device, by vendor and product id, on a
 // device thread with its own run loop; and its volume, by the disk's vendor

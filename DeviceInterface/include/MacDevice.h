@@ -9,7 +9,7 @@
 namespace Platform {
 class HidDevice;
 class HidService;
-}
+} // namespace Platform
 
 // The receiver over an opened HID device. Opening it sends the report mode;
 // a device that could not be opened is not valid and sends nothing.

@@ -36,8 +36,7 @@ DeviceManager DeviceManager::m_instance;
 
 DeviceManager::DeviceManager()
     : m_hidBackend(&Platform::defaultHidBackend()),
-      m_volumeBackend(&Platform::defaultVolumeBackend()),
-      m_thread(*this)
+      m_volumeBackend(&Platform::defaultVolumeBackend()), m_thread(*this)
 {
 }
 

@@ -1,6 +1,3 @@
 #include "Packet.h"
 
-Packet::Packet() : bytes{}
-{
-    bytes[0] = ReportId;
-}
+Packet::Packet() : bytes{} { bytes[0] = ReportId; }

@@ -37,10 +37,7 @@ Packet setRequest(std::uint8_t command, std::initializer_list<std::uint8_t> payl
     return request;
 }
 
-Packet getRequest(std::uint8_t command)
-{
-    return setRequest(Get, {0x01, command, 0x01});
-}
+Packet getRequest(std::uint8_t command) { return setRequest(Get, {0x01, command, 0x01}); }
 
 std::uint16_t littleEndian16(const Packet& reply, std::size_t at)
 {
@@ -53,8 +50,9 @@ void appendHex(std::string& text, unsigned value, int minDigits)
     char digits[8];
     const auto end = std::to_chars(digits, digits + sizeof digits, value, 16).ptr;
     text.append(std::max(0, minDigits - static_cast<int>(end - digits)), '0');
-    std::transform(digits, end, std::back_inserter(text),
-                   [](char digit) { return static_cast<char>(std::toupper(static_cast<unsigned char>(digit))); });
+    std::transform(digits, end, std::back_inserter(text), [](char digit) {
+        return static_cast<char>(std::toupper(static_cast<unsigned char>(digit)));
+    });
 }
 
 // Bytes 4..8 as "%X%X%X.%X%X%X.%X%02X" of b8, the nibbles of b7, b6 and b5
@@ -163,7 +161,8 @@ bool ProtocolHandler::resetLastError() { return sendSet(LastEvent, {0x00}); }
 
 bool ProtocolHandler::Restore2FactorySettigns() { return sendSet(FactorySettings); }
 
-bool ProtocolHandler::sendSet(std::uint8_t command, std::initializer_list<std::uint8_t> payload) const
+bool ProtocolHandler::sendSet(std::uint8_t command,
+                              std::initializer_list<std::uint8_t> payload) const
 {
     Packet request = setRequest(command, payload);
     return write(request);

@@ -48,8 +48,9 @@ private:
 template <class Registration>
 int countActive(const std::vector<std::shared_ptr<Registration>>& registrations)
 {
-    return static_cast<int>(std::count_if(registrations.begin(), registrations.end(),
-                                          [](const auto& item) { return item->target.isActive(); }));
+    return static_cast<int>(
+        std::count_if(registrations.begin(), registrations.end(),
+                      [](const auto& item) { return item->target.isActive(); }));
 }
 
 template <class Registration>

@@ -12,8 +12,7 @@ using Watch = SimulatedHidBackend::Watch;
 
 class SimulatedHidDevice : public Platform::HidDevice {
 public:
-    explicit SimulatedHidDevice(const Device& device)
-        : receiver(device.receiver), link(device.link)
+    explicit SimulatedHidDevice(const Device& device) : receiver(device.receiver), link(device.link)
     {
     }
 
@@ -87,8 +86,8 @@ SimulatedHidBackend::DeviceId SimulatedHidBackend::plug(std::shared_ptr<Simulate
                                                         PlugOptions options)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    const Device device{nextId++, vendor, product, options, std::move(receiver),
-                        std::make_shared<SimulatedLink>()};
+    const Device device{
+        nextId++, vendor, product, options, std::move(receiver), std::make_shared<SimulatedLink>()};
     devices.push_back(device);
     notify(Watch::Kind::FirstMatch, device);
     return device.id;
@@ -139,23 +138,25 @@ int SimulatedHidBackend::activeWatchCount() const
     return countActive(watches);
 }
 
-std::unique_ptr<Platform::HidWatch> SimulatedHidBackend::watchFirstMatch(
-    std::int32_t vendor, std::int32_t product, Platform::RunLoop& loop,
-    Platform::HidServiceCallback onMatched)
+std::unique_ptr<Platform::HidWatch>
+SimulatedHidBackend::watchFirstMatch(std::int32_t vendor, std::int32_t product,
+                                     Platform::RunLoop& loop,
+                                     Platform::HidServiceCallback onMatched)
 {
     return addWatch(Watch::Kind::FirstMatch, vendor, product, loop, std::move(onMatched));
 }
 
-std::unique_ptr<Platform::HidWatch> SimulatedHidBackend::watchTerminate(
-    std::int32_t vendor, std::int32_t product, Platform::RunLoop& loop,
-    Platform::HidServiceCallback onTerminated)
+std::unique_ptr<Platform::HidWatch>
+SimulatedHidBackend::watchTerminate(std::int32_t vendor, std::int32_t product,
+                                    Platform::RunLoop& loop,
+                                    Platform::HidServiceCallback onTerminated)
 {
     return addWatch(Watch::Kind::Terminate, vendor, product, loop, std::move(onTerminated));
 }
 
-std::unique_ptr<Platform::HidWatch> SimulatedHidBackend::addWatch(
-    Watch::Kind kind, std::int32_t vendor, std::int32_t product, Platform::RunLoop& loop,
-    Platform::HidServiceCallback callback)
+std::unique_ptr<Platform::HidWatch>
+SimulatedHidBackend::addWatch(Watch::Kind kind, std::int32_t vendor, std::int32_t product,
+                              Platform::RunLoop& loop, Platform::HidServiceCallback callback)
 {
     auto watch = std::shared_ptr<Watch>(
         new Watch{kind, vendor, product, std::move(callback), LoopTarget(loop)});

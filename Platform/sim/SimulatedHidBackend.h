@@ -43,12 +43,12 @@ public:
     // Watches not yet destroyed.
     int activeWatchCount() const;
 
-    std::unique_ptr<Platform::HidWatch> watchFirstMatch(std::int32_t vendor, std::int32_t product,
-                                                        Platform::RunLoop& loop,
-                                                        Platform::HidServiceCallback onMatched) override;
-    std::unique_ptr<Platform::HidWatch> watchTerminate(std::int32_t vendor, std::int32_t product,
-                                                       Platform::RunLoop& loop,
-                                                       Platform::HidServiceCallback onTerminated) override;
+    std::unique_ptr<Platform::HidWatch>
+    watchFirstMatch(std::int32_t vendor, std::int32_t product, Platform::RunLoop& loop,
+                    Platform::HidServiceCallback onMatched) override;
+    std::unique_ptr<Platform::HidWatch>
+    watchTerminate(std::int32_t vendor, std::int32_t product, Platform::RunLoop& loop,
+                   Platform::HidServiceCallback onTerminated) override;
 
     struct Device {
         DeviceId id;

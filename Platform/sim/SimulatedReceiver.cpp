@@ -118,8 +118,12 @@ bool SimulatedReceiver::write(SimulatedLink& link, Platform::HidReportType type,
                               std::uint8_t reportId, const std::uint8_t* data, std::size_t length,
                               std::chrono::milliseconds timeout)
 {
-    WireReport report{WireReport::Direction::ToReceiver, type, reportId, timeout,
-                      std::vector<std::uint8_t>(data, data + length), false};
+    WireReport report{WireReport::Direction::ToReceiver,
+                      type,
+                      reportId,
+                      timeout,
+                      std::vector<std::uint8_t>(data, data + length),
+                      false};
     runTransferHook();
     if (!transferPossible(link, report, &SimulatedReceiver::writesFail))
         return false;

@@ -80,8 +80,8 @@ public:
     // Faults.
     void setWritesFail(bool fail);
     void setReadsFail(bool fail);
-    void setSilent(bool silent);                 // every transfer times out
-    void setReplyLength(std::size_t length);     // deliver only this many bytes
+    void setSilent(bool silent);                                     // every transfer times out
+    void setReplyLength(std::size_t length);                         // deliver only this many bytes
     void answerWith(std::optional<std::vector<std::uint8_t>> reply); // instead of the proper reply
     void setTransferHook(std::function<void()> hook); // runs once, inside the next transfer
 

@@ -61,8 +61,9 @@ int SimulatedVolumeBackend::activeSessionCount() const
     return countActive(sessions);
 }
 
-std::unique_ptr<Platform::VolumeSession> SimulatedVolumeBackend::listen(
-    Platform::RunLoop& loop, Platform::VolumeCallback appeared, Platform::VolumeCallback disappeared)
+std::unique_ptr<Platform::VolumeSession>
+SimulatedVolumeBackend::listen(Platform::RunLoop& loop, Platform::VolumeCallback appeared,
+                               Platform::VolumeCallback disappeared)
 {
     auto session = std::shared_ptr<Session>(
         new Session{std::move(appeared), std::move(disappeared), LoopTarget(loop)});

@@ -15,8 +15,8 @@
 #include <thread>
 
 using namespace std::chrono_literals;
-using PlatformSim::SimulatedVolumeBackend;
 using Platform::VolumeDescription;
+using PlatformSim::SimulatedVolumeBackend;
 using Strings = std::vector<std::string>;
 
 class DeviceManagerTest : public WireFixture {
@@ -51,6 +51,14 @@ protected:
     void start()
     {
         gui.call([this] { manager->init(); });
+    }
+    // Starts and waits until the notifications are armed.
+    void startArmed()
+    {
+        start();
+        for (int wait = 0; wait < 5000 && backend.activeWatchCount() < 2; ++wait)
+            std::this_thread::sleep_for(1ms);
+        ASSERT_EQ(backend.activeWatchCount(), 2);
     }
     void stop()
     {
@@ -101,7 +109,7 @@ TEST_F(DeviceManagerTest, AReceiverPulledOutWhileItIsOpenedAtInitIsStillRemoved)
 TEST_F(DeviceManagerTest, DevicesThatCannotBeUsedAreNotReported)
 {
     start();
-    plug(receiver, {false, true});                  // no ids to read
+    plug(receiver, {false, true}); // no ids to read
     const auto unopenable = plug(receiver, {true, false});
     plug(); // reported, and so marks that the two before were handled
     EXPECT_EQ(eventsAfter(1), Strings{"inserted"});
@@ -183,14 +191,16 @@ TEST_F(DeviceManagerTest, UnplugInsideATransferWaitsForTheCommandToEnd)
         std::this_thread::sleep_for(20ms); // give the device thread a chance to interfere
     });
     std::string version;
-    EXPECT_FALSE(observer.command([&](ProtocolHandler& p) { return p.getFirmwareVersion(version); }));
+    EXPECT_FALSE(
+        observer.command([&](ProtocolHandler& p) { return p.getFirmwareVersion(version); }));
     EXPECT_EQ(eventsAfter(2), (Strings{"inserted", "removed"}));
-    EXPECT_FALSE(observer.command([&](ProtocolHandler& p) { return p.getFirmwareVersion(version); }));
+    EXPECT_FALSE(
+        observer.command([&](ProtocolHandler& p) { return p.getFirmwareVersion(version); }));
 }
 
 TEST_F(DeviceManagerTest, PlugStormWhileCommandsRun)
 {
-    start();
+    startArmed();
     std::atomic<bool> storming{true};
     std::thread commands([&] {
         while (storming) {
@@ -255,8 +265,7 @@ TEST_F(VolumeDiscoveryTest, AVolumeNotYetMountedIsLookedForBelowTheVolumesRoot)
     gui.drain();
     EXPECT_EQ(observer.events().size(), 1u);
     // Every disk of ours waited 3 s for its mount, the foreign one not.
-    EXPECT_EQ(pauses.recorded(),
-              std::vector<std::chrono::microseconds>(unusable.size() + 1, 3s));
+    EXPECT_EQ(pauses.recorded(), std::vector<std::chrono::microseconds>(unusable.size() + 1, 3s));
 }
 
 TEST_F(VolumeDiscoveryTest, WithoutARunLoopVolumesAreNotWatched)

@@ -48,12 +48,15 @@ TEST(Pause, OverridesNestAndRestore)
 {
     std::vector<std::pair<char, std::chrono::microseconds>> calls;
     {
-        Platform::PauseOverride outer([&](std::chrono::microseconds d) { calls.emplace_back('o', d); });
+        Platform::PauseOverride outer(
+            [&](std::chrono::microseconds d) { calls.emplace_back('o', d); });
         {
-            Platform::PauseOverride inner([&](std::chrono::microseconds d) { calls.emplace_back('i', d); });
+            Platform::PauseOverride inner(
+                [&](std::chrono::microseconds d) { calls.emplace_back('i', d); });
             Platform::pause(5ms);
         }
         Platform::pause(7ms);
     }
-    EXPECT_EQ(calls, (std::vector<std::pair<char, std::chrono::microseconds>>{{'i', 5ms}, {'o', 7ms}}));
+    EXPECT_EQ(calls,
+              (std::vector<std::pair<char, std::chrono::microseconds>>{{'i', 5ms}, {'o', 7ms}}));
 }

@@ -50,7 +50,8 @@ std::vector<Bytes> completedWrites(const SimulatedReceiver& receiver)
     return writes;
 }
 
-int countTransfers(const SimulatedReceiver& receiver, WireReport::Direction direction, bool completed)
+int countTransfers(const SimulatedReceiver& receiver, WireReport::Direction direction,
+                   bool completed)
 {
     int count = 0;
     for (const WireReport& entry : receiver.wireLog())
@@ -126,13 +127,15 @@ void TestScrivetDeviceObserver::cleanup()
     instantPauses.reset();
 }
 
-SimulatedHidBackend::DeviceId TestScrivetDeviceObserver::plug(std::shared_ptr<SimulatedReceiver> device)
+SimulatedHidBackend::DeviceId
+TestScrivetDeviceObserver::plug(std::shared_ptr<SimulatedReceiver> device)
 {
     plugged.push_back(hid->plug(std::move(device), Vendor, Product));
     return plugged.back();
 }
 
-void TestScrivetDeviceObserver::announcesTheReceiverAfterTheSettleTimeWithTheInitialisationOnTheWire()
+void TestScrivetDeviceObserver::
+    announcesTheReceiverAfterTheSettleTimeWithTheInitialisationOnTheWire()
 {
     start(1000);
     const auto id = plug(receiver);
@@ -143,11 +146,11 @@ void TestScrivetDeviceObserver::announcesTheReceiverAfterTheSettleTimeWithTheIni
 
     QTRY_COMPARE_WITH_TIMEOUT(log->entries, (QStringList{"event no event", "plug"}), 5000);
     const std::vector<Bytes> initialisation = {
-        ReportModeTwo,                                 // on opening
-        ReportModeTwo,                                 // report mode
-        get(0x0B),                                     // last event
-        report({0x80, 0x01, 0x0B, 0x01, 0x00}),        // reset of the last event
-        report({0x80, 0x01, 0x02, 0x01, 0x01}),        // online mode
+        ReportModeTwo,                          // on opening
+        ReportModeTwo,                          // report mode
+        get(0x0B),                              // last event
+        report({0x80, 0x01, 0x0B, 0x01, 0x00}), // reset of the last event
+        report({0x80, 0x01, 0x02, 0x01, 0x01}), // online mode
         get(0x02),
     };
     QVERIFY(completedWrites(*receiver) == initialisation);
@@ -160,12 +163,12 @@ void TestScrivetDeviceObserver::announcesTheReceiverAfterTheSettleTimeWithTheIni
 
 void TestScrivetDeviceObserver::removalDuringTheSettleTimeGivesOnlyTheUnplug()
 {
-    start(300);
+    start(1000);
     const auto id = plug(receiver);
     QTRY_VERIFY(observer->isReady());
     hid->unplug(id);
     QTRY_COMPARE(log->entries, QStringList{"unplug"});
-    QTest::qWait(500); // past the settle time
+    QTest::qWait(1200); // past the settle time
     QCOMPARE(log->entries, QStringList{"unplug"});
     QVERIFY(completedWrites(*receiver) == std::vector<Bytes>{ReportModeTwo});
 }
@@ -175,7 +178,8 @@ void TestScrivetDeviceObserver::initialisationSurvivesAReceiverThatFails_data()
     QTest::addColumn<int>("fault");
     QTest::addColumn<QStringList>("expected");
     QTest::addColumn<int>("failedWrites");
-    QTest::newRow("last event 2") << 0 << QStringList{"event Space filled during work", "plug"} << 0;
+    QTest::newRow("last event 2") << 0 << QStringList{"event Space filled during work", "plug"}
+                                  << 0;
     QTest::newRow("reads fail") << 1 << QStringList{"plug"} << 0;
     // Silent from its opening on: five writes time out, and it is still announced.
     QTest::newRow("silent") << 2 << QStringList{"plug"} << 5;
@@ -199,7 +203,7 @@ void TestScrivetDeviceObserver::initialisationSurvivesAReceiverThatFails()
 
 void TestScrivetDeviceObserver::aSecondDeviceRestartsTheSettleTime()
 {
-    start(300);
+    start(1000);
     auto second = std::make_shared<SimulatedReceiver>();
     plug(receiver);
     QTRY_VERIFY(observer->isReady());
@@ -267,7 +271,8 @@ void TestScrivetDeviceObserver::unplugInsideACommandWaitsForIt()
     QTRY_VERIFY(observer->isReady());
     receiver->setTransferHook([&] {
         hid->unplug(id);
-        std::this_thread::sleep_for(std::chrono::milliseconds(20)); // the device thread tries to remove it now
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(20)); // the device thread tries to remove it now
     });
     unsigned short threshold = 0;
     QVERIFY(!observer->getPressureThreshold(&threshold));
@@ -278,6 +283,7 @@ void TestScrivetDeviceObserver::unplugInsideACommandWaitsForIt()
 void TestScrivetDeviceObserver::plugStormWhileCommandsRun()
 {
     start(1);
+    QTRY_COMPARE(hid->activeWatchCount(), 2); // armed before the storm
     std::atomic<bool> done{false};
     std::thread storm([&] {
         for (int round = 0; round < 40; ++round) {
@@ -308,23 +314,27 @@ void TestScrivetDeviceObserver::volumeSignalsCarryTheUtf8PathOfTheLastMount()
 {
     start(60000);
     observer->handleDiscUnmounted(); // no mount yet in this run
-    const auto id = volumes->appear(Platform::VolumeDescription{
-        std::string("NIVOK"), std::string("receiver"), std::string("/media/Ärger"), std::string("Ärger")});
+    const auto id = volumes->appear(
+        Platform::VolumeDescription{std::string("NIVOK"), std::string("receiver"),
+                                    std::string("/media/Ärger"), std::string("Ärger")});
     QTRY_COMPARE(log->entries.size(), 2);
     volumes->disappear(id);
-    QTRY_COMPARE(log->entries,
-                 (QStringList{"unmounted ", QString::fromUtf8("mounted /media/Ärger"),
-                              QString::fromUtf8("unmounted /media/Ärger")}));
+    QTRY_COMPARE(log->entries, (QStringList{"unmounted ", QString::fromUtf8("mounted /media/Ärger"),
+                                            QString::fromUtf8("unmounted /media/Ärger")}));
 }
 
 void TestScrivetDeviceObserver::eventTexts_data()
 {
     QTest::addColumn<int>("code");
     QTest::addColumn<QString>("text");
-    const char* const texts[] = {"no event",         "Not enough space",
-                                 "Space filled during work", "Shut down on time IR out",
-                                 "battery exhausted", "too many files",
-                                 "failed to startup - battery low", "MAX_NUMBER_OF_PELM_EVENTS"};
+    const char* const texts[] = {"no event",
+                                 "Not enough space",
+                                 "Space filled during work",
+                                 "Shut down on time IR out",
+                                 "battery exhausted",
+                                 "too many files",
+                                 "failed to startup - battery low",
+                                 "MAX_NUMBER_OF_PELM_EVENTS"};
     for (int code = 0; code < 8; ++code)
         QTest::addRow("%d", code) << code << QString(texts[code]);
     QTest::newRow("8") << 8 << QString("invalid event type");
@@ -352,8 +362,10 @@ void TestScrivetDeviceObserver::chargerStateTexts_data()
     QTest::newRow("5") << 5 << QString("Not charging low current");
     QTest::newRow("6") << 6 << tooHot;
     QTest::newRow("7") << 7 << tooHot;
-    QTest::newRow("8") << 8
-                       << QString("Warning! Your Scrivet receiver is not charging. Receiver temperature is too low");
+    QTest::newRow("8")
+        << 8
+        << QString(
+               "Warning! Your Scrivet receiver is not charging. Receiver temperature is too low");
     QTest::newRow("9") << 9 << QString("Invalid battery state");
     QTest::newRow("255") << 255 << QString("Invalid battery state");
 }
@@ -362,7 +374,8 @@ void TestScrivetDeviceObserver::chargerStateTexts()
 {
     QFETCH(int, state);
     QFETCH(QString, text);
-    QCOMPARE(ScrivetDeviceObserver::ChargerStateToString(ProtocolHandler::ChargerState(state)), text);
+    QCOMPARE(ScrivetDeviceObserver::ChargerStateToString(ProtocolHandler::ChargerState(state)),
+             text);
 }
 
 QTEST_GUILESS_MAIN(TestScrivetDeviceObserver)

@@ -46,8 +46,8 @@ bool ScrivetDeviceObserver::setRtc(QDateTime dateTime)
     const QDate date = dateTime.date();
     const QTime time = dateTime.time();
     const ProtocolHandler::DateTime clock{
-        static_cast<std::uint16_t>(date.year()), static_cast<std::uint8_t>(date.month()),
-        static_cast<std::uint8_t>(date.day()),   static_cast<std::uint8_t>(time.hour()),
+        static_cast<std::uint16_t>(date.year()),  static_cast<std::uint8_t>(date.month()),
+        static_cast<std::uint8_t>(date.day()),    static_cast<std::uint8_t>(time.hour()),
         static_cast<std::uint8_t>(time.minute()), static_cast<std::uint8_t>(time.second())};
     return withDevice([&](ProtocolHandler& protocol) { return protocol.setDateTime(clock); });
 }
@@ -67,15 +67,15 @@ bool ScrivetDeviceObserver::getPressureThreshold(unsigned short* threshold)
 
 bool ScrivetDeviceObserver::restorePressureThresholdFactory()
 {
-    return withDevice(
-        [](ProtocolHandler& protocol) { return protocol.Restore2FactorySettigns(); });
+    return withDevice([](ProtocolHandler& protocol) { return protocol.Restore2FactorySettigns(); });
 }
 
 bool ScrivetDeviceObserver::getFirmwareVersion(std::string& version)
 {
     Pelm::MutexGuard guard(m_lock);
-    return m_ready && withDevice(
-                          [&](ProtocolHandler& protocol) { return protocol.getFirmwareVersion(version); });
+    return m_ready && withDevice([&](ProtocolHandler& protocol) {
+               return protocol.getFirmwareVersion(version);
+           });
 }
 
 QString ScrivetDeviceObserver::getBatteryStatus(ProtocolHandler::ChargerState& state)
@@ -100,8 +100,10 @@ QString ScrivetDeviceObserver::eventEnum2Str(ProtocolHandler::ePELM_EVENTS_ENUM 
     switch (event) {
     case ProtocolHandler::NO_EVENT: return QStringLiteral("no event");
     case ProtocolHandler::NOT_ENOUGH_SPACE: return QStringLiteral("Not enough space");
-    case ProtocolHandler::SPACE_FILLED_DURING_WORK: return QStringLiteral("Space filled during work");
-    case ProtocolHandler::SHUT_DOWN_ON_TIME_IR_OUT: return QStringLiteral("Shut down on time IR out");
+    case ProtocolHandler::SPACE_FILLED_DURING_WORK:
+        return QStringLiteral("Space filled during work");
+    case ProtocolHandler::SHUT_DOWN_ON_TIME_IR_OUT:
+        return QStringLiteral("Shut down on time IR out");
     case ProtocolHandler::BATTERY_EXHAUSTED: return QStringLiteral("battery exhausted");
     case ProtocolHandler::TOO_MANY_FILES: return QStringLiteral("too many files");
     case ProtocolHandler::FAILED_TO_STARTUP_BATTERY_LOW:
@@ -122,9 +124,11 @@ QString ScrivetDeviceObserver::ChargerStateToString(ProtocolHandler::ChargerStat
     case ProtocolHandler::NOT_CHARGING_LOW_CURRENT: return tr("Not charging low current");
     case ProtocolHandler::NOT_CHARGING_TOO_HOT:
     case ProtocolHandler::NOT_CHARGING_TOO_HOT_ALSO:
-        return tr("Warning! Your Scrivet receiver is not charging. Receiver temperature is too high");
+        return tr(
+            "Warning! Your Scrivet receiver is not charging. Receiver temperature is too high");
     case ProtocolHandler::NOT_CHARGING_TOO_COLD:
-        return tr("Warning! Your Scrivet receiver is not charging. Receiver temperature is too low");
+        return tr(
+            "Warning! Your Scrivet receiver is not charging. Receiver temperature is too low");
     }
     return tr("Invalid battery state");
 }
@@ -154,8 +158,7 @@ void ScrivetDeviceObserver::timerTick()
     initDeviceAfterTimeout();
 }
 
-template <class Command>
-bool ScrivetDeviceObserver::withDevice(Command command)
+template <class Command> bool ScrivetDeviceObserver::withDevice(Command command)
 {
     Pelm::MutexGuard guard(m_lock);
     if (!m_device)
@@ -172,5 +175,6 @@ void ScrivetDeviceObserver::startSettleTimer()
 
 void ScrivetDeviceObserver::stopSettleTimer()
 {
-    QMetaObject::invokeMethod(this, [this] { m_timer.stop(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { m_timer.stop(); }, Qt::QueuedConnection);
 }

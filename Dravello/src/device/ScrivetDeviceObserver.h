@@ -69,8 +69,7 @@ public slots:
 
 private:
     // Runs command on the current device under the lock; false without one.
-    template <class Command>
-    bool withDevice(Command command);
+    template <class Command> bool withDevice(Command command);
     // Starts or stops the settle timer on the GUI thread, from any thread.
     void startSettleTimer();
     void stopSettleTimer();
