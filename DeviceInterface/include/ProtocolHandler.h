@@ -78,6 +78,9 @@ private:
     // Writes the get request of the command and reads the reply; no read
     // after a failed write.
     bool requestGet(std::uint8_t command, Packet& reply) const;
+    // A get whose decoded reply goes into value; value is untouched on failure.
+    template <class Value, class Decode>
+    bool readValue(std::uint8_t command, Value& value, Decode decode) const;
     bool write(Packet& request) const;
     bool read(Packet& reply) const;
 

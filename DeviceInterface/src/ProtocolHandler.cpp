@@ -85,11 +85,8 @@ bool ProtocolHandler::setReportMode(OSInputCaps mode)
 
 bool ProtocolHandler::getReportMode(OSInputCaps& mode) const
 {
-    Packet reply;
-    if (!requestGet(ReportMode, reply))
-        return false;
-    mode = static_cast<OSInputCaps>(reply[4]);
-    return true;
+    return readValue(ReportMode, mode,
+                     [](const Packet& reply) { return static_cast<OSInputCaps>(reply[4]); });
 }
 
 bool ProtocolHandler::unlockOnlineMode() const
@@ -114,47 +111,32 @@ bool ProtocolHandler::setPressureThreshold(unsigned short threshold)
 
 bool ProtocolHandler::getPressureThreshold(unsigned short& threshold)
 {
-    Packet reply;
-    if (!requestGet(PressureThreshold, reply))
-        return false;
-    threshold = littleEndian16(reply, 4);
-    return true;
+    return readValue(PressureThreshold, threshold,
+                     [](const Packet& reply) { return littleEndian16(reply, 4); });
 }
 
 bool ProtocolHandler::getFirmwareVersion(std::string& version)
 {
-    Packet reply;
-    if (!requestGet(FirmwareVersion, reply))
-        return false;
-    version = firmwareText(reply);
-    return true;
+    return readValue(FirmwareVersion, version, firmwareText);
 }
 
 bool ProtocolHandler::getBatteryState(ChargerState& state)
 {
-    Packet reply;
-    if (!requestGet(ChargerStateCommand, reply))
-        return false;
-    state = static_cast<ChargerState>(reply[4]);
-    return true;
+    return readValue(ChargerStateCommand, state,
+                     [](const Packet& reply) { return static_cast<ChargerState>(reply[4]); });
 }
 
 bool ProtocolHandler::getBatteryVoltage(int& voltage)
 {
-    Packet reply;
-    if (!requestGet(BatteryVoltage, reply))
-        return false;
-    voltage = littleEndian16(reply, 4);
-    return true;
+    return readValue(BatteryVoltage, voltage,
+                     [](const Packet& reply) { return int(littleEndian16(reply, 4)); });
 }
 
 bool ProtocolHandler::getLastError(ePELM_EVENTS_ENUM& event)
 {
-    Packet reply;
-    if (!requestGet(LastEvent, reply))
-        return false;
-    event = static_cast<ePELM_EVENTS_ENUM>(reply[4]);
-    return true;
+    return readValue(LastEvent, event, [](const Packet& reply) {
+        return static_cast<ePELM_EVENTS_ENUM>(reply[4]);
+    });
 }
 
 bool ProtocolHandler::resetLastError() { return sendSet(LastEvent, {0x00}); }
@@ -166,6 +148,16 @@ bool ProtocolHandler::sendSet(std::uint8_t command,
 {
     Packet request = setRequest(command, payload);
     return write(request);
+}
+
+template <class Value, class Decode>
+bool ProtocolHandler::readValue(std::uint8_t command, Value& value, Decode decode) const
+{
+    Packet reply;
+    if (!requestGet(command, reply))
+        return false;
+    value = decode(reply);
+    return true;
 }
 
 bool ProtocolHandler::requestGet(std::uint8_t command, Packet& reply) const

@@ -18,7 +18,7 @@ bool isRequest(const std::vector<std::uint8_t>& bytes)
 
 bool isGetRequest(const std::vector<std::uint8_t>& bytes)
 {
-    return bytes[2] == SimulatedReceiver::Get && bytes[4] == 0x01 && bytes[6] == 0x01;
+    return bytes[2] == SimulatedReceiver::GetCommand && bytes[4] == 0x01 && bytes[6] == 0x01;
 }
 
 } // namespace
@@ -220,6 +220,29 @@ void SimulatedReceiver::log(WireReport report)
 {
     std::lock_guard<std::mutex> lock(mutex);
     wire.push_back(std::move(report));
+}
+
+Bytes report(std::initializer_list<std::uint8_t> head)
+{
+    Bytes bytes(head);
+    bytes.resize(SimulatedReceiver::ReportSize, 0);
+    return bytes;
+}
+
+Bytes getRequest(std::uint8_t command)
+{
+    return report({ReportId, 0x01, SimulatedReceiver::GetCommand, 0x01, 0x01, command, 0x01});
+}
+
+std::vector<Bytes> wireReports(const SimulatedReceiver& receiver, WireReport::Direction direction,
+                               bool withFailed)
+{
+    std::vector<Bytes> found;
+    for (const WireReport& entry : receiver.wireLog()) {
+        if (entry.direction == direction && (entry.completed || withFailed))
+            found.push_back(entry.bytes);
+    }
+    return found;
 }
 
 } // namespace PlatformSim

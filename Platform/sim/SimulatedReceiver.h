@@ -16,6 +16,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <mutex>
 #include <optional>
@@ -55,19 +56,7 @@ public:
     static constexpr std::size_t ValueSize = ReportSize - ValueOffset;
     using Value = std::array<std::uint8_t, ValueSize>;
 
-    // Command ids of the protocol.
-    enum Command : std::uint8_t {
-        FirmwareVersion = 0x01,
-        OnlineMode = 0x02,
-        ReportMode = 0x03,
-        RealTimeClock = 0x08,
-        Get = 0x0A,
-        LastEvent = 0x0B,
-        BatteryVoltage = 0x0C,
-        ChargerState = 0x0E,
-        FactorySettings = 0x10,
-        PressureThreshold = 0x13,
-    };
+    static constexpr std::uint8_t GetCommand = 0x0A; // a get names the command it reads
 
     // The value a command holds (bytes 4..32 of its report), as set by a
     // set request or by the test.
@@ -116,6 +105,17 @@ private:
     std::function<void()> transferHook;
     std::vector<WireReport> wire;
 };
+
+// Expected wire bytes for tests.
+using Bytes = std::vector<std::uint8_t>;
+
+// A 33-byte report that begins with head, the rest 0.
+Bytes report(std::initializer_list<std::uint8_t> head);
+// The get request that reads the command.
+Bytes getRequest(std::uint8_t command);
+// The bytes of the logged transfers in the direction, the failed ones too if asked.
+std::vector<Bytes> wireReports(const SimulatedReceiver& receiver, WireReport::Direction direction,
+                               bool withFailed = false);
 
 } // namespace PlatformSim
 

@@ -23,8 +23,6 @@ ProtocolHandler::DateTime clock(std::uint16_t year)
     return ProtocolHandler::DateTime{year, 7, 4, 5, 6, 7};
 }
 
-Bytes get(std::uint8_t command) { return report({0x80, 0x01, 0x0A, 0x01, 0x01, command, 0x01}); }
-
 std::vector<CommandCase> everyCommand()
 {
     OSInputCaps mode{};
@@ -45,11 +43,11 @@ std::vector<CommandCase> everyCommand()
          0},
         {"get report mode",
          [=](ProtocolHandler& p) mutable { return p.getReportMode(mode); },
-         {get(0x03)},
+         {getRequest(0x03)},
          1},
         {"unlock online mode",
          [](ProtocolHandler& p) { return p.unlockOnlineMode(); },
-         {report({0x80, 0x01, 0x02, 0x01, 0x01}), get(0x02)},
+         {report({0x80, 0x01, 0x02, 0x01, 0x01}), getRequest(0x02)},
          1},
         {"clock 2013",
          [](ProtocolHandler& p) { return p.setDateTime(clock(2013)); },
@@ -73,23 +71,23 @@ std::vector<CommandCase> everyCommand()
          0},
         {"get threshold",
          [=](ProtocolHandler& p) mutable { return p.getPressureThreshold(threshold); },
-         {get(0x13)},
+         {getRequest(0x13)},
          1},
         {"firmware",
          [=](ProtocolHandler& p) mutable { return p.getFirmwareVersion(version); },
-         {get(0x01)},
+         {getRequest(0x01)},
          1},
         {"battery state",
          [=](ProtocolHandler& p) mutable { return p.getBatteryState(state); },
-         {get(0x0E)},
+         {getRequest(0x0E)},
          1},
         {"battery voltage",
          [=](ProtocolHandler& p) mutable { return p.getBatteryVoltage(voltage); },
-         {get(0x0C)},
+         {getRequest(0x0C)},
          1},
         {"last event",
          [=](ProtocolHandler& p) mutable { return p.getLastError(event); },
-         {get(0x0B)},
+         {getRequest(0x0B)},
          1},
         {"reset last event",
          [](ProtocolHandler& p) { return p.resetLastError(); },
@@ -262,7 +260,7 @@ TEST_F(ProtocolHandlerTest, FailedTransfersFailEveryGetAndLeaveItsArgumentAlone)
             EXPECT_FALSE(outcome.succeeded);
             EXPECT_TRUE(outcome.argumentUntouched);
         }
-        const auto readAttempts = wire(Direction::FromReceiver, false).size();
+        const auto readAttempts = PlatformSim::wireReports(*receiver, Direction::FromReceiver, true).size();
         EXPECT_EQ(readAttempts > 0, fault.readsAttempted);
         // Every transfer was given its 100 ms time-out.
         for (const WireReport& entry : receiver->wireLog())

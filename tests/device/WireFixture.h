@@ -17,18 +17,12 @@
 #include <mutex>
 #include <vector>
 
-using Bytes = std::vector<std::uint8_t>;
+using PlatformSim::Bytes;
+using PlatformSim::getRequest;
+using PlatformSim::report;
 using PlatformSim::SimulatedHidBackend;
 using PlatformSim::SimulatedReceiver;
 using PlatformSim::WireReport;
-
-// A 33-byte report beginning with the given bytes.
-inline Bytes report(std::initializer_list<std::uint8_t> head)
-{
-    Bytes bytes(head);
-    bytes.resize(SimulatedReceiver::ReportSize, 0);
-    return bytes;
-}
 
 // Pauses are recorded, not spent.
 class PauseRecorder {
@@ -73,18 +67,15 @@ protected:
         return device;
     }
 
-    // The reports sent to the receiver, or read from it.
-    std::vector<Bytes> wire(WireReport::Direction direction, bool completedOnly = true) const
+    // The reports that reached the receiver, and its replies.
+    std::vector<Bytes> sent() const
     {
-        std::vector<Bytes> found;
-        for (const WireReport& entry : receiver->wireLog()) {
-            if (entry.direction == direction && (entry.completed || !completedOnly))
-                found.push_back(entry.bytes);
-        }
-        return found;
+        return PlatformSim::wireReports(*receiver, WireReport::Direction::ToReceiver);
     }
-    std::vector<Bytes> sent() const { return wire(WireReport::Direction::ToReceiver); }
-    std::vector<Bytes> replies() const { return wire(WireReport::Direction::FromReceiver); }
+    std::vector<Bytes> replies() const
+    {
+        return PlatformSim::wireReports(*receiver, WireReport::Direction::FromReceiver);
+    }
 
     PauseRecorder pauses;
     SimulatedHidBackend backend;

@@ -17,7 +17,9 @@
 #include <thread>
 #include <vector>
 
-using Bytes = std::vector<std::uint8_t>;
+using PlatformSim::Bytes;
+using PlatformSim::getRequest;
+using PlatformSim::report;
 using PlatformSim::SimulatedHidBackend;
 using PlatformSim::SimulatedReceiver;
 using PlatformSim::SimulatedVolumeBackend;
@@ -28,26 +30,11 @@ namespace {
 constexpr std::int32_t Vendor = 0x56A;
 constexpr std::int32_t Product = 0x221;
 
-Bytes report(std::initializer_list<std::uint8_t> head)
-{
-    Bytes bytes(head);
-    bytes.resize(SimulatedReceiver::ReportSize, 0);
-    return bytes;
-}
-
-Bytes get(std::uint8_t command) { return report({0x80, 0x01, 0x0A, 0x01, 0x01, command, 0x01}); }
-
 const Bytes ReportModeTwo = report({0x80, 0x01, 0x03, 0x01, 0x02});
 
-// The wire as "write <bytes>" / "read", failed transfers marked.
 std::vector<Bytes> completedWrites(const SimulatedReceiver& receiver)
 {
-    std::vector<Bytes> writes;
-    for (const WireReport& entry : receiver.wireLog()) {
-        if (entry.direction == WireReport::Direction::ToReceiver && entry.completed)
-            writes.push_back(entry.bytes);
-    }
-    return writes;
+    return PlatformSim::wireReports(receiver, WireReport::Direction::ToReceiver);
 }
 
 int countTransfers(const SimulatedReceiver& receiver, WireReport::Direction direction,
@@ -148,10 +135,10 @@ void TestScrivetDeviceObserver::
     const std::vector<Bytes> initialisation = {
         ReportModeTwo,                          // on opening
         ReportModeTwo,                          // report mode
-        get(0x0B),                              // last event
+        getRequest(0x0B),                              // last event
         report({0x80, 0x01, 0x0B, 0x01, 0x00}), // reset of the last event
         report({0x80, 0x01, 0x02, 0x01, 0x01}), // online mode
-        get(0x02),
+        getRequest(0x02),
     };
     QVERIFY(completedWrites(*receiver) == initialisation);
     QCOMPARE(countTransfers(*receiver, WireReport::Direction::FromReceiver, true), 2);
@@ -240,9 +227,9 @@ void TestScrivetDeviceObserver::commandsReachThePresentReceiverOnly()
     const std::vector<Bytes> sent = {
         report({0x80, 0x01, 0x08, 0x01, 13, 7, 4, 7, 6, 5}),
         report({0x80, 0x01, 0x13, 0x01, 0x34, 0x12}),
-        get(0x13),
-        get(0x01),
-        get(0x0E),
+        getRequest(0x13),
+        getRequest(0x01),
+        getRequest(0x0E),
         report({0x80, 0x01, 0x10, 0x01}),
     };
     QVERIFY(completedWrites(*receiver) == sent);
