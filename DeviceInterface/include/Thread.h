@@ -1,7 +1,6 @@
 #ifndef DEVICEINTERFACE_THREAD_H
 #define DEVICEINTERFACE_THREAD_H
 
-#include <atomic>
 #include <thread>
 
 class DeviceManager;
@@ -22,9 +21,6 @@ public:
     virtual bool Stop() { return false; }
     virtual void Run() = 0;
 
-    // Run() has not returned yet.
-    bool isRunning() const { return m_running; }
-
 protected:
     // Start() succeeded and the thread was not joined yet.
     bool isStarted() const { return m_handle.joinable(); }
@@ -32,10 +28,7 @@ protected:
     bool Join();
 
 private:
-    static void _ThreadProc(Thread* thread);
-
     std::thread m_handle;
-    std::atomic<bool> m_running{false};
 };
 
 // DeviceManager's device thread: arms the HID notifications and runs the

@@ -67,7 +67,7 @@ DeviceObserverInterface* DeviceManager::registerObserver(DeviceObserverInterface
 
 bool DeviceManager::init()
 {
-    if (m_thread.isRunning() || m_runLoop)
+    if (m_runLoop) // started and not yet finished
         return true;
     startListeningForVolumes();
     m_runLoop = std::make_unique<Platform::ThreadRunLoop>();

@@ -10,11 +10,9 @@ bool Thread::Start()
 {
     if (isStarted())
         return false;
-    m_running = true;
     try {
-        m_handle = std::thread(_ThreadProc, this);
+        m_handle = std::thread([this] { Run(); });
     } catch (const std::system_error&) {
-        m_running = false;
         return false;
     }
     return true;
@@ -26,12 +24,6 @@ bool Thread::Join()
         return false;
     m_handle.join();
     return true;
-}
-
-void Thread::_ThreadProc(Thread* thread)
-{
-    thread->Run();
-    thread->m_running = false;
 }
 
 bool EventProcessingThread::Stop()

@@ -12,8 +12,6 @@ ScrivetDeviceObserver::ScrivetDeviceObserver(QObject* parent, int settleInterval
         qDebug() << " connect timer failed";
 }
 
-ScrivetDeviceObserver::~ScrivetDeviceObserver() { m_timer.stop(); }
-
 void ScrivetDeviceObserver::handleDeviceInserted(Device* device)
 {
     Pelm::MutexGuard guard(m_lock);

@@ -26,7 +26,6 @@ public:
 
     explicit ScrivetDeviceObserver(QObject* parent = nullptr,
                                    int settleIntervalMs = SettleIntervalMs);
-    ~ScrivetDeviceObserver() override;
 
     // Device thread.
     void handleDeviceInserted(Device* device) override;
