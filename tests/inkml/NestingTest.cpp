@@ -1,0 +1,102 @@
+#include "XmlNesting.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using Pelm::XmlNesting;
+
+namespace {
+
+// Deepest element nesting of the tree TinyXML built, walked without recursion.
+std::size_t treeDepth(const TiXmlNode& root)
+{
+    std::size_t deepest = 0;
+    std::size_t depth = 0;
+    const TiXmlNode* node = root.FirstChild();
+    while (node) {
+        if (node->ToElement())
+            deepest = std::max(deepest, depth + 1);
+        if (node->FirstChild()) {
+            node = node->FirstChild();
+            ++depth;
+            continue;
+        }
+        while (node != &root && !node->NextSibling()) {
+            node = node->Parent();
+            --depth;
+        }
+        node = node == &root ? nullptr : node->NextSibling();
+    }
+    return deepest;
+}
+
+std::string repeated(const std::string& unit, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; ++i)
+        text += unit;
+    return text;
+}
+
+std::string padded(std::string text) { return text.append(3, '\0'); }
+
+} // namespace
+
+// Every construct where a plain count of tags and TinyXML disagree: the walk
+// must land on the depth TinyXML really builds, whether it nests, closes or
+// stops.
+TEST(XmlNesting, AgreesWithTheTreeTinyXmlBuilds)
+{
+    const std::string utf8 = "<?xml version=\"1.0\"?>";
+    const std::string cases[] = {
+        repeated("<a>", 30) + repeated("</a>", 30),
+        repeated("<a/><b >", 30) + repeated("</b >", 30),
+        repeated("<a>&#x</a>x1;", 30),                     // a character reference takes in "</a>"
+        repeated("<a>&#</a>#1;", 30),
+        repeated("<a>&#x1;&amp;&bogus;</a>", 30),
+        utf8 + repeated("<a>x\xE2</a>", 30),               // a lead byte takes in "</"
+        "\xEF\xBB\xBF" + repeated("<a>x\xE2</a>", 30),     // byte order mark: UTF-8 too
+        "<?xml version=\"1.0\" encoding=\"latin1\"?>" + repeated("<a>x\xE2</a>", 30),
+        "<!-- c --><?xml version=\"1.0\"?>" + repeated("<a>x\xE2</a>", 30),
+        repeated("<a v=\"</a>\" w='>'>", 30),
+        repeated("<a v=</a>", 30),
+        repeated("<a><!--</a>-->", 30),
+        repeated("<a><![CDATA[</a>]]>", 30),
+        repeated("<a><!x </a>", 30),
+        repeated("<a><?xml version=\"</a>\"?>", 30),
+        repeated("<a><?xml foo=\"</a>\"?>", 30),
+        repeated("<a>", 10) + "</b>" + repeated("<a>", 10),
+        repeated("<a x='1' x='2'>", 5) + repeated("<b>", 5),
+        "text first" + repeated("<a>", 5),
+        repeated("<a>", 5) + "\xF0",
+        repeated("<a>", 5) + "<",
+        repeated("</a><a>", 10),
+        repeated("<\xEF\xBB\xBF" "a>", 5),
+        utf8 + repeated("<\xEF\xBB\xBF" "a>", 5) + repeated("</a\xEF\xBB\xBF>", 5),
+    };
+    for (const std::string& text : cases) {
+        SCOPED_TRACE(text);
+        const std::string input = padded(text);
+        TiXmlDocument xml;
+        xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
+        EXPECT_EQ(XmlNesting::deepest(input.c_str(), 1000), treeDepth(xml));
+    }
+}
+
+TEST(XmlNesting, KeptWhiteSpaceIsWalkedLikeTinyXml)
+{
+    TiXmlBase::SetCondenseWhiteSpace(false);
+    const std::string input = padded("<?xml version=\"1.0\"?>" + repeated("<a>  x\xE2</a>", 20));
+    TiXmlDocument xml;
+    xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
+    const std::size_t walked = XmlNesting::deepest(input.c_str(), 1000);
+    TiXmlBase::SetCondenseWhiteSpace(true);
+    EXPECT_EQ(walked, treeDepth(xml));
+}
+
+TEST(XmlNesting, StopsCountingPastTheLimit)
+{
+    const std::string input = padded(repeated("<a>", 100000));
+    EXPECT_EQ(XmlNesting::deepest(input.c_str(), 100), 101u);
+}
