@@ -157,9 +157,7 @@ bool DocumentSerializer::Serialize(const char* path, InkMLDefinitions& definitio
         TiXmlDocument xml;
         if (!buildXmlDoc(xml, definitions))
             return false;
-        TiXmlPrinter printer;
-        xml.Accept(&printer);
-        return replaceFile(path, printer.Str());
+        return replaceFile(path, xmlFileText(xml));
     } catch (const std::exception&) {
         return false;
     }

@@ -6,6 +6,8 @@
 #include <charconv>
 #include <climits>
 #include <cmath>
+#include <cstdint>
+#include <type_traits>
 
 namespace Pelm {
 
@@ -37,20 +39,97 @@ std::string_view withoutLeadingSpace(std::string_view text)
     return text.substr(i);
 }
 
-void appendDecimal(std::string& text, double value)
+// A six-digit integer (100000 to 999999) of significant digits, the first
+// of which stands for 10^exponent (-4 to 5), in fixed notation without
+// trailing zeros.
+char* writeFixed(char* out, bool negative, long digits, int exponent)
 {
-    char buffer[32];
-    const std::to_chars_result r =
-        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 6);
-    text.append(buffer, r.ptr);
+    char d[6];
+    for (int i = 5; i >= 0; --i, digits /= 10)
+        d[i] = static_cast<char>('0' + digits % 10);
+    int last = 5;
+    while (last > 0 && d[last] == '0')
+        --last;
+    if (negative)
+        *out++ = '-';
+    if (exponent >= 0) {
+        out = std::copy(d, d + exponent + 1, out);
+        if (last > exponent) {
+            *out++ = '.';
+            out = std::copy(d + exponent + 1, d + last + 1, out);
+        }
+    } else {
+        *out++ = '0';
+        *out++ = '.';
+        out = std::fill_n(out, -exponent - 1, '0');
+        out = std::copy(d, d + last + 1, out);
+    }
+    return out;
 }
 
-template <typename Int>
-void appendInteger(std::string& text, Int value)
+// Six significant digits in the general form, as "%g" writes them in the C
+// locale. to_chars does that slowly; values from 1e-4 to below 1e6, the
+// fixed-notation range, are rounded here instead. Scaling by an exact power
+// of ten rounds once, and rounding is monotonic, so the scaled value lies on
+// the same side of every half-way point as the exact product, or on the
+// point itself: only then is to_chars needed to settle the tie.
+char* writeDecimal(char* out, char* end, double value)
 {
-    char buffer[24];
-    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
-    text.append(buffer, r.ptr);
+    static const double powers[] = {1e-4, 1e-3, 1e-2, 1e-1, 1e0, 1e1, 1e2, 1e3, 1e4, 1e5};
+    static const double scales[] = {1e9, 1e8, 1e7, 1e6, 1e5, 1e4, 1e3, 1e2, 1e1, 1e0};
+    const double magnitude = std::fabs(value);
+    if (magnitude >= 1e-4 && magnitude < 1e6) {
+        int exponent = 5;
+        while (magnitude < powers[exponent + 4])
+            --exponent;
+        const double scaled = magnitude * scales[exponent + 4];
+        const double whole = std::floor(scaled);
+        if (scaled - whole != 0.5) {
+            long digits = static_cast<long>(whole) + (scaled - whole > 0.5 ? 1 : 0);
+            if (digits == 1000000) {
+                digits = 100000;
+                ++exponent;
+            }
+            if (digits >= 100000 && exponent <= 5)
+                return writeFixed(out, value < 0, digits, exponent);
+        }
+    }
+    return std::to_chars(out, end, value, std::chars_format::general, 6).ptr;
+}
+
+// The leading number of text when it is plain: an optional minus, digits
+// with at most one decimal point, no exponent, at most 15 digits. Such a
+// number is a quotient of two doubles that hold their integers exactly, so
+// one division rounds it correctly, as from_chars would. False for any other
+// text.
+bool leadingPlainDecimal(std::string_view text, double& value)
+{
+    static const double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
+                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool negative = !text.empty() && text[0] == '-';
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int decimals = 0;
+    bool point = false;
+    std::string_view::size_type i = negative ? 1 : 0;
+    for (; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            if (++digits > 15)
+                return false;
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            decimals += point ? 1 : 0;
+        } else if (c == '.' && !point) {
+            point = true;
+        } else {
+            break;
+        }
+    }
+    if (digits == 0 || (i < text.size() && (text[i] == 'e' || text[i] == 'E')))
+        return false;
+    const double magnitude = static_cast<double>(mantissa) / powers[decimals];
+    value = negative ? -magnitude : magnitude;
+    return true;
 }
 
 // The longest leading decimal number of the piece, as strtod reads it in the
@@ -61,6 +140,8 @@ double leadingDecimal(std::string_view piece)
     if (piece.size() > 1 && piece[0] == '+' && piece[1] != '-' && piece[1] != '+')
         piece.remove_prefix(1);
     double value = 0.0;
+    if (leadingPlainDecimal(piece, value))
+        return value;
     const std::from_chars_result r =
         std::from_chars(piece.data(), piece.data() + piece.size(), value);
     return r.ec == std::errc() && std::isfinite(value) ? value : 0.0;
@@ -82,23 +163,34 @@ int leadingInt(std::string_view piece)
     return static_cast<int>(std::clamp<std::int64_t>(leadingInteger(piece), INT_MIN, INT_MAX));
 }
 
+// The number followed by a blank; room for the blank is kept back, so
+// even a number that did not fit leaves out inside the buffer.
+template <typename Number>
+char* writeField(char* out, char* end, Number value)
+{
+    if constexpr (std::is_floating_point_v<Number>)
+        out = writeDecimal(out, end - 1, value);
+    else
+        out = std::to_chars(out, end - 1, value).ptr;
+    *out++ = ' ';
+    return out;
+}
+
 } // namespace
 
 void appendPointText(std::string& text, const Point& point)
 {
-    appendDecimal(text, point.x.Get());
-    text.push_back(' ');
-    appendDecimal(text, point.y.Get());
-    text.push_back(' ');
-    appendDecimal(text, point.z.Get());
-    text.push_back(' ');
-    appendInteger(text, point.pressure.Get());
-    text.push_back(' ');
-    appendInteger(text, point.tiltX.Get());
-    text.push_back(' ');
-    appendInteger(text, point.tiltY.Get());
-    text.push_back(' ');
-    appendInteger(text, point.timestamp.Get());
+    // Seven numbers of at most 24 characters, each with a blank.
+    char buffer[7 * 25];
+    char* const end = buffer + sizeof buffer;
+    char* out = writeField(buffer, end, point.x.Get());
+    out = writeField(out, end, point.y.Get());
+    out = writeField(out, end, point.z.Get());
+    out = writeField(out, end, point.pressure.Get());
+    out = writeField(out, end, point.tiltX.Get());
+    out = writeField(out, end, point.tiltY.Get());
+    out = writeField(out, end, point.timestamp.Get());
+    text.append(buffer, out - 1);
 }
 
 bool readPointText(std::string_view text, Point& point)

@@ -20,6 +20,13 @@ constexpr std::size_t maxXmlNesting = 100;
 // parse error.
 bool parseXmlText(std::string text, TiXmlDocument& xml);
 
+// The text the writer saves for xml: TinyXML's indented print, in which
+// every byte that does not belong to a whole UTF-8 sequence is re-encoded as
+// the Latin-1 character of that value. Text read from a file in another
+// encoding can hold such bytes, and reading UTF-8 TinyXML takes a lead byte
+// together with the markup after it, so the saved file would not read back.
+std::string xmlFileText(const TiXmlDocument& xml);
+
 // parseXmlText of a regular file of at most maxXmlFileBytes.
 bool loadXmlFile(const char* path, TiXmlDocument& xml);
 

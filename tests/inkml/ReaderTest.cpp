@@ -7,7 +7,10 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <charconv>
+#include <cmath>
 #include <chrono>
+#include <random>
 #include <thread>
 #include <unistd.h>
 #include <vector>
@@ -182,6 +185,34 @@ TEST_F(ReaderTest, TraceTexts)
         ASSERT_EQ(points.size(), c.points.size());
         for (std::size_t i = 0; i < points.size(); ++i)
             expectPoint(points[i], c.points[i]);
+    }
+}
+
+// Plain decimals are read without from_chars; the value must be the same.
+TEST(PointSerializer, CoordinatesReadAsFromCharsReadsThem)
+{
+    std::mt19937_64 random(7);
+    std::vector<std::string> texts = {"0", "-0", "0.", ".5", "-.5", "5.", "000123.4500",
+                                      "123456789012345", "1234567890123456", "0.1", "2.675",
+                                      "9007199254740993", "1.5e3", "1.5E-3", "12.5.3", "-", "."};
+    for (int i = 0; i < 50000; ++i) {
+        std::string text = random() % 2 ? "-" : "";
+        const int digits = 1 + static_cast<int>(random() % 18);
+        const int point = static_cast<int>(random() % (digits + 2));
+        for (int d = 0; d < digits; ++d) {
+            if (d == point)
+                text += '.';
+            text += static_cast<char>('0' + random() % 10);
+        }
+        texts.push_back(text);
+    }
+    for (const std::string& text : texts) {
+        double expected = 0.0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        Point point;
+        ASSERT_TRUE(PointSerializer(point).DeSerialize(text));
+        ASSERT_EQ(std::signbit(point.x.Get()), std::signbit(expected)) << text;
+        ASSERT_EQ(point.x.Get(), expected) << text;
     }
 }
 

@@ -1,3 +1,4 @@
+#include "DocumentReader.h"
 #include "DocumentSerializer.h"
 #include "InkFiles.h"
 #include "ScratchDir.h"
@@ -5,10 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
+#include <cmath>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <random>
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -120,6 +124,26 @@ TEST(DocumentWriter, SavesWhatTinyXmlItselfWouldSave)
     EXPECT_EQ(written(document, definitions, dir), readText(reference));
 }
 
+// Text read from a file in another encoding can hold bytes that are no
+// UTF-8; written as they are, the file would not read back.
+TEST(DocumentWriter, BytesOutsideUtf8AreSavedAsLatin1Characters)
+{
+    ScratchDir dir;
+    Document document;
+    document.annotations["tag"] = "caf\xE9 \xE2\x82\xAC";
+    document.addElement(inktest::layerOf({inktest::strokeOf({Point(1, 2, 0, 0, 0, 0, 0)})}, "\xC3"));
+    InkMLDefinitions definitions;
+    const std::string text = written(document, definitions, dir);
+    EXPECT_NE(text.find("caf\xC3\xA9 \xE2\x82\xAC</annotation>"), std::string::npos);
+
+    DocumentReader reader(dir.file("written.inkml").c_str());
+    ASSERT_TRUE(reader.readDocFromFile());
+    Layer layer;
+    ASSERT_TRUE(reader.getDocument()->at(0, layer));
+    EXPECT_EQ(layer.annotations.at("tag"), "\xC3\x83");
+    EXPECT_EQ(layer.getSize(), 1u);
+}
+
 TEST(DocumentWriter, WriteToFileWritesTheDocument)
 {
     ScratchDir dir;
@@ -144,6 +168,32 @@ TEST(PointSerializer, WritesSixSignificantDigitsAndFullIntegers)
     };
     for (const auto& c : cases)
         EXPECT_EQ(pointText(c.point), c.text);
+}
+
+// Coordinates are formatted without to_chars where that is safe; the text
+// must still be exactly what "%g" gives.
+TEST(PointSerializer, CoordinatesMatchGeneralFormatting)
+{
+    std::vector<double> values = {0.0001, 0.00009999995, 0.000099999949, 9.999995, 99999.95,
+                                  999999.5, 999999.4999, 1e6, 0.1234565, 1234565e-3, 5e-5,
+                                  123456.5, 100000, 0.5, -0.0, 1e300, 4.9e-324};
+    std::mt19937_64 random(20240611);
+    std::uniform_real_distribution<double> mantissa(1.0, 10.0);
+    std::uniform_int_distribution<int> exponent(-7, 7);
+    for (int i = 0; i < 100000; ++i)
+        values.push_back((i % 2 ? -1 : 1) * mantissa(random) * std::pow(10.0, exponent(random)));
+    for (int i = 0; i < 20000; ++i) {
+        // Ties of the sixth digit, and their neighbours.
+        const double tie = (100000 + static_cast<double>(random() % 900000) + 0.5) *
+                           std::pow(10.0, exponent(random) - 5);
+        values.insert(values.end(), {tie, std::nextafter(tie, 0.0), std::nextafter(tie, 1e300)});
+    }
+    for (const double value : values) {
+        char expected[32];
+        *std::to_chars(expected, expected + 31, value, std::chars_format::general, 6).ptr = 0;
+        const std::string text = pointText(Point(value, 0, 0, 0, 0, 0, 0));
+        ASSERT_EQ(text.substr(0, text.find(' ')), expected) << std::hexfloat << value;
+    }
 }
 
 // The desktop program runs under the user's locale, where "%g" writes a
