@@ -75,7 +75,6 @@ public:
     // Stops a read running on another thread at its next poll, and every
     // later read. Safe to call from any thread.
     void abort();
-    bool isAborted() const { return aborted; }
 
 private:
     bool readLayers(const TiXmlElement& root);

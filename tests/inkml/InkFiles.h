@@ -58,6 +58,28 @@ inline Pelm::Document exampleDocument()
     return document;
 }
 
+// The document and definitions of the committed file brushes.inkml: two
+// brushes, one of them without id, and contexts on them.
+inline Pelm::Document brushesDocument()
+{
+    Pelm::Document document;
+    document.annotations["tag"] = "Brushes";
+    document.addElement(layerOf({strokeOf({Pelm::Point(-12.5, 300, 0, 512, -30, 12, 4000),
+                                           Pelm::Point(-11.75, 301.5, 0, 530, -29, 12, 4010)})},
+                                "Ink"));
+    return document;
+}
+
+inline void addBrushes(Pelm::InkMLDefinitions& definitions)
+{
+    definitions.brushes.push_back(Pelm::Brush("pen", "Blue", 2, 12, 80, true, true, false, "Ball"));
+    definitions.brushes.push_back(Pelm::Brush("", "Black", 1, 10, 100, false, true, true, "Chisel"));
+    definitions.contexts.emplace_back("pen-context", &definitions.traceFormats.front(),
+                                      &definitions.brushes.front());
+    definitions.contexts.emplace_back("", &definitions.traceFormats.front(),
+                                      &definitions.brushes.back());
+}
+
 // An InkML file around the given body (tracegroups and annotations).
 inline std::string inkFile(const std::string& body)
 {

@@ -157,6 +157,25 @@ TEST_F(ReaderTest, ReadsTheWorkedExampleWithoutItsEmptyStroke)
     EXPECT_EQ(read.doc().annotations.at("tag"), "Trip");
 }
 
+TEST_F(ReaderTest, ReadsBrushesAndTheContextsThatCanBeRead)
+{
+    const Read read = readPath(inktest::fixture("brushes.inkml"));
+    ASSERT_TRUE(read.result) << "unreadable definitions do not fail the read";
+    expectSameLayers(read.doc(), inktest::brushesDocument());
+    const InkMLDefinitions& definitions = *read.definitions.GetData();
+    ASSERT_EQ(definitions.brushes.size(), 2u);
+    EXPECT_EQ(definitions.brushes.front().color.Get(), "Blue");
+    EXPECT_TRUE(definitions.brushes.front().antialiased.Get());
+    EXPECT_EQ(definitions.brushes.back().pentip.Get(), "Chisel");
+    // The default context names no brush, which matches the brush without
+    // id; the context without id stops the pass.
+    ASSERT_EQ(definitions.contexts.size(), 2u);
+    EXPECT_EQ(definitions.contexts.front().getId(), "default-context");
+    EXPECT_EQ(definitions.contexts.front().brush.Get(), &definitions.brushes.back());
+    EXPECT_EQ(definitions.contexts.back().brush.Get(), &definitions.brushes.front());
+    EXPECT_EQ(definitions.contexts.back().traceFormat.Get(), &definitions.traceFormats.front());
+}
+
 TEST_F(ReaderTest, TraceTexts)
 {
     const struct {

@@ -69,6 +69,15 @@ TEST(DocumentWriter, WorkedExampleMatchesTheCommittedFile)
     EXPECT_EQ(written(document, definitions, dir), readText(inktest::fixture("example.inkml")));
 }
 
+TEST(DocumentWriter, BrushesAndContextsMatchTheCommittedFile)
+{
+    ScratchDir dir;
+    Document document = inktest::brushesDocument();
+    DefaultInkMLDefinitions definitions;
+    inktest::addBrushes(definitions);
+    EXPECT_EQ(written(document, definitions, dir), readText(inktest::fixture("brushes.inkml")));
+}
+
 TEST(DocumentWriter, EmptyDocumentIsFourLines)
 {
     ScratchDir dir;
