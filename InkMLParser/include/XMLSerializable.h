@@ -48,6 +48,9 @@ public:
     static bool DocToString(TiXmlDocument& doc, std::string& out);
 
 protected:
+    // The attribute's value when node is an element that has it, else null.
+    static const char* AttributeOf(const TiXmlNode& node, const char* name);
+
     std::string nodeName;
 };
 

@@ -33,6 +33,19 @@ void readAnnotation(const TiXmlElement& element, std::map<std::string, std::stri
         annotations[type] = text;
 }
 
+// The call's result with the path in UTF-8; false when it does not convert.
+template <typename Call>
+bool withUtf8Path(const wchar_t* path, Call call)
+{
+    try {
+        StringConverter utf8Path(path);
+        const char* narrowPath = utf8Path.GetUtf8();
+        return narrowPath && call(narrowPath);
+    } catch (const std::exception&) {
+        return false;
+    }
+}
+
 } // namespace
 
 // PointSerializer
@@ -82,8 +95,7 @@ bool StrokeSerializer::DeSerialize(const TiXmlNode& node)
         if (readPointText(piece, point))
             stroke->addElement(point);
     }
-    const TiXmlElement* element = node.ToElement();
-    const char* reference = element ? element->Attribute("contextRef") : nullptr;
+    const char* reference = AttributeOf(node, "contextRef");
     if (!reference)
         return false;
     contextRef = reference;
@@ -113,14 +125,13 @@ bool LayerSerializer::Serialize(TiXmlNode& parent)
 
 bool LayerSerializer::DeSerialize(const TiXmlNode& node)
 {
-    const TiXmlElement* element = node.ToElement();
-    const char* id = element ? element->Attribute("id") : nullptr;
+    const char* id = AttributeOf(node, "id");
     if (!id || std::strncmp(id, "layer", 5) != 0)
         return true;
     index = Str2Int(id + 5);
     if (aborted)
         return false;
-    for (const TiXmlElement* trace = element->FirstChildElement("trace"); trace;
+    for (const TiXmlElement* trace = node.FirstChildElement("trace"); trace;
          trace = trace->NextSiblingElement("trace")) {
         if (aborted)
             return false;
@@ -129,7 +140,7 @@ bool LayerSerializer::DeSerialize(const TiXmlNode& node)
         if (reader.DeSerialize(*trace))
             layer->addElement(stroke);
     }
-    for (const TiXmlElement* annotation = element->FirstChildElement("annotation"); annotation;
+    for (const TiXmlElement* annotation = node.FirstChildElement("annotation"); annotation;
          annotation = annotation->NextSiblingElement("annotation")) {
         if (aborted)
             return false;
@@ -165,13 +176,7 @@ bool DocumentSerializer::Serialize(const char* path, InkMLDefinitions& definitio
 
 bool DocumentSerializer::Serialize(const wchar_t* path, InkMLDefinitions& definitions)
 {
-    try {
-        StringConverter utf8Path(path);
-        const char* narrowPath = utf8Path.GetUtf8();
-        return narrowPath && Serialize(narrowPath, definitions);
-    } catch (const std::exception&) {
-        return false;
-    }
+    return withUtf8Path(path, [&](const char* utf8) { return Serialize(utf8, definitions); });
 }
 
 bool DocumentSerializer::buildXmlDoc(TiXmlDocument& xml, InkMLDefinitions& definitions)
@@ -208,13 +213,7 @@ bool DocumentSerializer::DeSerialize(const char* path, InkMLDefinitions& definit
 
 bool DocumentSerializer::DeSerialize(const wchar_t* path, InkMLDefinitions& definitions)
 {
-    try {
-        StringConverter utf8Path(path);
-        const char* narrowPath = utf8Path.GetUtf8();
-        return narrowPath && DeSerialize(narrowPath, definitions);
-    } catch (const std::exception&) {
-        return false;
-    }
+    return withUtf8Path(path, [&](const char* utf8) { return DeSerialize(utf8, definitions); });
 }
 
 bool DocumentSerializer::parseDoc(TiXmlDocument& xml, InkMLDefinitions& definitions)

@@ -94,12 +94,11 @@ bool Brush::Serialize(TiXmlNode& parent)
 
 bool Brush::DeSerialize(const TiXmlNode& node)
 {
-    const TiXmlElement* element = node.ToElement();
-    const char* elementId = element ? element->Attribute("id") : nullptr;
+    const char* elementId = AttributeOf(node, "id");
     if (!elementId)
         return false;
     id = elementId;
-    const TiXmlElement* values = element->FirstChildElement("annotationXML");
+    const TiXmlElement* values = node.FirstChildElement("annotationXML");
     if (!values)
         return false;
     color.Set(GetChildVal(*values, "color"));
@@ -136,25 +135,22 @@ bool Channel::Serialize(TiXmlNode& parent)
 
 bool Channel::DeSerialize(const TiXmlNode& node)
 {
-    const TiXmlElement* element = node.ToElement();
-    if (!element)
-        return false;
-    const char* text = element->Attribute("name");
+    const char* text = AttributeOf(node, "name");
     if (!text)
         return false;
     name.Set(text);
-    if (!(text = element->Attribute("type")))
+    if (!(text = AttributeOf(node, "type")))
         return false;
     for (int t = INTEGER; t <= BOOLEAN; ++t)
         if (typesAsString[t] == text)
             type.Set(static_cast<Type>(t));
-    if (!(text = element->Attribute("min")))
+    if (!(text = AttributeOf(node, "min")))
         return false;
     min.Set(Str2Int(text));
-    if (!(text = element->Attribute("max")))
+    if (!(text = AttributeOf(node, "max")))
         return false;
     max.Set(Str2Int(text));
-    if (!(text = element->Attribute("units")))
+    if (!(text = AttributeOf(node, "units")))
         return false;
     units.Set(text);
     return true;
@@ -175,12 +171,11 @@ bool TraceFormat::Serialize(TiXmlNode& parent)
 
 bool TraceFormat::DeSerialize(const TiXmlNode& node)
 {
-    const TiXmlElement* element = node.ToElement();
-    const char* elementId = element ? element->Attribute("id") : nullptr;
+    const char* elementId = AttributeOf(node, "id");
     if (!elementId)
         return false;
     id = elementId;
-    for (const TiXmlElement* child = element->FirstChildElement("channel"); child;
+    for (const TiXmlElement* child = node.FirstChildElement("channel"); child;
          child = child->NextSiblingElement("channel")) {
         Channel channel;
         if (channel.DeSerialize(*child))

@@ -193,33 +193,33 @@ void appendPointText(std::string& text, const Point& point)
     text.append(buffer, out - 1);
 }
 
+namespace {
+
+// Field i of the point text: x, y, z, pressure, tiltX, tiltY, timestamp.
+void readField(Point& point, int i, std::string_view field)
+{
+    switch (i) {
+    case 0: point.x.Set(leadingDecimal(field)); break;
+    case 1: point.y.Set(leadingDecimal(field)); break;
+    case 2: point.z.Set(leadingDecimal(field)); break;
+    // Pressure is unsigned 32-bit: the 64-bit read keeps values above INT_MAX.
+    case 3: point.pressure.Set(static_cast<unsigned int>(leadingInteger(field))); break;
+    case 4: point.tiltX.Set(leadingInt(field)); break;
+    case 5: point.tiltY.Set(leadingInt(field)); break;
+    default: point.timestamp.Set(static_cast<unsigned long>(leadingInteger(field))); break;
+    }
+}
+
+} // namespace
+
 bool readPointText(std::string_view text, Point& point)
 {
     Pieces fields(text, ' ');
     std::string_view field;
-    if (!fields.next(field))
-        return false;
-    point.x.Set(leadingDecimal(field));
-    if (!fields.next(field))
-        return true;
-    point.y.Set(leadingDecimal(field));
-    if (!fields.next(field))
-        return true;
-    point.z.Set(leadingDecimal(field));
-    if (!fields.next(field))
-        return true;
-    // Pressure is unsigned 32-bit: the 64-bit read keeps values above INT_MAX.
-    point.pressure.Set(static_cast<unsigned int>(leadingInteger(field)));
-    if (!fields.next(field))
-        return true;
-    point.tiltX.Set(leadingInt(field));
-    if (!fields.next(field))
-        return true;
-    point.tiltY.Set(leadingInt(field));
-    if (!fields.next(field))
-        return true;
-    point.timestamp.Set(static_cast<unsigned long>(leadingInteger(field)));
-    return true;
+    int count = 0;
+    for (; count < 7 && fields.next(field); ++count)
+        readField(point, count, field);
+    return count > 0;
 }
 
 } // namespace Pelm

@@ -79,6 +79,12 @@ std::string IXmlSerializable::GetChildVal(const TiXmlNode& node, const char* nam
     return std::string();
 }
 
+const char* IXmlSerializable::AttributeOf(const TiXmlNode& node, const char* name)
+{
+    const TiXmlElement* element = node.ToElement();
+    return element ? element->Attribute(name) : nullptr;
+}
+
 std::string IXmlSerializable::StripDTD(const std::string& xml)
 {
     static const std::string keyword = "<!DOCTYPE";

@@ -3,6 +3,7 @@
 // being written and read again.
 
 #include "DocumentSerializer.h"
+#include "TreeDepth.h"
 #include "XmlFile.h"
 #include "XmlNesting.h"
 
@@ -15,28 +16,6 @@ using namespace Pelm;
 
 namespace {
 
-std::size_t treeDepth(const TiXmlNode& root)
-{
-    std::size_t deepest = 0;
-    std::size_t depth = 0;
-    const TiXmlNode* node = root.FirstChild();
-    while (node) {
-        if (node->ToElement())
-            deepest = std::max(deepest, depth + 1);
-        if (node->FirstChild()) {
-            node = node->FirstChild();
-            ++depth;
-            continue;
-        }
-        while (node != &root && !node->NextSibling()) {
-            node = node->Parent();
-            --depth;
-        }
-        node = node == &root ? nullptr : node->NextSibling();
-    }
-    return deepest;
-}
-
 // Small inputs cannot nest deep enough to hurt TinyXML, so it may parse them
 // unguarded and show how deep it really went.
 void checkNestingWalk(std::string text)
@@ -45,7 +24,7 @@ void checkNestingWalk(std::string text)
     text.append(3, '\0');
     TiXmlDocument xml;
     xml.Parse(text.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
-    if (XmlNesting::deepest(text.c_str(), text.size()) != treeDepth(xml))
+    if (XmlNesting::deepest(text.c_str(), text.size()) != inktest::treeDepth(xml))
         std::abort();
 }
 

@@ -1,35 +1,11 @@
+#include "TreeDepth.h"
 #include "XmlNesting.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 using Pelm::XmlNesting;
 
 namespace {
-
-// Deepest element nesting of the tree TinyXML built, walked without recursion.
-std::size_t treeDepth(const TiXmlNode& root)
-{
-    std::size_t deepest = 0;
-    std::size_t depth = 0;
-    const TiXmlNode* node = root.FirstChild();
-    while (node) {
-        if (node->ToElement())
-            deepest = std::max(deepest, depth + 1);
-        if (node->FirstChild()) {
-            node = node->FirstChild();
-            ++depth;
-            continue;
-        }
-        while (node != &root && !node->NextSibling()) {
-            node = node->Parent();
-            --depth;
-        }
-        node = node == &root ? nullptr : node->NextSibling();
-    }
-    return deepest;
-}
 
 std::string repeated(const std::string& unit, int times)
 {
@@ -80,7 +56,7 @@ TEST(XmlNesting, AgreesWithTheTreeTinyXmlBuilds)
         const std::string input = padded(text);
         TiXmlDocument xml;
         xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
-        EXPECT_EQ(XmlNesting::deepest(input.c_str(), 1000), treeDepth(xml));
+        EXPECT_EQ(XmlNesting::deepest(input.c_str(), 1000), inktest::treeDepth(xml));
     }
 }
 
@@ -92,7 +68,7 @@ TEST(XmlNesting, KeptWhiteSpaceIsWalkedLikeTinyXml)
     xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
     const std::size_t walked = XmlNesting::deepest(input.c_str(), 1000);
     TiXmlBase::SetCondenseWhiteSpace(true);
-    EXPECT_EQ(walked, treeDepth(xml));
+    EXPECT_EQ(walked, inktest::treeDepth(xml));
 }
 
 TEST(XmlNesting, StopsCountingPastTheLimit)

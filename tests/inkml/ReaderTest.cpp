@@ -21,6 +21,15 @@ using testsupport::ScratchDir;
 
 namespace {
 
+template <typename T>
+std::vector<T> elementsOf(const Region<T>& region)
+{
+    std::vector<T> elements(region.getSize());
+    for (unsigned long i = 0; i < region.getSize(); ++i)
+        region.at(i, elements[i]);
+    return elements;
+}
+
 struct Read {
     bool result;
     SmartPointer<Document> document;
@@ -56,15 +65,10 @@ protected:
         const Read read = readText(inkFile("<tracegroup id=\"layer0\"><trace contextRef=\"#c\">" +
                                            traceText + "</trace></tracegroup>"));
         EXPECT_TRUE(read.result);
-        std::vector<Point> points;
         Stroke* stroke = nullptr;
-        if (read.doc().getSize() == 1 && read.layer(0).at(0, &stroke))
-            for (unsigned long i = 0; i < stroke->getSize(); ++i) {
-                Point point;
-                stroke->at(i, point);
-                points.push_back(point);
-            }
-        return points;
+        if (read.doc().getSize() != 1 || !read.layer(0).at(0, &stroke))
+            return {};
+        return elementsOf(*stroke);
     }
 
     ScratchDir dir;
@@ -81,29 +85,22 @@ void expectPoint(const Point& actual, const Point& expected)
     EXPECT_EQ(actual.timestamp.Get(), expected.timestamp.Get());
 }
 
-void expectSameLayers(const Document& read, Document expected)
+void expectSameLayers(const Document& read, const Document& expected)
 {
-    ASSERT_EQ(read.getSize(), expected.getSize());
-    for (unsigned long l = 0; l < expected.getSize(); ++l) {
-        Layer want;
-        Layer got;
-        expected.at(l, want);
-        read.at(l, got);
-        EXPECT_EQ(got.annotations, want.annotations);
-        ASSERT_EQ(got.getSize(), want.getSize());
-        for (unsigned long s = 0; s < want.getSize(); ++s) {
-            Stroke wantStroke;
-            Stroke gotStroke;
-            want.at(s, wantStroke);
-            got.at(s, gotStroke);
-            ASSERT_EQ(gotStroke.getSize(), wantStroke.getSize());
-            for (unsigned long p = 0; p < wantStroke.getSize(); ++p) {
-                Point wantPoint;
-                Point gotPoint;
-                wantStroke.at(p, wantPoint);
-                gotStroke.at(p, gotPoint);
-                expectPoint(gotPoint, wantPoint);
-            }
+    const std::vector<Layer> gotLayers = elementsOf(read);
+    const std::vector<Layer> wantLayers = elementsOf(expected);
+    ASSERT_EQ(gotLayers.size(), wantLayers.size());
+    for (std::size_t l = 0; l < wantLayers.size(); ++l) {
+        EXPECT_EQ(gotLayers[l].annotations, wantLayers[l].annotations);
+        const std::vector<Stroke> gotStrokes = elementsOf(gotLayers[l]);
+        const std::vector<Stroke> wantStrokes = elementsOf(wantLayers[l]);
+        ASSERT_EQ(gotStrokes.size(), wantStrokes.size());
+        for (std::size_t s = 0; s < wantStrokes.size(); ++s) {
+            const std::vector<Point> gotPoints = elementsOf(gotStrokes[s]);
+            const std::vector<Point> wantPoints = elementsOf(wantStrokes[s]);
+            ASSERT_EQ(gotPoints.size(), wantPoints.size());
+            for (std::size_t p = 0; p < wantPoints.size(); ++p)
+                expectPoint(gotPoints[p], wantPoints[p]);
         }
     }
 }
