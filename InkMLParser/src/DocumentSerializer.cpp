@@ -6,6 +6,7 @@
 #include "StringUtils.h"
 #include "XmlFile.h"
 
+#include <algorithm>
 #include <cstring>
 #include <exception>
 
@@ -14,6 +15,28 @@ namespace Pelm {
 namespace {
 
 const char* const defaultContextRef = "#default-context";
+
+// Files with more points are refused: a point takes some 110 bytes in memory
+// and is copied twice on its way into the document, while its text can be two
+// bytes. The writer needs at least 14 bytes a point, so every file it writes
+// within maxXmlFileBytes stays below this.
+constexpr std::size_t maxDocumentPoints = 5000000;
+
+// The most points the tracegroups of root can give: one per comma-separated
+// piece of every trace text.
+std::size_t pointsAtMost(const TiXmlElement& root)
+{
+    std::size_t points = 0;
+    for (const TiXmlElement* group = root.FirstChildElement("tracegroup"); group;
+         group = group->NextSiblingElement("tracegroup"))
+        for (const TiXmlElement* trace = group->FirstChildElement("trace"); trace;
+             trace = trace->NextSiblingElement("trace"))
+            if (const TiXmlNode* text = trace->FirstChild()) {
+                const std::string& value = text->ValueStr();
+                points += 1 + static_cast<std::size_t>(std::count(value.begin(), value.end(), ','));
+            }
+    return points;
+}
 
 // One "annotation" element per entry, in key order.
 void appendAnnotations(TiXmlElement& parent, const std::map<std::string, std::string>& annotations)
@@ -220,7 +243,7 @@ bool DocumentSerializer::parseDoc(TiXmlDocument& xml, InkMLDefinitions& definiti
 {
     const TiXmlElement* root = xml.FirstChildElement("ink");
     const TiXmlElement* definitionsElement = root ? root->FirstChildElement("definitions") : nullptr;
-    if (!definitionsElement)
+    if (!definitionsElement || pointsAtMost(*root) > maxDocumentPoints)
         return false;
     definitions.DeSerialize(*definitionsElement);
     if (!readLayers(*root))

@@ -109,8 +109,11 @@ bool replaceFile(const std::string& path, const std::string& content)
     const int fd = createTemporaryBeside(target, temporaryPath);
     if (fd < 0)
         return false;
-    bool complete = writeAll(fd, content) &&
-                    (!exists || ::fchmod(fd, existing.st_mode & 07777) == 0) && ::fsync(fd) == 0;
+    // Keeping the permission bits may fail on a file system without them
+    // (the receiver's FAT volume), which is no reason to fail the save.
+    if (exists)
+        (void)::fchmod(fd, existing.st_mode & 07777);
+    bool complete = writeAll(fd, content) && ::fsync(fd) == 0;
     complete = ::close(fd) == 0 && complete;
     if (!complete || ::rename(temporaryPath.c_str(), target.c_str()) != 0) {
         ::unlink(temporaryPath.c_str());

@@ -368,6 +368,20 @@ TEST_F(ReaderTest, OversizedFileIsRefusedUnread)
     EXPECT_FALSE(readPath(path).result);
 }
 
+TEST_F(ReaderTest, FileOfTooManyPointsIsRefusedBeforeReadingThem)
+{
+    std::string trace;
+    for (int i = 0; i < 2500000; ++i)
+        trace += "0,";
+    const std::string layer = "<tracegroup id=\"layer0\"><trace contextRef=\"#c\">" + trace +
+                              "</trace></tracegroup>";
+    const Read read = readText("<ink><definitions><traceFormat id=\"f\" /></definitions>" + layer +
+                               layer + "</ink>");
+    EXPECT_FALSE(read.result);
+    EXPECT_EQ(read.doc().getSize(), 0u);
+    EXPECT_TRUE(read.definitions->traceFormats.empty());
+}
+
 TEST_F(ReaderTest, TextIsReadAsTinyXmlLoadsFiles)
 {
     // Line ends normalised, the text ending at a null character, a byte
