@@ -18,12 +18,16 @@ Pieces::Pieces(std::string_view text_, char delimiter_)
 
 bool Pieces::next(std::string_view& piece)
 {
-    position = text.find_first_not_of(delimiter, position);
-    if (position == std::string_view::npos)
+    // Pieces are short: a plain loop beats the library's searches.
+    const std::string_view::size_type size = text.size();
+    while (position < size && text[position] == delimiter)
+        ++position;
+    if (position == size)
         return false;
-    const std::string_view::size_type end = text.find(delimiter, position);
-    piece = text.substr(position, end == std::string_view::npos ? end : end - position);
-    position = end;
+    const std::string_view::size_type start = position;
+    while (position < size && text[position] != delimiter)
+        ++position;
+    piece = text.substr(start, position - start);
     return true;
 }
 
@@ -154,9 +158,21 @@ double leadingDecimal(std::string_view piece)
 std::int64_t leadingInteger(std::string_view piece)
 {
     piece = withoutLeadingSpace(piece);
-    return piece.empty() ? 0 : Str2Int64(piece.data());
+    if (piece.empty())
+        return 0;
+    // Up to 18 digits cannot overflow, so they are read here; longer runs go
+    // to Str2Int64 for its saturation.
+    const bool negative = piece[0] == '-';
+    std::string_view::size_type i = negative || piece[0] == '+' ? 1 : 0;
+    const std::string_view::size_type first = i;
+    std::int64_t value = 0;
+    for (; i < piece.size() && piece[i] >= '0' && piece[i] <= '9'; ++i) {
+        if (i - first == 18)
+            return Str2Int64(piece.data());
+        value = value * 10 + (piece[i] - '0');
+    }
+    return negative ? -value : value;
 }
-
 // Str2Int of the piece: the same saturation at the limits of int.
 int leadingInt(std::string_view piece)
 {
