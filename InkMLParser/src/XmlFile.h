@@ -13,11 +13,15 @@ constexpr std::size_t maxXmlFileBytes = 64u << 20;
 // Documents nested deeper than this are refused before TinyXML parses them;
 // the InkML writer nests five levels.
 constexpr std::size_t maxXmlNesting = 100;
+// Documents of more nodes are refused before TinyXML parses them. The
+// writer spends at least some 55 bytes on each trace and its text, so none
+// of its files within maxXmlFileBytes comes near.
+constexpr std::size_t maxXmlNodes = 4000000;
 
 // Parses the XML text as TinyXML's LoadFile does (line ends normalised, the
 // text ending at its first null character, the encoding detected), after
-// refusing text nested deeper than maxXmlNesting. False on any refusal or
-// parse error.
+// refusing text nested deeper than maxXmlNesting or of more than maxXmlNodes
+// nodes. False on any refusal or parse error.
 bool parseXmlText(std::string text, TiXmlDocument& xml);
 
 // The text the writer saves for xml: TinyXML's indented print, in which

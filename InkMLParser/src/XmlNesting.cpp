@@ -9,7 +9,7 @@ namespace Pelm {
 // where TinyXML's parse goes on, this goes on to the same place; where
 // TinyXML's parse stops (the returned pointer is null), this stops too.
 
-std::size_t XmlNesting::deepest(const char* p, std::size_t limit)
+XmlNesting::Extent XmlNesting::measure(const char* p, const Extent& limit)
 {
     // TiXmlDocument::Parse
     TiXmlEncoding encoding = TIXML_ENCODING_UNKNOWN;
@@ -18,7 +18,7 @@ std::size_t XmlNesting::deepest(const char* p, std::size_t limit)
         encoding = TIXML_ENCODING_UTF8;
 
     std::vector<std::string> endTags; // "</name" of every element whose content is open
-    std::size_t deepestSoFar = 0;
+    Extent extent{0, 0};
     const bool condensed = IsWhiteSpaceCondensed();
     const char* beforeSpace = p;
     p = SkipWhiteSpace(p, encoding);
@@ -27,14 +27,18 @@ std::size_t XmlNesting::deepest(const char* p, std::size_t limit)
         if (*p != '<') {
             // A document holds no text: its parse ends. An element's text
             // is read from before the white space when that is kept.
-            p = atTop ? nullptr : skipText(condensed ? p : beforeSpace, encoding);
+            if (atTop)
+                break;
+            ++extent.nodes;
+            p = skipText(condensed ? p : beforeSpace, encoding);
         } else if (!atTop && StringEqual(p, "</", false, encoding)) {
             p = skipEndTag(p, encoding, endTags.back());
             endTags.pop_back();
         } else {
             const Markup kind = identify(p, encoding);
+            ++extent.nodes;
             if (kind == Markup::Element) {
-                deepestSoFar = std::max(deepestSoFar, endTags.size() + 1);
+                extent.depth = std::max(extent.depth, endTags.size() + 1);
                 std::string name;
                 bool opensContent = false;
                 p = skipStartTag(p, encoding, name, opensContent);
@@ -44,12 +48,12 @@ std::size_t XmlNesting::deepest(const char* p, std::size_t limit)
                 p = skipLeaf(kind, p, encoding, atTop);
             }
         }
-        if (deepestSoFar > limit)
+        if (extent.depth > limit.depth || extent.nodes > limit.nodes)
             break;
         beforeSpace = p;
         p = SkipWhiteSpace(p, encoding);
     }
-    return deepestSoFar;
+    return extent;
 }
 
 // TiXmlNode::Identify, at a '<'

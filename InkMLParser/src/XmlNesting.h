@@ -10,17 +10,23 @@
 namespace Pelm {
 
 // TinyXML parses and destroys its tree recursively, one stack frame per
-// level of element nesting. This walks text the way TinyXML's parser does,
+// level of element nesting, and a node costs it a few hundred bytes however
+// little text it takes. This walks text the way TinyXML's parser does,
 // with TinyXML's own lexical helpers and leaf parsers, but without
 // recursion and without building a tree, so the depth of a document can be
 // known before TinyXML is let loose on it.
 class XmlNesting : private TiXmlBase {
 public:
-    // The deepest element nesting that TinyXML's Parse(text, 0,
-    // TIXML_ENCODING_UNKNOWN) builds, counting stopped once it passes limit.
-    // text must end with at least four null characters: TinyXML may step up
-    // to three characters past the first one.
-    static std::size_t deepest(const char* text, std::size_t limit);
+    struct Extent {
+        std::size_t depth; // deepest element nesting
+        std::size_t nodes; // nodes made, blank text nodes included
+    };
+
+    // The extent of the tree that TinyXML's Parse(text, 0,
+    // TIXML_ENCODING_UNKNOWN) builds; the walk stops once either count
+    // passes its limit. text must end with at least four null characters:
+    // TinyXML may step up to three characters past the first one.
+    static Extent measure(const char* text, const Extent& limit);
 
 private:
     enum class Markup { Element, Declaration, Comment, CData, Unknown };

@@ -1,9 +1,9 @@
 // Feeds arbitrary bytes to the InkML reader, checks that the nesting walk
-// agrees with the tree TinyXML builds, and that whatever was read survives
+// measures the tree TinyXML builds, and that whatever was read survives
 // being written and read again.
 
 #include "DocumentSerializer.h"
-#include "TreeDepth.h"
+#include "TreeExtent.h"
 #include "XmlFile.h"
 #include "XmlNesting.h"
 
@@ -24,7 +24,9 @@ void checkNestingWalk(std::string text)
     text.append(3, '\0');
     TiXmlDocument xml;
     xml.Parse(text.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
-    if (XmlNesting::deepest(text.c_str(), text.size()) != inktest::treeDepth(xml))
+    const XmlNesting::Extent walked = XmlNesting::measure(text.c_str(), {text.size(), text.size()});
+    const XmlNesting::Extent tree = inktest::treeExtent(xml);
+    if (walked.depth != tree.depth || walked.nodes < tree.nodes)
         std::abort();
 }
 

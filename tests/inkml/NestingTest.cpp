@@ -1,5 +1,4 @@
-#include "TreeDepth.h"
-#include "XmlNesting.h"
+#include "TreeExtent.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +15,21 @@ std::string repeated(const std::string& unit, int times)
 }
 
 std::string padded(std::string text) { return text.append(3, '\0'); }
+
+const XmlNesting::Extent unlimited{1000000, 1000000};
+
+// The walk's extent of the text against the tree TinyXML parses from it. The
+// walk also counts blank text nodes, which TinyXML makes and drops again.
+void expectWalkMatchesTree(const std::string& text)
+{
+    const std::string input = padded(text);
+    TiXmlDocument xml;
+    xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
+    const XmlNesting::Extent walked = XmlNesting::measure(input.c_str(), unlimited);
+    const XmlNesting::Extent tree = inktest::treeExtent(xml);
+    EXPECT_EQ(walked.depth, tree.depth);
+    EXPECT_GE(walked.nodes, tree.nodes);
+}
 
 } // namespace
 
@@ -53,26 +67,29 @@ TEST(XmlNesting, AgreesWithTheTreeTinyXmlBuilds)
     };
     for (const std::string& text : cases) {
         SCOPED_TRACE(text);
-        const std::string input = padded(text);
-        TiXmlDocument xml;
-        xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
-        EXPECT_EQ(XmlNesting::deepest(input.c_str(), 1000), inktest::treeDepth(xml));
+        expectWalkMatchesTree(text);
     }
+}
+
+TEST(XmlNesting, CountsTheNodesOfTheTree)
+{
+    const std::string input = padded("<?xml version=\"1.0\"?><!-- c --><ink><a x=\"1\">text<b/>"
+                                     "<![CDATA[raw]]><!DOCTYPE></a>tail &#x20;</ink>");
+    TiXmlDocument xml;
+    xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
+    EXPECT_EQ(XmlNesting::measure(input.c_str(), unlimited).nodes, inktest::treeExtent(xml).nodes);
+    EXPECT_EQ(XmlNesting::measure(input.c_str(), {100, 3}).nodes, 4u) << "the walk stops past the limit";
 }
 
 TEST(XmlNesting, KeptWhiteSpaceIsWalkedLikeTinyXml)
 {
     TiXmlBase::SetCondenseWhiteSpace(false);
-    const std::string input = padded("<?xml version=\"1.0\"?>" + repeated("<a>  x\xE2</a>", 20));
-    TiXmlDocument xml;
-    xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
-    const std::size_t walked = XmlNesting::deepest(input.c_str(), 1000);
+    expectWalkMatchesTree("<?xml version=\"1.0\"?>" + repeated("<a>  x\xE2</a>", 20));
     TiXmlBase::SetCondenseWhiteSpace(true);
-    EXPECT_EQ(walked, inktest::treeDepth(xml));
 }
 
 TEST(XmlNesting, StopsCountingPastTheLimit)
 {
     const std::string input = padded(repeated("<a>", 100000));
-    EXPECT_EQ(XmlNesting::deepest(input.c_str(), 100), 101u);
+    EXPECT_EQ(XmlNesting::measure(input.c_str(), {100, 1000000}).depth, 101u);
 }

@@ -362,6 +362,15 @@ TEST_F(ReaderTest, NestingHiddenFromASimpleTagCountIsRefused)
     EXPECT_FALSE(readText(hidden).result);
 }
 
+TEST_F(ReaderTest, FileOfTooManyNodesIsRefusedUnparsed)
+{
+    std::string nodes;
+    nodes.reserve(4 * (maxXmlNodes + 1));
+    for (std::size_t i = 0; i <= maxXmlNodes; ++i)
+        nodes += "<a/>";
+    EXPECT_FALSE(readText("<ink><definitions />" + nodes + "</ink>").result);
+}
+
 TEST_F(ReaderTest, OversizedFileIsRefusedUnread)
 {
     const std::string path = dir.file("huge.inkml");

@@ -1,22 +1,25 @@
-#ifndef DRAVELLO_TESTS_TREEDEPTH_H
-#define DRAVELLO_TESTS_TREEDEPTH_H
+#ifndef DRAVELLO_TESTS_TREEEXTENT_H
+#define DRAVELLO_TESTS_TREEEXTENT_H
+
+#include "XmlNesting.h"
 
 #include <tinyxml.h>
 
 #include <algorithm>
-#include <cstddef>
 
 namespace inktest {
 
-// Deepest element nesting of the tree TinyXML built, walked without recursion.
-inline std::size_t treeDepth(const TiXmlNode& root)
+// Deepest element nesting and node count of the tree TinyXML built, walked
+// without recursion.
+inline Pelm::XmlNesting::Extent treeExtent(const TiXmlNode& root)
 {
-    std::size_t deepest = 0;
+    Pelm::XmlNesting::Extent extent{0, 0};
     std::size_t depth = 0;
     const TiXmlNode* node = root.FirstChild();
     while (node) {
+        ++extent.nodes;
         if (node->ToElement())
-            deepest = std::max(deepest, depth + 1);
+            extent.depth = std::max(extent.depth, depth + 1);
         if (node->FirstChild()) {
             node = node->FirstChild();
             ++depth;
@@ -28,7 +31,7 @@ inline std::size_t treeDepth(const TiXmlNode& root)
         }
         node = node == &root ? nullptr : node->NextSibling();
     }
-    return deepest;
+    return extent;
 }
 
 } // namespace inktest
