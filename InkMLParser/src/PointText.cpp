@@ -18,30 +18,28 @@ Pieces::Pieces(std::string_view text_, char delimiter_)
 
 bool Pieces::next(std::string_view& piece)
 {
-    // Pieces are short: a plain loop beats the library's searches.
+    // Pieces are short: a plain loop over locals beats the library's
+    // searches (members would be reloaded after every character read).
+    const char* const data = text.data();
     const std::string_view::size_type size = text.size();
-    while (position < size && text[position] == delimiter)
-        ++position;
-    if (position == size)
+    std::string_view::size_type at = position;
+    while (at < size && data[at] == delimiter)
+        ++at;
+    if (at == size) {
+        position = at;
         return false;
-    const std::string_view::size_type start = position;
-    while (position < size && text[position] != delimiter)
-        ++position;
-    piece = text.substr(start, position - start);
+    }
+    const std::string_view::size_type start = at;
+    while (at < size && data[at] != delimiter)
+        ++at;
+    position = at;
+    piece = std::string_view(data + start, at - start);
     return true;
 }
 
 namespace {
 
 bool isCSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
-std::string_view withoutLeadingSpace(std::string_view text)
-{
-    std::string_view::size_type i = 0;
-    while (i < text.size() && isCSpace(text[i]))
-        ++i;
-    return text.substr(i);
-}
 
 // A six-digit integer (100000 to 999999) of significant digits, the first
 // of which stands for 10^exponent (-4 to 5), in fixed notation without
@@ -101,82 +99,96 @@ char* writeDecimal(char* out, char* end, double value)
     return std::to_chars(out, end, value, std::chars_format::general, 6).ptr;
 }
 
-// The leading number of text when it is plain: an optional minus, digits
-// with at most one decimal point, no exponent, at most 15 digits. Such a
-// number is a quotient of two doubles that hold their integers exactly, so
-// one division rounds it correctly, as from_chars would. False for any other
-// text.
-bool leadingPlainDecimal(std::string_view text, double& value)
+// A field of the point text starts at p and runs to the next blank or to
+// end. The readers below take the leading number of the field, as strtod and
+// Str2Int64 would take it from the field on its own, and leave p after it;
+// no number reaches over a blank, so they need not know where the field ends.
+
+// White space inside the field (tabs, line feeds) is passed over, as
+// strtod does; a blank would already end the field.
+const char* afterFieldSpace(const char* p, const char* end)
+{
+    while (p < end && *p != ' ' && isCSpace(*p))
+        ++p;
+    return p;
+}
+
+// The leading number when it is plain: an optional minus, digits with at
+// most one decimal point, no exponent, at most 15 digits. Such a number is a
+// quotient of two doubles that hold their integers exactly, so one division
+// rounds it correctly, as from_chars would. False for any other text.
+bool readPlainDecimal(const char*& p, const char* end, double& value)
 {
     static const double powers[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6, 1e7,
                                     1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const bool negative = !text.empty() && text[0] == '-';
+    const char* q = p;
+    const bool negative = q < end && *q == '-';
+    q += negative ? 1 : 0;
     std::uint64_t mantissa = 0;
     int digits = 0;
     int decimals = 0;
     bool point = false;
-    std::string_view::size_type i = negative ? 1 : 0;
-    for (; i < text.size(); ++i) {
-        const char c = text[i];
-        if (c >= '0' && c <= '9') {
+    for (; q < end; ++q) {
+        if (*q >= '0' && *q <= '9') {
             if (++digits > 15)
                 return false;
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(c - '0');
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(*q - '0');
             decimals += point ? 1 : 0;
-        } else if (c == '.' && !point) {
+        } else if (*q == '.' && !point) {
             point = true;
         } else {
             break;
         }
     }
-    if (digits == 0 || (i < text.size() && (text[i] == 'e' || text[i] == 'E')))
+    if (digits == 0 || (q < end && (*q == 'e' || *q == 'E')))
         return false;
     const double magnitude = static_cast<double>(mantissa) / powers[decimals];
     value = negative ? -magnitude : magnitude;
+    p = q;
     return true;
 }
 
-// The longest leading decimal number of the piece, as strtod reads it in the
-// C locale; 0 when there is none, when it is not finite or out of range.
-double leadingDecimal(std::string_view piece)
+// The longest leading decimal number, as strtod reads it in the C locale;
+// 0 when there is none, when it is not finite or out of range.
+double readDecimal(const char*& p, const char* end)
 {
-    piece = withoutLeadingSpace(piece);
-    if (piece.size() > 1 && piece[0] == '+' && piece[1] != '-' && piece[1] != '+')
-        piece.remove_prefix(1);
+    p = afterFieldSpace(p, end);
+    if (end - p > 1 && *p == '+' && p[1] != '-' && p[1] != '+')
+        ++p;
     double value = 0.0;
-    if (leadingPlainDecimal(piece, value))
+    if (readPlainDecimal(p, end, value))
         return value;
-    const std::from_chars_result r =
-        std::from_chars(piece.data(), piece.data() + piece.size(), value);
-    return r.ec == std::errc() && std::isfinite(value) ? value : 0.0;
+    const std::from_chars_result r = std::from_chars(p, end, value);
+    if (r.ec != std::errc())
+        return 0.0;
+    p = r.ptr;
+    return std::isfinite(value) ? value : 0.0;
 }
 
-// Str2Int64 of the piece on its own. The piece is followed by a delimiter
-// or the end of its string, either of which ends the digits too; only
-// white space of its own must be passed over here, or Str2Int64 would go on
-// across the delimiter into the next piece.
-std::int64_t leadingInteger(std::string_view piece)
+// The leading integer as Str2Int64 reads it, saturated at the int64 limits.
+std::int64_t readInteger(const char*& p, const char* end)
 {
-    piece = withoutLeadingSpace(piece);
-    if (piece.empty())
-        return 0;
+    p = afterFieldSpace(p, end);
+    const char* const start = p;
+    const bool negative = p < end && *p == '-';
+    p += p < end && (*p == '-' || *p == '+') ? 1 : 0;
     // Up to 18 digits cannot overflow, so they are read here; longer runs go
-    // to Str2Int64 for its saturation.
-    const bool negative = piece[0] == '-';
-    std::string_view::size_type i = negative || piece[0] == '+' ? 1 : 0;
-    const std::string_view::size_type first = i;
+    // to Str2Int64 for its saturation (the text goes on with a blank, a
+    // comma or a null, none of which it reads as a digit).
+    const char* const firstDigit = p;
     std::int64_t value = 0;
-    for (; i < piece.size() && piece[i] >= '0' && piece[i] <= '9'; ++i) {
-        if (i - first == 18)
-            return Str2Int64(piece.data());
-        value = value * 10 + (piece[i] - '0');
+    for (; p < end && *p >= '0' && *p <= '9'; ++p) {
+        if (p - firstDigit == 18)
+            return Str2Int64(start);
+        value = value * 10 + (*p - '0');
     }
     return negative ? -value : value;
 }
-// Str2Int of the piece: the same saturation at the limits of int.
-int leadingInt(std::string_view piece)
+
+// Str2Int: the same saturated at the limits of int.
+int readInt(const char*& p, const char* end)
 {
-    return static_cast<int>(std::clamp<std::int64_t>(leadingInteger(piece), INT_MIN, INT_MAX));
+    return static_cast<int>(std::clamp<std::int64_t>(readInteger(p, end), INT_MIN, INT_MAX));
 }
 
 // The number followed by a blank; room for the blank is kept back, so
@@ -211,30 +223,39 @@ void appendPointText(std::string& text, const Point& point)
 
 namespace {
 
-// Field i of the point text: x, y, z, pressure, tiltX, tiltY, timestamp.
-void readField(Point& point, int i, std::string_view field)
+// Reads field i of the point text (x, y, z, pressure, tiltX, tiltY,
+// timestamp) from p; returns the end of the field.
+const char* readField(Point& point, int i, const char* p, const char* end)
 {
     switch (i) {
-    case 0: point.x.Set(leadingDecimal(field)); break;
-    case 1: point.y.Set(leadingDecimal(field)); break;
-    case 2: point.z.Set(leadingDecimal(field)); break;
+    case 0: point.x.Set(readDecimal(p, end)); break;
+    case 1: point.y.Set(readDecimal(p, end)); break;
+    case 2: point.z.Set(readDecimal(p, end)); break;
     // Pressure is unsigned 32-bit: the 64-bit read keeps values above INT_MAX.
-    case 3: point.pressure.Set(static_cast<unsigned int>(leadingInteger(field))); break;
-    case 4: point.tiltX.Set(leadingInt(field)); break;
-    case 5: point.tiltY.Set(leadingInt(field)); break;
-    default: point.timestamp.Set(static_cast<unsigned long>(leadingInteger(field))); break;
+    case 3: point.pressure.Set(static_cast<unsigned int>(readInteger(p, end))); break;
+    case 4: point.tiltX.Set(readInt(p, end)); break;
+    case 5: point.tiltY.Set(readInt(p, end)); break;
+    default: point.timestamp.Set(static_cast<unsigned long>(readInteger(p, end))); break;
     }
+    while (p < end && *p != ' ')
+        ++p;
+    return p;
 }
 
 } // namespace
 
 bool readPointText(std::string_view text, Point& point)
 {
-    Pieces fields(text, ' ');
-    std::string_view field;
+    const char* p = text.data();
+    const char* const end = p + text.size();
     int count = 0;
-    for (; count < 7 && fields.next(field); ++count)
-        readField(point, count, field);
+    for (; count < 7; ++count) {
+        while (p < end && *p == ' ')
+            ++p;
+        if (p == end)
+            break;
+        p = readField(point, count, p, end);
+    }
     return count > 0;
 }
 
