@@ -18,8 +18,8 @@ Pieces::Pieces(std::string_view text_, char delimiter_)
 
 bool Pieces::next(std::string_view& piece)
 {
-    // Pieces are short: a plain loop over locals beats the library's
-    // searches (members would be reloaded after every character read).
+    // Pieces (the points of a trace) are a few dozen characters: a plain
+    // loop over locals beats the library's searches.
     const char* const data = text.data();
     const std::string_view::size_type size = text.size();
     std::string_view::size_type at = position;

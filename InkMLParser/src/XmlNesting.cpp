@@ -1,7 +1,6 @@
 #include "XmlNesting.h"
 
 #include <algorithm>
-#include <cstring>
 
 namespace Pelm {
 
