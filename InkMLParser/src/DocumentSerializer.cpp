@@ -255,6 +255,9 @@ bool DocumentSerializer::parseDoc(TiXmlDocument& xml, InkMLDefinitions& definiti
             return false;
         readAnnotation(*annotation, document->annotations);
     }
+    // An abort during the last layer left that layer out: not loaded.
+    if (aborted)
+        return false;
     document->loaded.Set(true);
     return true;
 }
