@@ -1,6 +1,6 @@
 // Start-up, shut-down, unload, reload and message dispatch of the loaded module.
 
-#include "LoadedPlugin.h"
+#include "PluginHostTest.h"
 
 #include <gmock/gmock.h>
 
@@ -10,9 +10,8 @@ using ::testing::IsEmpty;
 
 namespace {
 
-constexpr AIErr kInjected = fourCharCode("TEST");
 
-using Lifecycle = LoadedPlugin;
+using Lifecycle = PluginHostTest;
 
 TEST_F(Lifecycle, StartupRegistersTheReadOnlyFormatAndShutdownGivesEverythingBack)
 {
@@ -86,7 +85,7 @@ struct StartupFailure {
     const char* args;
 };
 
-class FailedStartup : public LoadedPlugin, public ::testing::WithParamInterface<StartupFailure> {};
+class FailedStartup : public PluginHostTest, public ::testing::WithParamInterface<StartupFailure> {};
 
 TEST_P(FailedStartup, GivesBackEverythingTakenSoFar)
 {

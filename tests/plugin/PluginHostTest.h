@@ -1,8 +1,10 @@
-#ifndef DRAVELLO_TESTS_PLUGIN_LOADEDPLUGIN_H
-#define DRAVELLO_TESTS_PLUGIN_LOADEDPLUGIN_H
+#ifndef DRAVELLO_TESTS_PLUGIN_PLUGINHOSTTEST_H
+#define DRAVELLO_TESTS_PLUGIN_PLUGINHOSTTEST_H
 
-// A test host with the built module loaded, a home folder of its own and the
-// user's brush library registered with the host.
+// A test host talking to the plug-in (the built module, or the entry point
+// linked into the test), with a home folder of its own that holds the user's
+// brush library, registered with the host. Every test ends without host
+// problems.
 
 #include "EnvironmentOverride.h"
 #include "ScratchDir.h"
@@ -14,14 +16,19 @@
 
 namespace testhost {
 
-class LoadedPlugin : public ::testing::Test {
+constexpr AIErr kInjected = fourCharCode("TEST");
+
+class PluginHostTest : public ::testing::Test {
 protected:
-    explicit LoadedPlugin(const std::string& homeName = "home")
+    explicit PluginHostTest(PluginEntry linkedEntry = nullptr, const std::string& homeName = "home")
         : scratch(true), home(scratch.file(homeName)), homeOverride("HOME", home.c_str())
     {
         std::filesystem::create_directories(supportFolder());
         host.addStyleLibrary(brushLibraryPath(), {"Other", "KelpraStyle"});
-        host.loadModule(HLV_PLUGIN_MODULE);
+        if (linkedEntry)
+            host.useEntry(linkedEntry);
+        else
+            host.loadModule(HLV_PLUGIN_MODULE);
     }
 
     void TearDown() override { EXPECT_EQ(host.problems(), std::vector<std::string>()); }
