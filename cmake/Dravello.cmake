@@ -108,3 +108,16 @@ function(dravello_fuzzer)
     -timeout=10 ${args} WORKING_DIRECTORY ${workdir})
   set_tests_properties(${F_NAME} PROPERTIES LABELS fuzz TIMEOUT 300)
 endfunction()
+
+# Adds every subfolder of the current source folder that has its own CMakeLists.txt
+# (one per component), in name order, skipping the given names.
+function(dravello_component_folders)
+  file(GLOB children LIST_DIRECTORIES true CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*)
+  list(SORT children)
+  foreach(child IN LISTS children)
+    get_filename_component(name ${child} NAME)
+    if(IS_DIRECTORY ${child} AND EXISTS ${child}/CMakeLists.txt AND NOT name IN_LIST ARGN)
+      add_subdirectory(${child})
+    endif()
+  endforeach()
+endfunction()

@@ -1,0 +1,7 @@
+#include "WpiDocument.h"
+
+namespace Pelm {
+
+WpiDocument::~WpiDocument() = default;
+
+} // namespace Pelm

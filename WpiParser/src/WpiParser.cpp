@@ -1,0 +1,272 @@
+#include "WpiParser.h"
+
+#include "Logger.h"
+
+#include <fstream>
+
+namespace Pelm {
+
+const std::size_t WpiParser::maxFileSize = 64u * 1024u * 1024u;
+
+namespace {
+
+const std::streamsize readChunkSize = 1 << 20;
+
+void logSevere(const char* method, const char* message)
+{
+    Logger::WriteLog("WpiParser", method, message, Logger::SEVERE);
+}
+
+bool withinSizeLimit(std::size_t size)
+{
+    if (size <= WpiParser::maxFileSize)
+        return true;
+    const std::string message =
+        "file refused: larger than " + std::to_string(WpiParser::maxFileSize) + " bytes";
+    logSevere("loadBytes", message.c_str());
+    return false;
+}
+
+// Bytes between the read position and the end, when the stream can seek.
+bool remainingSize(std::istream& in, std::size_t& size)
+{
+    const std::istream::pos_type start = in.tellg();
+    if (start == std::istream::pos_type(-1))
+        return false;
+    in.seekg(0, std::ios::end);
+    const std::istream::pos_type end = in.tellg();
+    in.clear();
+    in.seekg(start);
+    if (end == std::istream::pos_type(-1) || end < start)
+        return false;
+    size = static_cast<std::size_t>(end - start);
+    return true;
+}
+
+} // namespace
+
+WpiParser::WpiParser(const char* path_)
+    : path(path_ ? path_ : ""), document(new WpiDocument), lastLayer(nullptr), lastStroke(nullptr),
+      aborted(false)
+{
+}
+
+WpiParser::~WpiParser() = default;
+
+bool WpiParser::readDocFromFile()
+{
+    std::vector<unsigned char> bytes;
+    {
+        std::ifstream file(path, std::ios::binary);
+        if (!file.is_open() || !loadBytes(file, bytes))
+            return false;
+    }
+    return readDocFromBuffer(bytes.data(), bytes.size());
+}
+
+bool WpiParser::readDocFromStream(std::istream& in)
+{
+    std::vector<unsigned char> bytes;
+    return loadBytes(in, bytes) && readDocFromBuffer(bytes.data(), bytes.size());
+}
+
+bool WpiParser::readDocFromBuffer(const unsigned char* data, std::size_t size)
+{
+    if (!withinSizeLimit(size))
+        return false;
+    PacketStream stream(data, size);
+    parse(stream);
+    const WpiDocument* doc = document.GetData();
+    return doc && doc->loaded.Get();
+}
+
+void WpiParser::abort() { aborted.store(true, std::memory_order_relaxed); }
+
+SmartPointer<WpiDocument>& WpiParser::getDocument() { return document; }
+
+// Reads in chunks, so that a stop request is seen while a slow volume delivers.
+bool WpiParser::loadBytes(std::istream& in, std::vector<unsigned char>& bytes) const
+{
+    std::size_t expected = 0;
+    if (remainingSize(in, expected)) {
+        if (!withinSizeLimit(expected))
+            return false;
+        bytes.reserve(expected);
+    }
+    while (in) {
+        if (stopRequested() || !withinSizeLimit(bytes.size()))
+            return false;
+        const std::size_t held = bytes.size();
+        bytes.resize(held + readChunkSize);
+        in.read(reinterpret_cast<char*>(bytes.data() + held), readChunkSize);
+        bytes.resize(held + static_cast<std::size_t>(in.gcount()));
+    }
+    if (in.bad()) {
+        logSevere("loadBytes", "read error before the end of the file");
+        return false;
+    }
+    return withinSizeLimit(bytes.size());
+}
+
+bool WpiParser::parse(PacketStream& stream)
+{
+    WpiDocument* doc = document.GetData();
+    if (!doc || stopRequested())
+        return false;
+    if (!doc->fileDescriptor.readFromStream(stream)) {
+        logSevere("parse", "invalid file descriptor");
+        return false;
+    }
+    findLastStroke();
+    PenState state;
+    for (;;) {
+        if (stopRequested())
+            return false;
+        unsigned char tag = 0;
+        if (!stream.getSkippingBlanks(tag))
+            break;
+        if (!readPacket(tag, stream, state)) {
+            if (stream.atEnd())
+                logSevere("parse", "packet cut short by the end of the file");
+            return false;
+        }
+    }
+    doc->loaded.Set(true);
+    return true;
+}
+
+bool WpiParser::readPacket(unsigned char tag, PacketStream& stream, PenState& state)
+{
+    WpiDocument& doc = *document.GetData();
+    switch (tag) {
+    case CoordinateTag: {
+        CoordinatePoint coordinate;
+        if (!coordinate.readFromStream(stream))
+            return false;
+        addPoint(coordinate, state);
+        return true;
+    }
+    case PhysicalParamsTag:
+        return doc.physicalParams.readFromStream(stream);
+    case FileDateTimeTag:
+        return doc.fileDateTime.readFromStream(stream);
+    case FileDescriptorTag:
+        logSevere("parse", "multipe file descriptors found");
+        return false;
+    case TiltTag:
+        if (!tilt.readFromStream(stream))
+            return false;
+        if (Point* point = onlyPointOfLastStroke()) {
+            point->tiltX.Set(tilt.tiltX.Get());
+            point->tiltY.Set(tilt.tiltY.Get());
+        }
+        return true;
+    case PressureTag:
+        if (!pressure.readFromStream(stream))
+            return false;
+        if (Point* point = onlyPointOfLastStroke())
+            point->pressure.Set(static_cast<unsigned int>(pressure.pressure.Get()));
+        return true;
+    case TimestampTag:
+        if (!timestamp.readFromStream(stream))
+            return false;
+        if (lastStroke && !lastStroke->empty())
+            lastStroke->getTail().timestamp.Set(timestamp.timestamp.Get());
+        return true;
+    case StatusTag: {
+        Status status;
+        if (!status.readFromStream(stream))
+            return false;
+        applyStatus(status.flags.Get(), state);
+        return true;
+    }
+    default:
+        return skipUnknownPacket(stream);
+    }
+}
+
+// A length code of 0 ends the packet at the code; a packet running past the
+// end of the file ends the read like trailing bytes do.
+bool WpiParser::skipUnknownPacket(PacketStream& stream)
+{
+    unsigned char code = 0;
+    if (!stream.get(code) || code == 0)
+        return true;
+    const unsigned long length = BasePacket::calculateLength(code);
+    if (length < 2) {
+        logSevere("parse", "unknown packet shorter than its tag and length code");
+        return false;
+    }
+    stream.skip(length - 2);
+    return true;
+}
+
+void WpiParser::addPoint(const CoordinatePoint& coordinate, PenState& state)
+{
+    if (coordinate.y.Get() < 0.0)
+        return;
+    const Point point(coordinate.x.Get(), coordinate.y.Get(), 0.0,
+                      static_cast<unsigned int>(pressure.pressure.Get()), tilt.tiltX.Get(),
+                      tilt.tiltY.Get(), timestamp.timestamp.Get());
+    WpiDocument& doc = *document.GetData();
+    if (state.newLayer || !lastLayer) {
+        Stroke stroke;
+        stroke.addElement(point);
+        Layer layer;
+        layer.addElement(stroke);
+        doc.addElement(layer);
+        findLastStroke();
+        state.newLayer = false;
+        state.newStroke = false;
+        return;
+    }
+    if (state.newStroke || !lastStroke) {
+        state.newStroke = false;
+        Stroke stroke;
+        stroke.addElement(point);
+        lastLayer->addElement(stroke);
+        findLastStroke();
+        doc.updateBindingRectangle(*lastLayer);
+        return;
+    }
+    lastStroke->addElement(point);
+    lastLayer->updateBindingRectangle(*lastStroke);
+    doc.updateBindingRectangle(*lastLayer);
+}
+
+void WpiParser::applyStatus(unsigned char flags, PenState& state)
+{
+    if (flags & 0x80) {
+        state.newLayer = true;
+        state.newStroke = true;
+        resetPenValues();
+    } else if (flags & 0x01) {
+        if (!state.penDown) {
+            state.newStroke = true;
+            resetPenValues();
+        }
+        state.penDown = true;
+    } else {
+        state.penDown = false;
+    }
+}
+
+void WpiParser::resetPenValues()
+{
+    pressure.reset();
+    tilt.reset();
+}
+
+void WpiParser::findLastStroke()
+{
+    WpiDocument& doc = *document.GetData();
+    lastLayer = doc.empty() ? nullptr : &doc.getTail();
+    lastStroke = lastLayer && !lastLayer->empty() ? &lastLayer->getTail() : nullptr;
+}
+
+Point* WpiParser::onlyPointOfLastStroke()
+{
+    return lastStroke && lastStroke->getSize() == 1 ? &lastStroke->getTail() : nullptr;
+}
+
+} // namespace Pelm
