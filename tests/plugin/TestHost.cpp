@@ -184,9 +184,11 @@ void TestHost::newDocument()
 
 AILayerHandle TestHost::addLayerOnTop()
 {
-    const AIArtHandle group = art_.add(ArtObject{kGroupArt});
+    ArtObject group;
+    group.kind = kGroupArt;
+    const AIArtHandle groupHandle = art_.add(group);
     const AILayerHandle layer =
-        layerTable_.add({"Layer " + std::to_string(stack_.size() + 1), false, group});
+        layerTable_.add({"Layer " + std::to_string(stack_.size() + 1), false, groupHandle});
     stack_.push_back(layer);
     return layer;
 }
