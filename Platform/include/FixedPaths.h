@@ -39,6 +39,14 @@ std::string userSupportFolder();
 // Creates the folder with all its parents; true when it exists afterwards.
 bool makeFolders(const std::string& path);
 
+// Installed support files and the plug-in installation record.
+
+// "/Library/Application Support/Scrivet/copied_files.txt": names the last copy of the plug-in.
+std::string copiedFilesRecord();
+
+// "/Library/Application Support/Scrivet/pngloader.jsx": the Photoshop loader script as installed.
+std::string photoshopScriptSource();
+
 } // namespace Platform
 
 #endif

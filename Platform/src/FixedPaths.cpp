@@ -54,4 +54,8 @@ bool makeFolders(const std::string& path)
     return std::filesystem::is_directory(path, error);
 }
 
+std::string copiedFilesRecord() { return systemSupportFolder() + "/copied_files.txt"; }
+
+std::string photoshopScriptSource() { return systemSupportFolder() + "/pngloader.jsx"; }
+
 } // namespace Platform

@@ -1,0 +1,135 @@
+#include "InstalledAppsProbe.h"
+
+#include "ApplicationRegistry.h"
+#include "FixedPaths.h"
+#include "PluginBundle.h"
+#include "ProcessRunner.h"
+
+#include <QDebug>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace {
+
+// The probe's only message to the user.
+void showCriticalMessage(const QString& text)
+{
+    QMessageBox::critical(nullptr, QStringLiteral("Scrivet Dravello"), text, QMessageBox::Ok);
+}
+
+QString fromPlatform(const std::string& text) { return QString::fromStdString(text); }
+
+ApplicationDescriptor describe(const Platform::ApplicationInfo& application,
+                               const QString& fallbackName = QString())
+{
+    ApplicationDescriptor descriptor;
+    descriptor.bundleName = fromPlatform(application.name);
+    if (descriptor.bundleName.isEmpty())
+        descriptor.bundleName = fallbackName;
+    descriptor.version = fromPlatform(application.version);
+    descriptor.bundlePath = fromPlatform(application.bundlePath);
+    return descriptor;
+}
+
+// "<folder holding the bundle>/Plug-ins.localized", or empty when that folder
+// cannot be resolved (the plug-in must then go nowhere, least of all to "/").
+QString pluginsFolderOf(const QString& bundlePath)
+{
+    QDir folder(bundlePath);
+    if (!folder.cdUp())
+        return QString();
+    const QString canonical = folder.canonicalPath();
+    if (canonical.isEmpty())
+        return QString();
+    return QDir::toNativeSeparators(canonical + "/" + Platform::pluginsFolderName);
+}
+
+} // namespace
+
+InstalledAppsProbe::InstalledAppsProbe(QObject* parent) : QObject(parent)
+{
+    const Platform::ApplicationRegistry registry;
+    probe({registry, Platform::systemProcessRunner(), showCriticalMessage});
+}
+
+InstalledAppsProbe::InstalledAppsProbe(const Services& services, QObject* parent)
+    : QObject(parent)
+{
+    probe(services);
+}
+
+QList<ApplicationDescriptor> InstalledAppsProbe::getExportingAppsList() const
+{
+    return m_applications;
+}
+
+void InstalledAppsProbe::probe(const Services& services)
+{
+    ScanAdobeApps(services);
+    ScanAutodeskApps(services);
+}
+
+void InstalledAppsProbe::ScanAdobeApps(const Services& services)
+{
+    const auto photoshop = services.registry.findByIdentifier("com.adobe.Photoshop");
+    if (photoshop)
+        m_applications.append(describe(*photoshop));
+
+    if (const auto illustrator = services.registry.findByIdentifier("com.adobe.illustrator")) {
+        ApplicationDescriptor descriptor = describe(*illustrator);
+        descriptor.pluginsFolder = pluginsFolderOf(descriptor.bundlePath);
+        m_applications.append(descriptor);
+        const int major = Platform::majorVersion(illustrator->version);
+        qDebug() << "AI version in bundle" << major;
+        AIPluginSetupMac(services.runner, descriptor.pluginsFolder, major);
+    }
+
+    if (photoshop)
+        PrepareCurrentUserAdobeScripts(services);
+}
+
+void InstalledAppsProbe::ScanAutodeskApps(const Services& services)
+{
+    auto pro = services.registry.findByIdentifier("com.autodesk.SketchBookPro");
+    if (!pro)
+        pro = services.registry.findByName("SketchBookPro6.app");
+    if (pro)
+        m_applications.append(describe(*pro, QStringLiteral("SketchBookPro")));
+
+    if (const auto designer = services.registry.findByIdentifier("com.autodesk.SketchBookDesigner"))
+        m_applications.append(describe(*designer, QStringLiteral("SketchBookDesigner")));
+}
+
+int InstalledAppsProbe::AIPluginSetupMac(Platform::ProcessRunner& runner,
+                                         const QString& pluginsFolder, int majorVersion)
+{
+    if (pluginsFolder.isEmpty())
+        return 0;
+    const QString target = pluginsFolder + "/" + Platform::pluginBundleName;
+    if (QFileInfo(target).isDir())
+        return 0;
+    const std::string source = Platform::pluginBuildFor(majorVersion);
+    qDebug() << "will pull aip from" << fromPlatform(source);
+    qDebug() << "AIPluginSetupMac Plufing folder =" << target;
+    if (Platform::installBundle(runner, source, target.toStdString()))
+        Platform::writeCopiedFilesRecord(target.toStdString());
+    return 0;
+}
+
+bool InstalledAppsProbe::PrepareCurrentUserAdobeScripts(const Services& services)
+{
+    const QString folder =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Adobe Scripts";
+    if (!QFileInfo(folder).isDir())
+        QDir().mkdir(folder);
+    if (!QFileInfo(folder).isDir())
+        services.showError(tr("Fialed to create Adobe Scripts folder"));
+
+    const QString script = folder + "/pngloader.jsx";
+    if (!QFileInfo::exists(script))
+        QFile::copy(fromPlatform(Platform::photoshopScriptSource()), script);
+    return true;
+}
