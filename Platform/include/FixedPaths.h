@@ -47,6 +47,14 @@ std::string copiedFilesRecord();
 // "/Library/Application Support/Scrivet/pngloader.jsx": the Photoshop loader script as installed.
 std::string photoshopScriptSource();
 
+// HOME + "/qtsasock": the local socket on which the running copy takes
+// hand-overs from later starts. Empty when HOME is not set.
+std::string handOverSocketPath();
+
+// HOME + "/Library/Application Support/Scrivet/qtsingleapplock": the file whose
+// lock elects the running copy. Empty when HOME is not set.
+std::string singleInstanceLockFile();
+
 } // namespace Platform
 
 #endif

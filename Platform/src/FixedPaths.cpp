@@ -58,4 +58,12 @@ std::string copiedFilesRecord() { return systemSupportFolder() + "/copied_files.
 
 std::string photoshopScriptSource() { return systemSupportFolder() + "/pngloader.jsx"; }
 
+std::string handOverSocketPath() { return belowHome("/qtsasock"); }
+
+std::string singleInstanceLockFile()
+{
+    const std::string folder = userSupportFolder();
+    return folder.empty() ? folder : folder + "qtsingleapplock";
+}
+
 } // namespace Platform

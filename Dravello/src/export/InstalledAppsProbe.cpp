@@ -4,12 +4,12 @@
 #include "FixedPaths.h"
 #include "PluginBundle.h"
 #include "ProcessRunner.h"
+#include "UserPrompt.h"
 
 #include <QDebug>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QStandardPaths>
 
 namespace {
@@ -17,7 +17,7 @@ namespace {
 // The probe's only message to the user.
 void showCriticalMessage(const QString& text)
 {
-    QMessageBox::critical(nullptr, QStringLiteral("Scrivet Dravello"), text, QMessageBox::Ok);
+    askUser(PromptRequest::message(QMessageBox::Critical, text));
 }
 
 QString fromPlatform(const std::string& text) { return QString::fromStdString(text); }

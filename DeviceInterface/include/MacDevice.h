@@ -1,0 +1,44 @@
+#ifndef DEVICEINTERFACE_MACDEVICE_H
+#define DEVICEINTERFACE_MACDEVICE_H
+
+#include "Device.h"
+
+#include <memory>
+#include <string>
+
+namespace Platform {
+class HidDevice;
+class HidService;
+} // namespace Platform
+
+// The receiver over an opened HID device. Opening it sends the report mode;
+// a device that could not be opened is not valid and sends nothing.
+class MacDevice : public Device {
+public:
+    explicit MacDevice(Platform::HidService& service);
+    ~MacDevice() override;
+
+    // One output report after a 100 ms pause, with a 100 ms time-out.
+    bool writePacket(Packet& packet) override;
+    // One input report after a 100 ms pause, with a 100 ms time-out; a reply
+    // of any length but 33 bytes is a failed read.
+    bool readPacket(Packet& packet) override;
+
+    std::string getMassStoragePath() override;
+    void goOnline(DeviceObserverInterface* observer) override;
+    void goOffline() override;
+    void setupMassStoragePath() override;
+    void resetMassStoragePath() override;
+    void collectPoint(Pelm::Point& point) override;
+
+    void setupMassStoragePath(const char* path);
+    bool isValid() const { return m_valid; }
+
+private:
+    std::unique_ptr<Platform::HidDevice> m_interface;
+    DeviceObserverInterface* m_observer = nullptr; // nothing sets it
+    std::string m_massStoragePath;
+    bool m_valid = false;
+};
+
+#endif

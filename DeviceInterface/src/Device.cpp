@@ -1,0 +1,3 @@
+#include "Device.h"
+
+bool Device::setReportMode() { return ProtocolHandler(this).setReportMode(m_reportMode); }

@@ -1,0 +1,3 @@
+#include "Packet.h"
+
+Packet::Packet() : bytes{} { bytes[0] = ReportId; }

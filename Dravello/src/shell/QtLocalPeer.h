@@ -1,0 +1,63 @@
+#ifndef DRAVELLO_SHELL_QTLOCALPEER_H
+#define DRAVELLO_SHELL_QTLOCALPEER_H
+
+// Elects the one running copy of the program per user and carries messages
+// from later starts to it. The running copy holds a write lock on the
+// per-user lock file and listens on the per-user local socket; a later start
+// finds the lock taken, connects, sends one framed message and waits for
+// "ack".
+
+#include "QtLockedFile.h"
+
+#include <QObject>
+#include <QString>
+
+class QLocalServer;
+class QLocalSocket;
+
+class QtLocalPeer : public QObject {
+    Q_OBJECT
+
+public:
+    // How long the peer waits and pauses, in milliseconds.
+    struct Timings {
+        int lengthWait = 30000;   // receiver: each wait for the 4 length bytes
+        int bodyWait = 2000;      // receiver: each wait for more of the message
+        int ackWrite = 1000;      // receiver: wait for "ack" to be written
+        int retryPause = 30000;   // sender: pause after a failed connection
+    };
+
+    static const char* ack;
+
+    // An empty appId stands for the path of the program's executable.
+    explicit QtLocalPeer(QObject* parent = nullptr, const QString& appId = QString());
+
+    // True when another copy runs. When none does, this copy takes the lock
+    // for the rest of its life and starts listening.
+    bool isClient();
+    // Hands `message` to the running copy; true once it answered "ack".
+    bool sendMessage(const QString& message, int timeout);
+
+    QString applicationId() const { return m_id; }
+    void setTimings(const Timings& timings) { m_timings = timings; }
+
+public Q_SLOTS:
+    void receiveConnection();
+
+Q_SIGNALS:
+    void messageReceived(const QString& message);
+
+private:
+    void listen();
+    bool deliver(QLocalSocket& socket, const QString& message, int timeout);
+    // Reads the one message of a connection; false when it brought none.
+    bool readMessage(QLocalSocket& socket, QString& message);
+
+    QString m_id;
+    QString m_socketName;
+    QLocalServer* m_server;
+    QtLockedFile m_lockFile;
+    Timings m_timings;
+};
+
+#endif

@@ -1,0 +1,149 @@
+#include "Translations.h"
+
+#include "ApplSettings.h"
+#include "UserPrompt.h"
+
+#include <QApplication>
+#include <QDebug>
+#include <QDir>
+#include <QTranslator>
+
+QTranslator* translatorQT = nullptr;
+
+namespace {
+
+struct Language {
+    const char* settingsName;
+    QLocale::Language systemLanguage;
+    int chinesePreference; // 0: any
+    const char* programFile;
+    const char* toolkitFile;
+};
+
+const Language kLanguages[] = {
+    {"French", QLocale::French, 0, "dravello_fr", "qt_fr"},
+    {"Spanish", QLocale::Spanish, 0, "dravello_es", "qt_es"},
+    {"Portuguese(Brazil)", QLocale::Portuguese, 0, "dravello_pt", "qt_pt"},
+    {"German", QLocale::German, 0, "dravello_de", "qt_de"},
+    {"Dutch", QLocale::Dutch, 0, "dravello_nl", "qt_nl"},
+    {"Italian", QLocale::Italian, 0, "dravello_it", "qt_it"},
+    {"Russian", QLocale::Russian, 0, "dravello_ru", "qt_ru"},
+    {"Chinese Traditional", QLocale::Chinese, 1, "dravello_1zh", "qt_zh_TW"},
+    {"Chinese Simplified", QLocale::Chinese, 2, "dravello_zh", "qt_zh_CN"},
+    {"Japanese", QLocale::Japanese, 0, "dravello_ja", "qt_ja"},
+    {"Korean", QLocale::Korean, 0, "dravello_ko", "qt_ko"},
+    {"Polish", QLocale::Polish, 0, "dravello_pl", "qt_pl"},
+};
+
+TranslationFiles filesOf(const Language& language)
+{
+    return {QString::fromLatin1(language.programFile), QString::fromLatin1(language.toolkitFile)};
+}
+
+const TranslationFiles kEnglish{QStringLiteral("dravello_en"), QString()};
+
+bool hasName(const Language& language, const QString& name)
+{
+    return name.compare(QLatin1String(language.settingsName), Qt::CaseInsensitive) == 0;
+}
+
+bool speaks(const Language& language, QLocale::Language systemLanguage, int chinesePreference)
+{
+    return language.systemLanguage == systemLanguage
+        && (language.chinesePreference == 0 || language.chinesePreference == chinesePreference);
+}
+
+QString nativePath(const QString& folder, const QString& file)
+{
+    return QDir::toNativeSeparators(folder + QLatin1Char('/') + file);
+}
+
+// "zh_TW.UTF-8" -> "zh-Hant", "fr_FR@euro" -> "fr-FR"; empty for "C" and "POSIX".
+QString languageTag(const QString& localeName)
+{
+    QString name = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
+    if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
+        return QString();
+    const QLocale locale(name);
+    if (locale.language() == QLocale::Chinese)
+        return QLatin1String(locale.script() == QLocale::TraditionalHanScript ? "zh-Hant" : "zh-Hans");
+    return name.replace(QLatin1Char('_'), QLatin1Char('-'));
+}
+
+} // namespace
+
+LanguageSetting readLanguageSetting(ApplSettings& settings)
+{
+    const QString key = QStringLiteral("translator/language");
+    LanguageSetting setting;
+    QString status;
+    settings.getAttrValueStr(key, QStringLiteral("name"), setting.name);
+    settings.getAttrValueStr(key, QStringLiteral("status"), status);
+    setting.status = status.toInt(nullptr, 10);
+    return setting;
+}
+
+TranslationFiles chooseTranslationFiles(const QString& name, int status, QLocale::Language systemLanguage,
+                                        int chinesePreference)
+{
+    for (const Language& language : kLanguages) {
+        const bool chosen = status == 1 ? hasName(language, name) : speaks(language, systemLanguage, chinesePreference);
+        if (chosen)
+            return filesOf(language);
+    }
+    return kEnglish;
+}
+
+QTranslator* installTranslations(QApplication* application, const TranslationFiles& files, const QString& folder)
+{
+    auto* program = new QTranslator(application);
+    if (program->load(nativePath(folder, files.program)))
+        application->installTranslator(program);
+
+    // Without a toolkit translator (the start-up makes it) there is nothing to load into.
+    if (files.toolkit.isEmpty() || !translatorQT)
+        return program;
+    const QString toolkitPath = nativePath(folder, files.toolkit);
+    if (translatorQT->load(toolkitPath)) {
+        application->installTranslator(translatorQT);
+    } else {
+        PromptRequest box;
+        box.icon = QMessageBox::Information;
+        box.parent = QApplication::activeWindow();
+        box.text = QStringLiteral("loading QT ts failed") + toolkitPath;
+        askUser(box);
+    }
+    return program;
+}
+
+QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int status)
+{
+    const int chinesePreference = CheckChinesePreference();
+    const TranslationFiles files =
+        chooseTranslationFiles(name, status, QLocale::system().language(), chinesePreference);
+    return installTranslations(application, files, QCoreApplication::applicationDirPath());
+}
+
+QStringList preferredLanguages()
+{
+    QString list = qEnvironmentVariable("LANGUAGE");
+    if (list.isEmpty())
+        list = qEnvironmentVariable("LANG");
+    QStringList tags;
+    for (const QString& entry : list.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+        const QString tag = languageTag(entry);
+        if (!tag.isEmpty())
+            tags << tag;
+    }
+    return tags;
+}
+
+int CheckChinesePreference()
+{
+    const QStringList languages = preferredLanguages();
+    if (languages.isEmpty())
+        return 1;
+    for (const QString& language : languages)
+        qDebug().noquote() << language;
+    return languages.first().compare(QLatin1String("zh-Hans"), Qt::CaseInsensitive) == 0 ? 2 : 1;
+}

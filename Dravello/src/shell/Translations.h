@@ -1,0 +1,60 @@
+#ifndef DRAVELLO_SHELL_TRANSLATIONS_H
+#define DRAVELLO_SHELL_TRANSLATIONS_H
+
+// The language of the user interface: chosen from the settings or the
+// system, loaded from the translation files beside the program, installed as
+// two translators (the program's texts and the toolkit's own).
+
+#include <QLocale>
+#include <QString>
+#include <QStringList>
+
+class ApplSettings;
+class QApplication;
+class QTranslator;
+
+// The toolkit's translator. The start-up creates it (parent: the
+// application) before PrepareTransaltoin runs, and deletes it at exit.
+extern QTranslator* translatorQT;
+
+// The translation files of one language, named without folder and ".qm".
+struct TranslationFiles {
+    QString program; // e.g. "dravello_fr"
+    QString toolkit; // e.g. "qt_fr"; empty for English
+};
+
+// "translator/language" of the settings: a language name and a status, 1 to
+// use that name, anything else (0 also for a status that is no number) to
+// follow the system.
+struct LanguageSetting {
+    QString name;
+    int status = 0;
+};
+
+LanguageSetting readLanguageSetting(ApplSettings& settings);
+
+// With status 1 the language named in the settings (case-insensitive),
+// otherwise the system language; Chinese is Traditional for preference 1 and
+// Simplified for 2. Anything else is English.
+TranslationFiles chooseTranslationFiles(const QString& name, int status, QLocale::Language systemLanguage,
+                                        int chinesePreference);
+
+// Loads `files` from `folder` and installs what loaded: the program file into
+// a new translator (returned, parent `application`), the toolkit file into
+// translatorQT. A toolkit file that does not load is reported in a box.
+QTranslator* installTranslations(QApplication* application, const TranslationFiles& files, const QString& folder);
+
+// Chooses by the settings' language name and status, loads from the
+// program's folder and installs; returns the program translator.
+QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int status);
+
+// The user's preferred languages, most wanted first, as language tags
+// ("fr-FR", "zh-Hans", "zh-Hant"). Taken from LANGUAGE (a colon-separated
+// list) or else LANG.
+QStringList preferredLanguages();
+
+// 2 when the first preferred language is Simplified Chinese ("zh-Hans"),
+// otherwise 1.
+int CheckChinesePreference();
+
+#endif

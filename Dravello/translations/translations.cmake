@@ -1,0 +1,39 @@
+# Translation files beside the program: its own, compiled from the .ts
+# sources in this folder (filled by lupdate as texts appear), and the
+# toolkit's, copied from the Qt installation under the names the program
+# looks for.
+find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
+
+file(GLOB DRAVELLO_TS_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.ts)
+set_source_files_properties(${DRAVELLO_TS_FILES} PROPERTIES OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR})
+qt_add_lrelease(dravello_core TS_FILES ${DRAVELLO_TS_FILES} QM_FILES_OUTPUT_VARIABLE DRAVELLO_QM_FILES)
+install(FILES ${DRAVELLO_QM_FILES} DESTINATION share/dravello)
+
+get_target_property(DRAVELLO_QTPATHS Qt6::qtpaths IMPORTED_LOCATION)
+execute_process(COMMAND ${DRAVELLO_QTPATHS} --query QT_INSTALL_TRANSLATIONS
+  OUTPUT_VARIABLE DRAVELLO_QT_TRANSLATIONS OUTPUT_STRIP_TRAILING_WHITESPACE)
+
+# Copies one file of Qt's translations beside the program under `name`.
+function(dravello_ship_qt_translation source name)
+  configure_file(${source} ${CMAKE_CURRENT_BINARY_DIR}/${name} COPYONLY)
+  install(FILES ${source} DESTINATION share/dravello RENAME ${name})
+endfunction()
+
+# Our toolkit file name suffix : Qt's catalogue suffix. Each qt_ catalogue
+# loads the qtbase_ and qtmultimedia_ catalogues of its language.
+foreach(entry IN ITEMS fr:fr es:es pt:pt_BR de:de nl:nl it:it ru:ru zh_TW:zh_TW zh_CN:zh_CN ja:ja ko:ko pl:pl)
+  string(REPLACE ":" ";" entry ${entry})
+  list(GET entry 0 ours)
+  list(GET entry 1 theirs)
+  if(NOT EXISTS ${DRAVELLO_QT_TRANSLATIONS}/qt_${theirs}.qm)
+    message(STATUS "No toolkit translation qt_${theirs}.qm in ${DRAVELLO_QT_TRANSLATIONS}")
+    continue()
+  endif()
+  dravello_ship_qt_translation(${DRAVELLO_QT_TRANSLATIONS}/qt_${theirs}.qm qt_${ours}.qm)
+  foreach(module IN ITEMS qtbase qtmultimedia)
+    set(catalogue ${DRAVELLO_QT_TRANSLATIONS}/${module}_${theirs}.qm)
+    if(EXISTS ${catalogue})
+      dravello_ship_qt_translation(${catalogue} ${module}_${theirs}.qm)
+    endif()
+  endforeach()
+endforeach()

@@ -1,0 +1,369 @@
+#include "ObserverSignalLog.h"
+
+#include "DeviceManager.h"
+#include "HidBackend.h"
+#include "Pause.h"
+#include "ScrivetDeviceObserver.h"
+#include "SimulatedHidBackend.h"
+#include "SimulatedReceiver.h"
+#include "SimulatedVolumeBackend.h"
+#include "VolumeBackend.h"
+
+#include <QDateTime>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
+
+using PlatformSim::Bytes;
+using PlatformSim::getRequest;
+using PlatformSim::report;
+using PlatformSim::SimulatedHidBackend;
+using PlatformSim::SimulatedReceiver;
+using PlatformSim::SimulatedVolumeBackend;
+using PlatformSim::WireReport;
+
+namespace {
+
+constexpr std::int32_t Vendor = 0x56A;
+constexpr std::int32_t Product = 0x221;
+
+const Bytes ReportModeTwo = report({0x80, 0x01, 0x03, 0x01, 0x02});
+
+std::vector<Bytes> completedWrites(const SimulatedReceiver& receiver)
+{
+    return PlatformSim::wireReports(receiver, WireReport::Direction::ToReceiver);
+}
+
+int countTransfers(const SimulatedReceiver& receiver, WireReport::Direction direction,
+                   bool completed)
+{
+    int count = 0;
+    for (const WireReport& entry : receiver.wireLog())
+        count += entry.direction == direction && entry.completed == completed;
+    return count;
+}
+
+} // namespace
+
+class TestScrivetDeviceObserver : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup();
+
+    void announcesTheReceiverAfterTheSettleTimeWithTheInitialisationOnTheWire();
+    void removalDuringTheSettleTimeGivesOnlyTheUnplug();
+    void initialisationSurvivesAReceiverThatFails_data();
+    void initialisationSurvivesAReceiverThatFails();
+    void aSecondDeviceRestartsTheSettleTime();
+    void commandsReachThePresentReceiverOnly();
+    void unplugInsideACommandWaitsForIt();
+    void plugStormWhileCommandsRun();
+    void volumeSignalsCarryTheUtf8PathOfTheLastMount();
+    void eventTexts_data();
+    void eventTexts();
+    void chargerStateTexts_data();
+    void chargerStateTexts();
+
+private:
+    void start(int settleMs);
+    SimulatedHidBackend::DeviceId plug(std::shared_ptr<SimulatedReceiver> device);
+
+    std::unique_ptr<Platform::PauseOverride> instantPauses;
+    std::unique_ptr<SimulatedHidBackend> hid;
+    std::unique_ptr<SimulatedVolumeBackend> volumes;
+    std::shared_ptr<SimulatedReceiver> receiver;
+    std::unique_ptr<ScrivetDeviceObserver> observer;
+    std::unique_ptr<ObserverSignalLog> log;
+    std::vector<SimulatedHidBackend::DeviceId> plugged;
+};
+
+void TestScrivetDeviceObserver::start(int settleMs)
+{
+    instantPauses = std::make_unique<Platform::PauseOverride>([](std::chrono::microseconds) {});
+    hid = std::make_unique<SimulatedHidBackend>();
+    volumes = std::make_unique<SimulatedVolumeBackend>();
+    receiver = std::make_shared<SimulatedReceiver>();
+    observer = std::make_unique<ScrivetDeviceObserver>(nullptr, settleMs);
+    log = std::make_unique<ObserverSignalLog>(*observer);
+    DeviceManager* manager = DeviceManager::instance();
+    manager->setBackends(*hid, *volumes);
+    manager->setIdentifierList({{Vendor, Product}});
+    manager->setVendorName("Nivok");
+    manager->setModelName("Receiver");
+    manager->registerObserver(observer.get());
+    manager->init();
+}
+
+void TestScrivetDeviceObserver::cleanup()
+{
+    for (auto id : plugged)
+        hid->unplug(id);
+    plugged.clear();
+    DeviceManager* manager = DeviceManager::instance();
+    manager->finish(); // handles the removals first
+    manager->registerObserver(nullptr);
+    manager->setBackends(Platform::defaultHidBackend(), Platform::defaultVolumeBackend());
+    log.reset();
+    observer.reset();
+    volumes.reset();
+    hid.reset();
+    instantPauses.reset();
+}
+
+SimulatedHidBackend::DeviceId
+TestScrivetDeviceObserver::plug(std::shared_ptr<SimulatedReceiver> device)
+{
+    plugged.push_back(hid->plug(std::move(device), Vendor, Product));
+    return plugged.back();
+}
+
+void TestScrivetDeviceObserver::
+    announcesTheReceiverAfterTheSettleTimeWithTheInitialisationOnTheWire()
+{
+    start(1000);
+    const auto id = plug(receiver);
+    QTRY_VERIFY(observer->isReady());
+    // Opened and waiting: nothing said, nothing sent but the report mode on opening.
+    QCOMPARE(log->entries, QStringList());
+    QVERIFY(completedWrites(*receiver) == std::vector<Bytes>{ReportModeTwo});
+
+    QTRY_COMPARE_WITH_TIMEOUT(log->entries, (QStringList{"event no event", "plug"}), 5000);
+    const std::vector<Bytes> initialisation = {
+        ReportModeTwo,                          // on opening
+        ReportModeTwo,                          // report mode
+        getRequest(0x0B),                              // last event
+        report({0x80, 0x01, 0x0B, 0x01, 0x00}), // reset of the last event
+        report({0x80, 0x01, 0x02, 0x01, 0x01}), // online mode
+        getRequest(0x02),
+    };
+    QVERIFY(completedWrites(*receiver) == initialisation);
+    QCOMPARE(countTransfers(*receiver, WireReport::Direction::FromReceiver, true), 2);
+
+    hid->unplug(id);
+    QTRY_COMPARE(log->entries, (QStringList{"event no event", "plug", "unplug"}));
+    QVERIFY(!observer->isReady());
+}
+
+void TestScrivetDeviceObserver::removalDuringTheSettleTimeGivesOnlyTheUnplug()
+{
+    start(1000);
+    const auto id = plug(receiver);
+    QTRY_VERIFY(observer->isReady());
+    hid->unplug(id);
+    QTRY_COMPARE(log->entries, QStringList{"unplug"});
+    QTest::qWait(1200); // past the settle time
+    QCOMPARE(log->entries, QStringList{"unplug"});
+    QVERIFY(completedWrites(*receiver) == std::vector<Bytes>{ReportModeTwo});
+}
+
+void TestScrivetDeviceObserver::initialisationSurvivesAReceiverThatFails_data()
+{
+    QTest::addColumn<int>("fault");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<int>("failedWrites");
+    QTest::newRow("last event 2") << 0 << QStringList{"event Space filled during work", "plug"}
+                                  << 0;
+    QTest::newRow("reads fail") << 1 << QStringList{"plug"} << 0;
+    // Silent from its opening on: five writes time out, and it is still announced.
+    QTest::newRow("silent") << 2 << QStringList{"plug"} << 5;
+}
+
+void TestScrivetDeviceObserver::initialisationSurvivesAReceiverThatFails()
+{
+    QFETCH(int, fault);
+    QFETCH(QStringList, expected);
+    QFETCH(int, failedWrites);
+    start(20);
+    receiver->setValue(0x0B, {0x02});
+    if (fault == 1)
+        receiver->setReadsFail(true);
+    if (fault == 2)
+        receiver->setSilent(true);
+    plug(receiver);
+    QTRY_COMPARE_WITH_TIMEOUT(log->entries, expected, 5000);
+    QCOMPARE(countTransfers(*receiver, WireReport::Direction::ToReceiver, false), failedWrites);
+}
+
+void TestScrivetDeviceObserver::aSecondDeviceRestartsTheSettleTime()
+{
+    start(1000);
+    auto second = std::make_shared<SimulatedReceiver>();
+    plug(receiver);
+    QTRY_VERIFY(observer->isReady());
+    plug(second);
+    QTRY_COMPARE_WITH_TIMEOUT(log->entries, (QStringList{"event no event", "plug"}), 5000);
+    QTest::qWait(400);
+    QCOMPARE(log->entries, (QStringList{"event no event", "plug"}));
+    QVERIFY(completedWrites(*receiver) == std::vector<Bytes>{ReportModeTwo});
+    QCOMPARE(completedWrites(*second).size(), std::size_t(6));
+}
+
+void TestScrivetDeviceObserver::commandsReachThePresentReceiverOnly()
+{
+    start(60000); // stays in its settle time: commands work there too
+    receiver->setValue(0x01, {0x0A, 0x21, 0x43, 0x65, 0x01});
+    receiver->setValue(0x0E, {0x03});
+    const auto id = plug(receiver);
+    QTRY_VERIFY(observer->isReady());
+    receiver->clearWireLog();
+
+    QVERIFY(observer->setRtc(QDateTime(QDate(2013, 7, 4), QTime(5, 6, 7))));
+    QVERIFY(observer->setPressureThreshold(0x1234));
+    unsigned short threshold = 0;
+    QVERIFY(observer->getPressureThreshold(&threshold));
+    QCOMPARE(threshold, 0x1234);
+    QVERIFY(!observer->getPressureThreshold(nullptr));
+    std::string version;
+    QVERIFY(observer->getFirmwareVersion(version));
+    QCOMPARE(version, std::string("165.432.10A"));
+    auto state = ProtocolHandler::ChargerState(0);
+    QCOMPARE(observer->getBatteryStatus(state), QString("Battery charging"));
+    QCOMPARE(state, ProtocolHandler::BATTERY_CHARGING);
+    QVERIFY(observer->restorePressureThresholdFactory());
+    const std::vector<Bytes> sent = {
+        report({0x80, 0x01, 0x08, 0x01, 13, 7, 4, 7, 6, 5}),
+        report({0x80, 0x01, 0x13, 0x01, 0x34, 0x12}),
+        getRequest(0x13),
+        getRequest(0x01),
+        getRequest(0x0E),
+        report({0x80, 0x01, 0x10, 0x01}),
+    };
+    QVERIFY(completedWrites(*receiver) == sent);
+
+    receiver->setReadsFail(true);
+    state = ProtocolHandler::BATTERY_FULL;
+    QCOMPARE(observer->getBatteryStatus(state), QString());
+    QCOMPARE(state, ProtocolHandler::BATTERY_FULL);
+
+    hid->unplug(id);
+    QTRY_COMPARE(log->entries, QStringList{"unplug"});
+    receiver->clearWireLog();
+    QVERIFY(!observer->setRtc(QDateTime::currentDateTime()));
+    QVERIFY(!observer->setPressureThreshold(1));
+    QVERIFY(!observer->getPressureThreshold(&threshold));
+    QVERIFY(!observer->getFirmwareVersion(version));
+    QVERIFY(!observer->restorePressureThresholdFactory());
+    QCOMPARE(observer->getBatteryStatus(state), QString());
+    QVERIFY(receiver->wireLog().empty());
+}
+
+void TestScrivetDeviceObserver::unplugInsideACommandWaitsForIt()
+{
+    start(60000);
+    const auto id = plug(receiver);
+    QTRY_VERIFY(observer->isReady());
+    receiver->setTransferHook([&] {
+        hid->unplug(id);
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(20)); // the device thread tries to remove it now
+    });
+    unsigned short threshold = 0;
+    QVERIFY(!observer->getPressureThreshold(&threshold));
+    QTRY_COMPARE(log->entries, QStringList{"unplug"});
+    QVERIFY(!observer->getPressureThreshold(&threshold));
+}
+
+void TestScrivetDeviceObserver::plugStormWhileCommandsRun()
+{
+    start(1);
+    QTRY_COMPARE(hid->activeWatchCount(), 2); // armed before the storm
+    std::atomic<bool> done{false};
+    std::thread storm([&] {
+        for (int round = 0; round < 40; ++round) {
+            const auto id = hid->plug(receiver, Vendor, Product);
+            std::this_thread::sleep_for(std::chrono::milliseconds(round % 4));
+            hid->unplug(id);
+        }
+        done = true;
+    });
+    std::string version;
+    unsigned short threshold = 0;
+    auto state = ProtocolHandler::ChargerState(0);
+    while (!done) {
+        observer->getFirmwareVersion(version);
+        observer->getPressureThreshold(&threshold);
+        observer->getBatteryStatus(state);
+        QCoreApplication::processEvents();
+    }
+    storm.join();
+    QTRY_COMPARE(log->entries.count("unplug"), 40);
+    QTest::qWait(20);
+    QVERIFY(!observer->isReady());
+    QVERIFY(log->entries.count("plug") <= 40);
+    QCOMPARE(log->entries.last(), QString("unplug"));
+}
+
+void TestScrivetDeviceObserver::volumeSignalsCarryTheUtf8PathOfTheLastMount()
+{
+    start(60000);
+    observer->handleDiscUnmounted(); // no mount yet in this run
+    const auto id = volumes->appear(
+        Platform::VolumeDescription{std::string("NIVOK"), std::string("receiver"),
+                                    std::string("/media/Ärger"), std::string("Ärger")});
+    QTRY_COMPARE(log->entries.size(), 2);
+    volumes->disappear(id);
+    QTRY_COMPARE(log->entries, (QStringList{"unmounted ", QString::fromUtf8("mounted /media/Ärger"),
+                                            QString::fromUtf8("unmounted /media/Ärger")}));
+}
+
+void TestScrivetDeviceObserver::eventTexts_data()
+{
+    QTest::addColumn<int>("code");
+    QTest::addColumn<QString>("text");
+    const char* const texts[] = {"no event",
+                                 "Not enough space",
+                                 "Space filled during work",
+                                 "Shut down on time IR out",
+                                 "battery exhausted",
+                                 "too many files",
+                                 "failed to startup - battery low",
+                                 "MAX_NUMBER_OF_PELM_EVENTS"};
+    for (int code = 0; code < 8; ++code)
+        QTest::addRow("%d", code) << code << QString(texts[code]);
+    QTest::newRow("8") << 8 << QString("invalid event type");
+    QTest::newRow("255") << 255 << QString("invalid event type");
+}
+
+void TestScrivetDeviceObserver::eventTexts()
+{
+    QFETCH(int, code);
+    QFETCH(QString, text);
+    QCOMPARE(ScrivetDeviceObserver::eventEnum2Str(ProtocolHandler::ePELM_EVENTS_ENUM(code)), text);
+}
+
+void TestScrivetDeviceObserver::chargerStateTexts_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("text");
+    const QString tooHot =
+        "Warning! Your Scrivet receiver is not charging. Receiver temperature is too high";
+    QTest::newRow("0") << 0 << QString("Invalid battery state");
+    QTest::newRow("1") << 1 << QString("Battery not operational");
+    QTest::newRow("2") << 2 << QString("Battery is critically low");
+    QTest::newRow("3") << 3 << QString("Battery charging");
+    QTest::newRow("4") << 4 << QString("Battery full");
+    QTest::newRow("5") << 5 << QString("Not charging low current");
+    QTest::newRow("6") << 6 << tooHot;
+    QTest::newRow("7") << 7 << tooHot;
+    QTest::newRow("8")
+        << 8
+        << QString(
+               "Warning! Your Scrivet receiver is not charging. Receiver temperature is too low");
+    QTest::newRow("9") << 9 << QString("Invalid battery state");
+    QTest::newRow("255") << 255 << QString("Invalid battery state");
+}
+
+void TestScrivetDeviceObserver::chargerStateTexts()
+{
+    QFETCH(int, state);
+    QFETCH(QString, text);
+    QCOMPARE(ScrivetDeviceObserver::ChargerStateToString(ProtocolHandler::ChargerState(state)),
+             text);
+}
+
+QTEST_GUILESS_MAIN(TestScrivetDeviceObserver)
+#include "tst_ScrivetDeviceObserver.moc"

@@ -1,0 +1,424 @@
+#include "ApplSettings.h"
+#include "ScratchDir.h"
+#include "SettingsFixtures.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kMissingText = QStringLiteral("Entry %1 does not have attribute name %2 in \n%3 settings file.");
+
+QString missingText(const QString& key, const QString& attribute, const QString& path)
+{
+    return kMissingText.arg(key, attribute, path);
+}
+
+QString badKeyText(const QString& key)
+{
+    return QStringLiteral("Entry string \"%1\" does not exist in the settings file.").arg(key);
+}
+
+// A settings file with the given attributes on "page_properties/page" and a
+// complete default pen.
+QByteArray pageSettings(const QString& pageAttributes)
+{
+    return QStringLiteral("<settings><page_properties><page %1/></page_properties>"
+                          "<visuality_properties><default_pen rgba_color=\"0 0 0 255\" "
+                          "width=\"3\" ball_point_size=\"1.0\"/></visuality_properties></settings>")
+        .arg(pageAttributes)
+        .toUtf8();
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ApplSettings::PaperSize)
+Q_DECLARE_METATYPE(ApplSettings::Orientation)
+
+class ApplSettingsTest : public QObject {
+    Q_OBJECT
+
+private:
+    SettingsTestEnvironment environment;
+    ScriptedPrompt& prompt = environment.prompt;
+    std::unique_ptr<testsupport::ScratchDir> scratch;
+
+    // A store that has read a scratch copy of the fixture; its path in `path`.
+    // Messages shown while loading are dropped.
+    std::unique_ptr<ApplSettings> loaded(const char* fixture, QString& path)
+    {
+        path = copyFixture(*scratch, fixture);
+        auto settings = std::make_unique<ApplSettings>();
+        if (!settings->readApplSettings(path, fixturePath("user.xml")))
+            return nullptr;
+        prompt.clear();
+        return settings;
+    }
+
+private slots:
+    void init()
+    {
+        scratch = std::make_unique<testsupport::ScratchDir>();
+        prompt.clear();
+    }
+
+    void cleanup() { QVERIFY(environment.nothingModal()); }
+
+    void lookupsFollowTheMatchingRules_data()
+    {
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<bool>("preloaded");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("attribute");
+        QTest::addColumn<bool>("found");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("message"); // %1 stands for the settings path
+
+        const QString none;
+        QTest::newRow("attribute value") << "user.xml" << false << "translator/language" << "name"
+                                         << true << "French" << none;
+        QTest::newRow("absent attribute is empty") << "user.xml" << false << "translator/language"
+                                                   << "nonexistent" << true << "" << none;
+        QTest::newRow("group without regard to case") << "user.xml" << false << "Translator/language"
+                                                      << "name" << true << "French" << none;
+        QTest::newRow("entry matched exactly") << "user.xml" << false << "translator/Language"
+                                               << "name" << false << ""
+                                               << missingText("translator/Language", "name", "%1");
+        QTest::newRow("empty entry matches nothing") << "user.xml" << false << "translator/"
+                                                     << "name" << false << ""
+                                                     << missingText("translator/", "name", "%1");
+        QTest::newRow("no slash") << "user.xml" << false << "translator" << "name" << false << ""
+                                  << badKeyText("translator");
+        QTest::newRow("two slashes") << "user.xml" << true << "a/b/c" << "name" << false << ""
+                                     << badKeyText("a/b/c");
+        QTest::newRow("attribute name exact") << "user.xml" << false << "page_properties/page"
+                                              << "ANGLE" << true << "" << none;
+        QTest::newRow("preloaded attribute without case") << "user.xml" << true
+                                                          << "page_properties/page" << "ANGLE"
+                                                          << true << "90" << none;
+        QTest::newRow("preloaded missing attribute") << "user.xml" << true << "page_properties/page"
+                                                     << "nonexistent" << false << ""
+                                                     << missingText("page_properties/page",
+                                                                    "nonexistent", "%1");
+        QTest::newRow("first group whose entry has attributes")
+            << "duplicate-groups.xml" << false << "page_properties/page" << "angle" << true << "45"
+            << none;
+        QTest::newRow("preloaded takes the last matching group")
+            << "duplicate-groups.xml" << true << "page_properties/page" << "angle" << true << "90"
+            << none;
+    }
+
+    void lookupsFollowTheMatchingRules()
+    {
+        QFETCH(QString, fixture);
+        QFETCH(bool, preloaded);
+        QFETCH(QString, key);
+        QFETCH(QString, attribute);
+        QFETCH(bool, found);
+        QFETCH(QString, value);
+        QFETCH(QString, message);
+
+        QString path;
+        const auto settings = loaded(fixture.toLatin1().constData(), path);
+        QVERIFY(settings);
+
+        QString result = QStringLiteral("unchanged");
+        const bool ok = preloaded ? settings->getAttrValueStrPreloaded(key, attribute, result)
+                                  : settings->getAttrValueStr(key, attribute, result);
+        QCOMPARE(ok, found);
+        QCOMPARE(result, found ? value : QStringLiteral("unchanged"));
+        QCOMPARE(prompt.texts(), message.isEmpty() ? QStringList() : QStringList{message.arg(path)});
+    }
+
+    void setChangesTheFirstMatchInMemoryOnly()
+    {
+        QString path;
+        const auto settings = loaded("duplicate-groups.xml", path);
+        QVERIFY(settings);
+        const QByteArray onDisk = readBytes(path);
+
+        QVERIFY(settings->setAttrValueStr("page_properties/page", "Angle", "-45"));
+        QString angle;
+        QVERIFY(settings->getAttrValueStr("page_properties/page", "angle", angle));
+        QCOMPARE(angle, QStringLiteral("-45"));
+        QVERIFY(settings->getAttrValueStrPreloaded("page_properties/page", "angle", angle));
+        QCOMPARE(angle, QStringLiteral("90"));
+        QCOMPARE(readBytes(path), onDisk);
+        QVERIFY(prompt.requests.isEmpty());
+    }
+
+    void setCreatesNothing()
+    {
+        QString path;
+        const auto settings = loaded("user.xml", path);
+        QVERIFY(settings);
+
+        QVERIFY(!settings->setAttrValueStr("translator/language", "dialect", "x"));
+        QVERIFY(!settings->setAttrValueStr("nogroup/language", "name", "x"));
+        QVERIFY(!settings->setAttrValueStr("translator", "name", "x"));
+        QCOMPARE(prompt.texts(),
+                 (QStringList{missingText("translator/language", "dialect", path),
+                              missingText("nogroup/language", "name", path),
+                              badKeyText("translator")}));
+
+        const QString written = scratchPath(*scratch, "written.xml");
+        QVERIFY(settings->writeApplSettings(written));
+        QVERIFY(!readBytes(written).contains("dialect"));
+        QVERIFY(!readBytes(written).contains("nogroup"));
+    }
+
+    void messagesAreCriticalBoxesShownOncePerMessage()
+    {
+        ApplSettings settings;
+        QString value;
+        QVERIFY(!settings.getAttrValueStr("page_properties/page", "size", value));
+        QVERIFY(!settings.getAttrValueStr("page_properties/page", "size", value));
+        QVERIFY(!settings.getAttrValueStrPreloaded("page_properties/page", "size", value));
+        QVERIFY(!settings.getAttrValueStr("page_properties/page", "angle", value));
+
+        // Before the first read the settings path is empty.
+        QCOMPARE(prompt.texts(), (QStringList{missingText("page_properties/page", "size", ""),
+                                              missingText("page_properties/page", "angle", "")}));
+        const PromptRequest& box = prompt.requests.first();
+        QCOMPARE(box.icon, QMessageBox::Critical);
+        QCOMPARE(box.title, QStringLiteral("Scrivet Dravello"));
+        QCOMPARE(box.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QVERIFY(!box.parent);
+    }
+
+    void paperSizeFollowsThePageEntry_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QSizeF>("paperSize");
+        QTest::addColumn<ApplSettings::PaperSize>("paper");
+        QTest::addColumn<ApplSettings::Orientation>("orientation");
+
+        QTest::newRow("Legal landscape") << "size=\"Legal\" orientation=\"Landscape\""
+                                         << QSizeF(3560, 2160) << ApplSettings::Legal
+                                         << ApplSettings::Landscape;
+        QTest::newRow("Junior Legal portrait") << "size=\"Junior Legal\" orientation=\"Portrait\""
+                                               << QSizeF(1270, 2030) << ApplSettings::JuniorLegal
+                                               << ApplSettings::Portrait;
+        QTest::newRow("Letter landscape") << "size=\"Letter\" orientation=\"Landscape\""
+                                          << QSizeF(2790, 2160) << ApplSettings::Letter
+                                          << ApplSettings::Landscape;
+        QTest::newRow("A7 portrait") << "size=\"A7\" orientation=\"Portrait\"" << QSizeF(740, 1050)
+                                     << ApplSettings::A7 << ApplSettings::Portrait;
+        QTest::newRow("paper name in lower case") << "size=\"legal\" orientation=\"Landscape\""
+                                                  << QSizeF(2100, 2970) << ApplSettings::A4
+                                                  << ApplSettings::Landscape;
+        QTest::newRow("orientation in lower case") << "size=\"A5\" orientation=\"landscape\""
+                                                   << QSizeF(2100, 2970) << ApplSettings::A5
+                                                   << ApplSettings::Portrait;
+        QTest::newRow("no size attribute") << "orientation=\"Landscape\"" << QSizeF(2100, 2970)
+                                           << ApplSettings::A4 << ApplSettings::Landscape;
+    }
+
+    void paperSizeFollowsThePageEntry()
+    {
+        QFETCH(QString, page);
+        QFETCH(QSizeF, paperSize);
+        QFETCH(ApplSettings::PaperSize, paper);
+        QFETCH(ApplSettings::Orientation, orientation);
+
+        const QString path = scratchPath(*scratch, "page.xml");
+        QVERIFY(writeBytes(path, pageSettings(page)));
+        ApplSettings settings;
+        QCOMPARE(settings.getPaperSize(), QSizeF(-1, -1));
+        QVERIFY(settings.readApplSettings(path, path));
+        QCOMPARE(settings.getPaperSize(), paperSize);
+        QCOMPARE(settings.getPaperSizeEnum(), paper);
+        QCOMPARE(settings.getOrientation(), orientation);
+        QVERIFY(prompt.requests.isEmpty());
+    }
+
+    void settersWriteThePageEntryAndRecomputeTheSize()
+    {
+        const QString path = scratchPath(*scratch, "page.xml");
+        QVERIFY(writeBytes(path, pageSettings("size=\"A4\" orientation=\"Portrait\"")));
+        ApplSettings settings;
+        QVERIFY(settings.readApplSettings(path, path));
+        QString text;
+
+        settings.setPaperSizeEnum(ApplSettings::Legal);
+        QVERIFY(settings.getAttrValueStr("page_properties/page", "size", text));
+        QCOMPARE(text, QStringLiteral("Legal"));
+        QCOMPARE(settings.getPaperSize(), QSizeF(2160, 3560));
+
+        settings.setOrientation(ApplSettings::Landscape);
+        QVERIFY(settings.getAttrValueStr("page_properties/page", "orientation", text));
+        QCOMPARE(text, QStringLiteral("Landscape"));
+        QCOMPARE(settings.getPaperSize(), QSizeF(3560, 2160));
+
+        settings.setOrientation(ApplSettings::Portrait);
+        QCOMPARE(settings.getOrientation(), ApplSettings::Portrait);
+        QCOMPARE(settings.getPaperSize(), QSizeF(2160, 3560));
+
+        settings.setOrientation(static_cast<ApplSettings::Orientation>(5));
+        QCOMPARE(settings.getOrientation(), ApplSettings::Landscape);
+
+        // An index with no paper (the dialog's empty chooser) writes nothing.
+        settings.setPaperSizeEnum(static_cast<ApplSettings::PaperSize>(-1));
+        QCOMPARE(settings.getPaperSizeEnum(), ApplSettings::Legal);
+        QCOMPARE(settings.getPaperSize(), QSizeF(3560, 2160));
+        QVERIFY(prompt.requests.isEmpty());
+    }
+
+    void colourTexts_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("parsed");
+        QTest::addColumn<QColor>("colour");
+
+        const QColor unchanged(1, 2, 3, 4);
+        QTest::newRow("red, half transparent") << "255 0 0 128" << true << QColor(255, 0, 0, 128);
+        QTest::newRow("opaque") << "10 20 30 255" << true << QColor(10, 20, 30, 255);
+        QTest::newRow("extra section ignored") << "10 20 30 40 50" << true << QColor(10, 20, 30, 40);
+        QTest::newRow("three numbers") << "255 0 0" << false << unchanged;
+        QTest::newRow("two spaces") << "255  0 0 128" << false << unchanged;
+        QTest::newRow("empty") << "" << false << unchanged;
+        QTest::newRow("not a number") << "255 0 x 128" << false << unchanged;
+        QTest::newRow("above 255") << "256 0 0 128" << false << unchanged;
+        QTest::newRow("negative") << "0 0 0 -1" << false << unchanged;
+        QTest::newRow("hexadecimal") << "0xff 0 0 128" << false << unchanged;
+    }
+
+    void colourTexts()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, parsed);
+        QFETCH(QColor, colour);
+
+        ApplSettings settings;
+        QColor result(1, 2, 3, 4);
+        QCOMPARE(settings.str2Color(text, result), parsed);
+        QCOMPARE(result, colour);
+        QCOMPARE(result.alpha(), colour.alpha());
+    }
+
+    void unopenableUserFileIsReported()
+    {
+        const QString path = scratchPath(*scratch, "absent.xml");
+        ApplSettings settings;
+        QVERIFY(!settings.readApplSettings(path, fixturePath("user.xml")));
+        QCOMPARE(prompt.texts(), QStringList{QStringLiteral("Cannot open settings file \n") + path});
+        QCOMPARE(settings.getPaperSize(), QSizeF(-1, -1));
+        QVERIFY(!QFileInfo::exists(path));
+    }
+
+    void unparsableUserFileIsKeptAsideAndReplaced()
+    {
+        const QString path = copyFixture(*scratch, "malformed.xml");
+        const QByteArray malformed = readBytes(path);
+        QVERIFY(writeBytes(path + ".bad", "an older unreadable file"));
+
+        ApplSettings settings;
+        QVERIFY(settings.readApplSettings(path, fixturePath("user.xml")));
+        QCOMPARE(readBytes(path + ".bad"), malformed);
+        QCOMPARE(readBytes(path), readBytes(fixturePath("user.xml")));
+        QCOMPARE(settings.getPaperSize(), QSizeF(3560, 2160));
+        QVERIFY(prompt.requests.isEmpty());
+    }
+
+    void factoryCopyIsWritable()
+    {
+        const QString factory = copyFixture(*scratch, "user.xml");
+        QVERIFY(QFile::setPermissions(factory, QFileDevice::ReadOwner | QFileDevice::ReadGroup));
+        const QString path = copyFixture(*scratch, "malformed.xml");
+
+        ApplSettings settings;
+        QVERIFY(settings.readApplSettings(path, factory));
+        QVERIFY(QFile::permissions(path) & QFileDevice::WriteOwner);
+    }
+
+    void failedRecoveryKeepsTheLoadedSettings_data()
+    {
+        QTest::addColumn<QString>("factory");
+        QTest::newRow("factory unparsable too") << fixturePath("malformed.xml");
+        QTest::newRow("factory missing") << fixturePath("absent.xml");
+    }
+
+    void failedRecoveryKeepsTheLoadedSettings()
+    {
+        QFETCH(QString, factory);
+        QString goodPath;
+        const auto settings = loaded("user.xml", goodPath);
+        QVERIFY(settings);
+
+        const QString path = copyFixture(*scratch, "malformed.xml");
+        QVERIFY(!settings->readApplSettings(path, factory));
+        QCOMPARE(prompt.texts(),
+                 QStringList{QStringLiteral("Parsing error for settings file \n") + path});
+        // The user's file is never lost.
+        QCOMPARE(readBytes(path + ".bad"), readBytes(fixturePath("malformed.xml")));
+
+        // The settings read before stay in force, and so does their path.
+        QCOMPARE(settings->getPaperSize(), QSizeF(3560, 2160));
+        QString value;
+        QVERIFY(settings->getAttrValueStr("translator/language", "name", value));
+        QCOMPARE(value, QStringLiteral("French"));
+        QVERIFY(!settings->getAttrValueStr("nothing/here", "name", value));
+        QCOMPARE(prompt.texts().last(), missingText("nothing/here", "name", goodPath));
+    }
+
+    void loadingReportsAMissingDefaultPen()
+    {
+        const QString path = scratchPath(*scratch, "nopen.xml");
+        QVERIFY(writeBytes(path, "<settings><page_properties><page size=\"A5\" "
+                                 "orientation=\"Portrait\"/></page_properties></settings>"));
+        ApplSettings settings;
+        QVERIFY(settings.readApplSettings(path, path));
+        const QString pen = QStringLiteral("visuality_properties/default_pen");
+        QCOMPARE(prompt.texts(), (QStringList{missingText(pen, "rgba_color", path),
+                                              missingText(pen, "width", path),
+                                              missingText(pen, "ball_point_size", path)}));
+        QCOMPARE(settings.getPaperSize(), QSizeF(1480, 2100));
+    }
+
+    void writtenSettingsReadBack()
+    {
+        QString path;
+        const auto settings = loaded("user.xml", path);
+        QVERIFY(settings);
+        QVERIFY(settings->setAttrValueStr("visuality_properties/default_pen", "rgba_color", "1 2 3 255"));
+        QVERIFY(settings->setAttrValueStr("startup_directory/directory", "path", "/home/ü/sketches"));
+        settings->setOrientation(ApplSettings::Portrait);
+        QVERIFY(settings->writeApplSettings(path));
+
+        const QByteArray written = readBytes(path);
+        QVERIFY(written.contains("\n <page_properties>\n  <page "));
+
+        ApplSettings reread;
+        QVERIFY(reread.readApplSettings(path, path));
+        QString value;
+        QVERIFY(reread.getAttrValueStr("visuality_properties/default_pen", "rgba_color", value));
+        QCOMPARE(value, QStringLiteral("1 2 3 255"));
+        QVERIFY(reread.getAttrValueStr("startup_directory/directory", "path", value));
+        QCOMPARE(value, QStringLiteral("/home/ü/sketches"));
+        QCOMPARE(reread.getPaperSize(), QSizeF(2160, 3560));
+        QVERIFY(prompt.requests.isEmpty());
+    }
+
+    void failedWritesReportFalseAndTouchNothing()
+    {
+        QString path;
+        const auto settings = loaded("user.xml", path);
+        QVERIFY(settings);
+
+        QVERIFY(!settings->writeApplSettings(scratchPath(*scratch, "missing-folder/settings.xml")));
+        QVERIFY(!settings->writeApplSettings(QString::fromStdString(scratch->path().string())));
+
+        // Nothing read yet: an empty document never replaces the user's file.
+        const QByteArray before = readBytes(path);
+        ApplSettings empty;
+        QVERIFY(!empty.writeApplSettings(path));
+        QCOMPARE(readBytes(path), before);
+        QVERIFY(prompt.requests.isEmpty());
+    }
+};
+
+QTEST_MAIN(ApplSettingsTest)
+#include "tst_applsettings.moc"

@@ -1,0 +1,305 @@
+#include "PeerTestSupport.h"
+#include "QtLockedFile.h"
+#include "QtLocalPeer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <cstdio>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+using shelltest::TemporaryHome;
+
+namespace {
+
+// Set in the environment of a child process that plays the running copy.
+const char* const kServingCopy = "DRAVELLO_TEST_SERVING_COPY";
+
+QByteArray lengthPrefix(quint32 length)
+{
+    QByteArray prefix(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        prefix[i] = char((length >> (24 - 8 * i)) & 0xFF);
+    return prefix;
+}
+
+// Writes raw bytes to the socket as a hand-over sender would, optionally
+// closes, and returns what came back before the receiver closed.
+QByteArray exchange(const QString& socketPath, const QByteArray& bytes, bool closeAfterWriting = false)
+{
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(1000))
+        return "not connected";
+    socket.write(bytes);
+    socket.waitForBytesWritten(1000);
+    if (closeAfterWriting)
+        socket.disconnectFromServer();
+    QByteArray reply;
+    (void)QTest::qWaitFor(
+        [&] {
+            reply += socket.readAll();
+            return socket.state() == QLocalSocket::UnconnectedState;
+        },
+        3000);
+    return reply + socket.readAll();
+}
+
+QByteArray framed(const QByteArray& message) { return lengthPrefix(quint32(message.size())) + message; }
+
+// Leaves a socket file behind, as a copy killed while listening does.
+void leaveStaleSocket(const QString& path)
+{
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    qstrncpy(address.sun_path, name.constData(), sizeof address.sun_path);
+    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::close(fd);
+}
+
+// The child process: a running copy that prints "serving" and then every
+// message it receives, one a line.
+int serveAsRunningCopy()
+{
+    QtLocalPeer peer(nullptr, QStringLiteral("Dravello"));
+    if (peer.isClient())
+        return 2;
+    QObject::connect(&peer, &QtLocalPeer::messageReceived, [](const QString& message) {
+        std::printf("%s\n", message.toUtf8().constData());
+        std::fflush(stdout);
+    });
+    std::printf("serving\n");
+    std::fflush(stdout);
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+class QtLocalPeerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The very first start, with no user data folder yet, becomes the running copy.
+    void firstStartInEmptyHomeServes()
+    {
+        TemporaryHome home;
+        QtLocalPeer first(nullptr, QStringLiteral("Dravello"));
+
+        QVERIFY(!first.sendMessage(QStringLiteral("Get the instance"), 1000));
+        QVERIFY(QFileInfo(home.lockPath()).isFile());
+        QVERIFY(QFileInfo::exists(home.socketPath()));
+        QVERIFY(!first.isClient());
+    }
+
+    void secondCopyHandsOverItsMessage_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::newRow("file") << QStringLiteral("Get the instance_/Users/x/a.hlv");
+        QTest::newRow("outside ASCII") << QStringLiteral("Get the instance_/Users/zoë/Скетч 草图.hlv");
+        QTest::newRow("bare") << QStringLiteral("Get the instance");
+    }
+
+    void secondCopyHandsOverItsMessage()
+    {
+        QFETCH(QString, message);
+        TemporaryHome home;
+        QtLocalPeer first(nullptr, QStringLiteral("Dravello"));
+        QVERIFY(!first.isClient());
+        QSignalSpy received(&first, &QtLocalPeer::messageReceived);
+
+        std::future<bool> handedOver = shelltest::sendFromSecondCopy(message);
+
+        QVERIFY(shelltest::waitFor(handedOver));
+        QVERIFY(handedOver.get());
+        QCOMPARE(received.count(), 1);
+        QCOMPARE(received.at(0).at(0).toString(), message);
+    }
+
+    // The receiver's side of the wire, written byte by byte; each row ends
+    // with a sound hand-over to show the running copy still serves.
+    void receiverHandlesEveryFrame_data()
+    {
+        QTest::addColumn<QByteArray>("wire");
+        QTest::addColumn<bool>("closeAfterWriting");
+        QTest::addColumn<QByteArray>("reply");
+        QTest::addColumn<QStringList>("messages");
+        QTest::addColumn<QString>("warning");
+
+        const QByteArray path = "Get the instance_/tmp/abcd.hlv";
+        const QString refused = QStringLiteral("^QtLocalPeer: Message refused");
+        QTest::newRow("length 30 big-endian")
+            << QByteArray::fromHex("0000001e") + path << false << QByteArray("ack") << QStringList{path} << QString();
+        QTest::newRow("hostile length") << QByteArray::fromHex("ffffffff") + "abc" << false << QByteArray()
+                                        << QStringList() << refused;
+        QTest::newRow("one above the limit") << lengthPrefix(64 * 1024 + 1) + path << false << QByteArray()
+                                             << QStringList() << refused;
+        QTest::newRow("shorter than announced") << lengthPrefix(40) + "Get the" << false << QByteArray("ack")
+                                                << QStringList{"Get the"} << QString();
+        QTest::newRow("zero byte inside") << framed(QByteArray("abc\0def", 7)) << false << QByteArray("ack")
+                                          << QStringList{"abc"} << QString();
+        QTest::newRow("closed inside the length") << QByteArray::fromHex("0000") << true << QByteArray()
+                                                  << QStringList() << QString();
+        QTest::newRow("silent") << QByteArray() << false << QByteArray() << QStringList() << QString();
+    }
+
+    void receiverHandlesEveryFrame()
+    {
+        QFETCH(QByteArray, wire);
+        QFETCH(bool, closeAfterWriting);
+        QFETCH(QByteArray, reply);
+        QFETCH(QStringList, messages);
+        QFETCH(QString, warning);
+        TemporaryHome home;
+        QtLocalPeer first(nullptr, QStringLiteral("Dravello"));
+        first.setTimings(shelltest::shortTimings());
+        QVERIFY(!first.isClient());
+        QSignalSpy received(&first, &QtLocalPeer::messageReceived);
+        if (!warning.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(warning));
+
+        QCOMPARE(exchange(home.socketPath(), wire, closeAfterWriting), reply);
+
+        QStringList arrived;
+        for (const QList<QVariant>& signal : received)
+            arrived << signal.at(0).toString();
+        QCOMPARE(arrived, messages);
+        QCOMPARE(exchange(home.socketPath(), framed("after")), QByteArray("ack"));
+    }
+
+    // A sender that finds the lock taken gives up unless the answer is "ack".
+    void senderNeedsTheAcknowledgement_data()
+    {
+        QTest::addColumn<bool>("listening");
+        QTest::addColumn<QByteArray>("answer");
+        QTest::addColumn<bool>("result");
+        QTest::newRow("ack") << true << QByteArray("ack") << true;
+        QTest::newRow("other answer") << true << QByteArray("nak") << false;
+        QTest::newRow("short answer") << true << QByteArray("ac") << false;
+        QTest::newRow("no answer") << true << QByteArray() << false;
+        QTest::newRow("nobody listens") << false << QByteArray() << false;
+    }
+
+    void senderNeedsTheAcknowledgement()
+    {
+        QFETCH(bool, listening);
+        QFETCH(QByteArray, answer);
+        QFETCH(bool, result);
+        TemporaryHome home;
+        QVERIFY(QDir().mkpath(QFileInfo(home.lockPath()).path()));
+        QtLockedFile runningCopysLock(home.lockPath());
+        QVERIFY(runningCopysLock.open(QIODevice::ReadWrite));
+        QVERIFY(runningCopysLock.lock(QtLockedFile::WriteLock, false));
+
+        QLocalServer fakeCopy;
+        QByteArray frameSeen;
+        if (listening) {
+            QVERIFY(fakeCopy.listen(home.socketPath()));
+            connect(&fakeCopy, &QLocalServer::newConnection, &fakeCopy, [&] {
+                QLocalSocket* connection = fakeCopy.nextPendingConnection();
+                connect(connection, &QLocalSocket::readyRead, connection, [&, connection] {
+                    frameSeen += connection->readAll();
+                    if (frameSeen.size() == 9)
+                        connection->write(answer);
+                });
+            });
+        }
+
+        std::future<bool> handedOver = shelltest::sendFromSecondCopy(QStringLiteral("hello"), 300);
+        QVERIFY(shelltest::waitFor(handedOver));
+        QCOMPARE(handedOver.get(), result);
+        if (listening)
+            QCOMPARE(frameSeen, framed("hello"));
+    }
+
+    // Without a usable lock file the start counts as a second copy: it gives
+    // up after its tries, and nothing breaks.
+    void lockFileUnavailable_data()
+    {
+        QTest::addColumn<bool>("homeSet");
+        QTest::newRow("HOME not set") << false;
+        QTest::newRow("lock path is a folder") << true;
+    }
+
+    void lockFileUnavailable()
+    {
+        QFETCH(bool, homeSet);
+        TemporaryHome home;
+        QVERIFY(QDir().mkpath(home.lockPath()));
+        testsupport::EnvironmentOverride noHome("HOME", homeSet ? home.path().toUtf8().constData() : nullptr);
+        if (!homeSet)
+            QTest::ignoreMessage(QtWarningMsg, "failed to get HOME environment var. Bailing out");
+
+        QtLocalPeer peer(nullptr, QStringLiteral("Dravello"));
+        peer.setTimings(shelltest::shortTimings());
+        QTest::ignoreMessage(QtWarningMsg, "QtLockedFile::lock(): file is not opened");
+        QVERIFY(peer.isClient());
+        QTest::ignoreMessage(QtWarningMsg, "QtLockedFile::lock(): file is not opened");
+        QVERIFY(!peer.sendMessage(QStringLiteral("Get the instance"), 100));
+    }
+
+    // A running copy in another process takes the message; once it is
+    // killed, its lock file and socket file stay behind and the next copy
+    // takes over both.
+    void crashedCopyIsTakenOver()
+    {
+        TemporaryHome home;
+        QProcess runningCopy;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kServingCopy, "1");
+        runningCopy.setProcessEnvironment(environment);
+        runningCopy.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(runningCopy.waitForStarted());
+        QVERIFY(runningCopy.waitForReadyRead(5000));
+        QCOMPARE(runningCopy.readLine(), QByteArray("serving\n"));
+
+        QtLocalPeer later(nullptr, QStringLiteral("Dravello"));
+        later.setTimings(shelltest::shortTimings());
+        const QString message = QStringLiteral("Get the instance_/tmp/é.hlv");
+        QVERIFY(later.sendMessage(message, 2000));
+        QVERIFY(runningCopy.waitForReadyRead(5000));
+        QCOMPARE(QString::fromUtf8(runningCopy.readLine()), message + QLatin1Char('\n'));
+
+        runningCopy.kill();
+        QVERIFY(runningCopy.waitForFinished());
+        QVERIFY(QFileInfo::exists(home.socketPath()));
+
+        QVERIFY(!later.isClient());
+        QSignalSpy received(&later, &QtLocalPeer::messageReceived);
+        QCOMPARE(exchange(home.socketPath(), framed("Get the instance")), QByteArray("ack"));
+        QCOMPARE(received.count(), 1);
+    }
+
+    void staleSocketFileIsReplaced()
+    {
+        TemporaryHome home;
+        leaveStaleSocket(home.socketPath());
+        QVERIFY(QFileInfo::exists(home.socketPath()));
+
+        QtLocalPeer first(nullptr, QStringLiteral("Dravello"));
+        QVERIFY(!first.isClient());
+        QSignalSpy received(&first, &QtLocalPeer::messageReceived);
+        QCOMPARE(exchange(home.socketPath(), framed("Get the instance")), QByteArray("ack"));
+        QCOMPARE(received.count(), 1);
+    }
+};
+
+int main(int argc, char** argv)
+{
+    QCoreApplication application(argc, argv);
+    if (qEnvironmentVariableIsSet(kServingCopy))
+        return serveAsRunningCopy();
+    QtLocalPeerTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_qtlocalpeer.moc"
