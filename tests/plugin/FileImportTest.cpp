@@ -1,5 +1,8 @@
 // Opening pen files through the loaded module, end to end.
 
+#include "DocumentSerializer.h"
+#include "InkDocuments.h"
+#include "InkMLDefinitions.h"
 #include "PluginHostTest.h"
 #include "WpiBuilder.h"
 
@@ -128,6 +131,48 @@ TEST_F(FileImport, AnOpenWithoutTheReadFlagLoadsTheBrushLibraryOnly)
     EXPECT_THAT(host.callsOf("GetDocumentSetup"), IsEmpty());
     EXPECT_EQ(pathCount(), 0u);
 }
+
+// InkML files written by the ink library's writer, opened as "hlv" or "inkml".
+class InkMLImport : public FileImport, public ::testing::WithParamInterface<const char*> {
+protected:
+    std::string writeInkFile(const std::string& name, const std::vector<InkLayer>& layers)
+    {
+        Pelm::Document document = inkDocument(layers);
+        Pelm::DefaultInkMLDefinitions definitions;
+        const std::string path = scratch.file(name);
+        if (!Pelm::DocumentSerializer(document).Serialize(path.c_str(), definitions))
+            ADD_FAILURE() << "cannot write " << path;
+        return path;
+    }
+};
+
+TEST_P(InkMLImport, AnInkFileBecomesOneHostLayerPerInkLayer)
+{
+    const InkStroke diagonal = {{0, 0, 512}, {2100, 2970, 512}};
+    const InkStroke single = {{100, 100, 512}};
+    const InkStroke bend = {{200, 200, 512}, {300, 400, 512}, {400, 200, 512}};
+    const std::string path = writeInkFile(GetParam(), {{diagonal, single}, {}, {bend}});
+    // A file of unknown extension is read like the one before it.
+    const std::string unknown = scratch.file("copy.dat");
+    std::filesystem::copy_file(path, unknown);
+    EXPECT_EQ(host.openFile(path), kNoErr);
+    EXPECT_EQ(host.openFile(unknown), kNoErr);
+
+    EXPECT_NEAR(host.setup().width, 595.14, 0.01);
+    EXPECT_NEAR(host.setup().height, 841.70, 0.01);
+    const std::vector<AILayerHandle> layers = host.layers();
+    ASSERT_EQ(layers.size(), 3u);
+    ASSERT_EQ(host.pathsOf(layers[0]).size(), 1u);
+    EXPECT_THAT(host.pathsOf(layers[1]), IsEmpty());
+    ASSERT_EQ(host.pathsOf(layers[2]).size(), 1u);
+    const ArtObject& top = *host.pathsOf(layers[2])[0];
+    ASSERT_EQ(top.segments.size(), 3u);
+    EXPECT_EQ(top.profile[1].offset, 0.5);
+    EXPECT_EQ(top.profile[1].value, 0.5);
+    EXPECT_EQ(host.styleOf(top), "hlvaiexportset");
+}
+
+INSTANTIATE_TEST_SUITE_P(Extensions, InkMLImport, ::testing::Values("sketch.hlv", "sketch.INKML"));
 
 // A failing host call at any step ends the open with the host's code;
 // nothing taken from the host is left open.

@@ -1,5 +1,6 @@
 #include "InkFileReading.h"
 
+#include "DocumentReader.h"
 #include "WpiParser.h"
 
 #include <iostream>
@@ -20,13 +21,21 @@ Pelm::SmartPointer<Pelm::Document> readWpi(const char* path)
     return document;
 }
 
+Pelm::SmartPointer<Pelm::Document> readInkML(const char* path)
+{
+    Pelm::DocumentReader reader(path);
+    if (!reader.readDocFromFile())
+        return Pelm::SmartPointer<Pelm::Document>();
+    Pelm::SmartPointer<Pelm::Document> document = reader.getDocument();
+    PrintDocumentData(*document.GetData());
+    return document;
+}
+
 } // namespace
 
 Pelm::SmartPointer<Pelm::Document> ParseSomething(const char* path, HalvrenfileType type)
 {
-    if (type == kWpiFileType)
-        return readWpi(path);
-    return Pelm::SmartPointer<Pelm::Document>();
+    return type == kWpiFileType ? readWpi(path) : readInkML(path);
 }
 
 void PrintDocumentData(Pelm::Document& document)
