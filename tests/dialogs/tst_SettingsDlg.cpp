@@ -92,6 +92,7 @@ class SettingsDlgTest : public QObject {
 
 private slots:
     void initTestCase();
+    void init();
     void cleanup();
 
     void opensWithTheStoredPage_data();
@@ -117,7 +118,11 @@ private slots:
     void clockShowsTheLocalWallTime();
 
 private:
+    // Loads the factory settings and plugs in a receiver whose threshold is given.
+    bool startWithReceiver(unsigned short threshold);
+
     std::unique_ptr<SettingsEnvironment> environment;
+    std::unique_ptr<ReceiverRig> rig;
 };
 
 void SettingsDlgTest::initTestCase()
@@ -125,10 +130,20 @@ void SettingsDlgTest::initTestCase()
     Q_INIT_RESOURCE(dialogs);
 }
 
+void SettingsDlgTest::init() { environment = std::make_unique<SettingsEnvironment>(); }
+
 void SettingsDlgTest::cleanup()
 {
     QVERIFY(!QApplication::activeModalWidget());
+    rig.reset();
     environment.reset();
+}
+
+bool SettingsDlgTest::startWithReceiver(unsigned short threshold)
+{
+    rig = std::make_unique<ReceiverRig>();
+    rig->setThreshold(threshold);
+    return environment->load() && rig->plug();
 }
 
 void SettingsDlgTest::opensWithTheStoredPage_data()
@@ -165,7 +180,6 @@ void SettingsDlgTest::opensWithTheStoredPage()
     QFETCH(QString, savedAngle);
     QFETCH(QString, savedSize);
 
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load({{"page_properties/page", "orientation", orientation},
                                {"page_properties/page", "angle", angle},
                                {"page_properties/page", "size", size}}));
@@ -193,7 +207,6 @@ void SettingsDlgTest::opensWithTheStoredPage()
 
 void SettingsDlgTest::opensWithTheStoredPens()
 {
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load({{"visuality_properties/highlight_pen", "rgba_color", "10 20 30 255"},
                                {"visuality_properties/scrubber_left_pen", "rgba_color", "no colour"},
                                {"visuality_properties/default_pen", "width", "7"},
@@ -223,7 +236,6 @@ void SettingsDlgTest::opensWithTheStoredPens()
 
 void SettingsDlgTest::editsAreWrittenOnApplyOnly()
 {
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load());
     const QByteArray before = fileBytes(environment->settingsPath);
     const QString folder = QDir::toNativeSeparators(QString::fromStdString(environment->system.path().string()));
@@ -279,7 +291,6 @@ void SettingsDlgTest::editsAreWrittenOnApplyOnly()
 
 void SettingsDlgTest::cancelLeavesStoreAndFileAlone()
 {
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load());
     const QByteArray before = fileBytes(environment->settingsPath);
     OpenDialog open(*environment);
@@ -298,7 +309,6 @@ void SettingsDlgTest::cancelLeavesStoreAndFileAlone()
 
 void SettingsDlgTest::cancelledChoosersChangeNothing()
 {
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load({{"startup_directory/directory", "path", "/kept"}}));
     OpenDialog open(*environment);
     open.button("m_apply_btn")->click();
@@ -321,7 +331,6 @@ void SettingsDlgTest::aClickOnTheShownPictureChoosesTheCell()
     // The two pictures lie on top of each other in the page stack; the hidden
     // landscape one, laid out while it was shown, must not take clicks meant
     // for the portrait one.
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load({{"page_properties/page", "orientation", "Landscape"}}));
     OpenDialog open(*environment);
     QTest::mouseClick(open.find<QToolButton>("m_portrait_btn"), Qt::LeftButton);
@@ -355,7 +364,6 @@ void SettingsDlgTest::aFailedWriteIsReportedAndKeepsTheDialogOpen_data()
 void SettingsDlgTest::aFailedWriteIsReportedAndKeepsTheDialogOpen()
 {
     QFETCH(QString, path);
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load());
     OpenDialog open(*environment);
     open.dialog.m_settingsFilePath = path;
@@ -413,23 +421,19 @@ void SettingsDlgTest::openingWithAReadyReceiverReadsItsThreshold()
     QFETCH(QString, text);
     QFETCH(QStringList, prompts);
 
-    environment = std::make_unique<SettingsEnvironment>();
-    QVERIFY(environment->load());
-    ReceiverRig rig;
-    rig.setThreshold(first);
-    QVERIFY(rig.plug());
-    rig.receiver->setReadsFail(fault == 1);
-    rig.receiver->setSilent(fault == 2);
-    rig.onLongPause = [&](long ms) {
+    QVERIFY(startWithReceiver(first));
+    rig->receiver->setReadsFail(fault == 1);
+    rig->receiver->setSilent(fault == 2);
+    rig->onLongPause = [&](long ms) {
         if (ms == 2000)
-            rig.setThreshold(second);
+            rig->setThreshold(second);
     };
-    rig.receiver->clearWireLog();
+    rig->receiver->clearWireLog();
 
-    OpenDialog open(*environment, &rig.observer);
-    const std::vector<long> seen = rig.longPauses();
+    OpenDialog open(*environment, &rig->observer);
+    const std::vector<long> seen = rig->longPauses();
     QCOMPARE(QList<long>(seen.begin(), seen.end()), pauses);
-    const auto sent = PlatformSim::wireReports(*rig.receiver,
+    const auto sent = PlatformSim::wireReports(*rig->receiver,
                                                PlatformSim::WireReport::Direction::ToReceiver);
     QCOMPARE(std::count(sent.begin(), sent.end(),
                         PlatformSim::getRequest(ReceiverRig::ThresholdCommand)),
@@ -449,22 +453,21 @@ void SettingsDlgTest::openingWithAReadyReceiverReadsItsThreshold()
 
 void SettingsDlgTest::followsTheReceiverWhileOpen()
 {
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load());
-    ReceiverRig rig;
-    OpenDialog open(*environment, &rig.observer);
-    open.followReceiver(rig.observer);
+    rig = std::make_unique<ReceiverRig>();
+    OpenDialog open(*environment, &rig->observer);
+    open.followReceiver(rig->observer);
     QVERIFY(!open.slider()->isEnabled());
     QCOMPARE(open.slider()->value(), 18);
     QCOMPARE(open.message()->text(), kConnectText);
 
-    rig.setThreshold(120);
-    QVERIFY(rig.plug());
+    rig->setThreshold(120);
+    QVERIFY(rig->plug());
     QCOMPARE(open.slider()->value(), 120);
     QVERIFY(open.slider()->isEnabled());
     QCOMPARE(open.message()->text(), kDrawText);
 
-    QVERIFY(rig.unplug());
+    QVERIFY(rig->unplug());
     QTRY_VERIFY(!open.slider()->isEnabled());
     QCOMPARE(open.slider()->value(), 18);
     QCOMPARE(open.message()->text(), kConnectText);
@@ -474,12 +477,8 @@ void SettingsDlgTest::followsTheReceiverWhileOpen()
 
 void SettingsDlgTest::aMovedThresholdIsSentOnApply()
 {
-    environment = std::make_unique<SettingsEnvironment>();
-    QVERIFY(environment->load());
-    ReceiverRig rig;
-    rig.setThreshold(60);
-    QVERIFY(rig.plug());
-    OpenDialog open(*environment, &rig.observer);
+    QVERIFY(startWithReceiver(60));
+    OpenDialog open(*environment, &rig->observer);
     open.button("m_apply_btn")->click();
 
     open.slider()->setValue(100);
@@ -488,8 +487,8 @@ void SettingsDlgTest::aMovedThresholdIsSentOnApply()
 
     open.button("m_apply_btn")->click();
     QCOMPARE(environment->prompt.texts(), QStringList());
-    QCOMPARE(rig.receiver->setCount(ReceiverRig::ThresholdCommand), 1);
-    QCOMPARE(rig.threshold(), 100);
+    QCOMPARE(rig->receiver->setCount(ReceiverRig::ThresholdCommand), 1);
+    QCOMPARE(rig->threshold(), 100);
     QCOMPARE(open.slider()->value(), 100);
     QCOMPARE(open.message()->text(), kDrawText);
     QVERIFY(!open.button("m_apply_btn")->isEnabled());
@@ -498,7 +497,7 @@ void SettingsDlgTest::aMovedThresholdIsSentOnApply()
     open.button("m_ok_btn")->click();
     QCOMPARE(environment->prompt.texts(), QStringList());
     QCOMPARE(open.dialog.result(), int(QDialog::Accepted));
-    QCOMPARE(rig.receiver->setCount(ReceiverRig::ThresholdCommand), 1);
+    QCOMPARE(rig->receiver->setCount(ReceiverRig::ThresholdCommand), 1);
 }
 
 void SettingsDlgTest::okAfterAMoveAsksFirst_data()
@@ -522,13 +521,9 @@ void SettingsDlgTest::okAfterAMoveAsksFirst()
     QFETCH(int, tab);
     QFETCH(int, longPauses);
 
-    environment = std::make_unique<SettingsEnvironment>();
-    QVERIFY(environment->load());
+    QVERIFY(startWithReceiver(60));
     const QByteArray before = fileBytes(environment->settingsPath);
-    ReceiverRig rig;
-    rig.setThreshold(60);
-    QVERIFY(rig.plug());
-    OpenDialog open(*environment, &rig.observer);
+    OpenDialog open(*environment, &rig->observer);
     open.find<QTabWidget>("m_settings_tab")->setCurrentIndex(1);
     open.find<QSpinBox>("m_default_brush_sz_spin")->setValue(12);
     open.slider()->setValue(120);
@@ -541,12 +536,12 @@ void SettingsDlgTest::okAfterAMoveAsksFirst()
     QCOMPARE(question.defaultButton, QMessageBox::Ok);
     QCOMPARE(question.parent, &open.dialog);
 
-    QCOMPARE(rig.receiver->setCount(ReceiverRig::ThresholdCommand), sent);
+    QCOMPARE(rig->receiver->setCount(ReceiverRig::ThresholdCommand), sent);
     if (sent)
-        QCOMPARE(rig.threshold(), 120);
+        QCOMPARE(rig->threshold(), 120);
     QCOMPARE(open.dialog.isVisible(), !closed);
     QCOMPARE(open.find<QTabWidget>("m_settings_tab")->currentIndex(), tab);
-    QCOMPARE(int(rig.longPauses().size()), longPauses);
+    QCOMPARE(int(rig->longPauses().size()), longPauses);
     // The values reach the store before the question, the file only on a save.
     QCOMPARE(SettingsEnvironment::inMemory("visuality_properties/default_pen", "width"),
              QString("12"));
@@ -558,21 +553,17 @@ void SettingsDlgTest::okAfterAMoveAsksFirst()
 
 void SettingsDlgTest::aThresholdTheReceiverRefusesIsReported()
 {
-    environment = std::make_unique<SettingsEnvironment>();
-    QVERIFY(environment->load());
-    ReceiverRig rig;
-    rig.setThreshold(60);
-    QVERIFY(rig.plug());
-    OpenDialog open(*environment, &rig.observer);
+    QVERIFY(startWithReceiver(60));
+    OpenDialog open(*environment, &rig->observer);
     open.find<QSpinBox>("m_default_brush_sz_spin")->setValue(5);
     open.slider()->setValue(100);
-    rig.receiver->setWritesFail(true);
+    rig->receiver->setWritesFail(true);
 
     open.button("m_apply_btn")->click();
     QCOMPARE(environment->prompt.texts(),
              QStringList{"Failed to send the click threshold to the receiver. Check that it is "
                          "connected and try again."});
-    QCOMPARE(rig.threshold(), 60);
+    QCOMPARE(rig->threshold(), 60);
     QCOMPARE(open.message()->text(), kApplyFirstText);
     // The other settings are saved all the same.
     QCOMPARE(environment->saved("visuality_properties/default_pen", "width"), QString("5"));
@@ -612,32 +603,31 @@ void SettingsDlgTest::clockGoesToTheReceiverOnlyWhenConfirmed()
     QFETCH(QStringList, prompts);
     QFETCH(bool, sent);
 
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load());
-    ReceiverRig rig;
-    rig.setThreshold(60);
+    rig = std::make_unique<ReceiverRig>();
+    rig->setThreshold(60);
     if (plugged)
-        QVERIFY(rig.plug());
-    OpenDialog open(*environment, &rig.observer);
+        QVERIFY(rig->plug());
+    OpenDialog open(*environment, &rig->observer);
     open.find<QDateTimeEdit>("m_date_timeedit")
         ->setDateTime(QDateTime(QDate(2014, 3, 2), QTime(11, 12, 13), Qt::OffsetFromUTC, 0));
-    rig.receiver->setWritesFail(writesFail);
+    rig->receiver->setWritesFail(writesFail);
 
     environment->prompt.answers = {answer};
     open.button("m_set_rtc_btn")->click();
     QCOMPARE(environment->prompt.texts(), prompts);
     for (const PromptRequest& request : environment->prompt.requests)
         QCOMPARE(request.parent, &open.dialog);
-    QCOMPARE(rig.receiver->setCount(ReceiverRig::ClockCommand), int(sent));
+    QCOMPARE(rig->receiver->setCount(ReceiverRig::ClockCommand), int(sent));
     if (sent) {
-        const auto clock = rig.receiver->value(ReceiverRig::ClockCommand);
+        const auto clock = rig->receiver->value(ReceiverRig::ClockCommand);
         // Year after 2000, month, day, second, minute, hour.
         QCOMPARE(std::vector<std::uint8_t>(clock.begin(), clock.begin() + 6),
                  (std::vector<std::uint8_t>{14, 3, 2, 13, 12, 11}));
     }
     // The clock is sent only from its button.
     open.button("m_ok_btn")->click();
-    QCOMPARE(rig.receiver->setCount(ReceiverRig::ClockCommand), int(sent));
+    QCOMPARE(rig->receiver->setCount(ReceiverRig::ClockCommand), int(sent));
 }
 
 void SettingsDlgTest::clockShowsTheLocalWallTime()
@@ -646,7 +636,6 @@ void SettingsDlgTest::clockShowsTheLocalWallTime()
     const QByteArray previous = qgetenv("TZ");
     qputenv("TZ", "JST-9");
     tzset();
-    environment = std::make_unique<SettingsEnvironment>();
     QVERIFY(environment->load());
     OpenDialog open(*environment);
     const QDateTime shown = open.find<QDateTimeEdit>("m_date_timeedit")->dateTime();
