@@ -108,6 +108,7 @@ private slots:
     void openingWithAReadyReceiverReadsItsThreshold_data();
     void openingWithAReadyReceiverReadsItsThreshold();
     void followsTheReceiverWhileOpen();
+    void aClosedDialogNoLongerFollowsTheReceiver();
     void aMovedThresholdIsSentOnApply();
     void okAfterAMoveAsksFirst_data();
     void okAfterAMoveAsksFirst();
@@ -473,6 +474,23 @@ void SettingsDlgTest::followsTheReceiverWhileOpen()
     QCOMPARE(open.message()->text(), kConnectText);
     open.button("m_set_rtc_btn")->click();
     QCOMPARE(environment->prompt.texts(), QStringList{kNotConnectedText});
+}
+
+void SettingsDlgTest::aClosedDialogNoLongerFollowsTheReceiver()
+{
+    // The main window keeps each dialog it opened, connected to its signals.
+    QVERIFY(environment->load());
+    rig = std::make_unique<ReceiverRig>();
+    OpenDialog open(*environment, &rig->observer);
+    open.followReceiver(rig->observer);
+    open.button("m_cancel_btn")->click();
+    rig->receiver->setReadsFail(true);
+
+    QVERIFY(rig->plug());
+    QVERIFY(rig->unplug());
+    QTest::qWait(20);
+    QCOMPARE(rig->longPauses(), std::vector<long>());
+    QCOMPARE(environment->prompt.texts(), QStringList());
 }
 
 void SettingsDlgTest::aMovedThresholdIsSentOnApply()

@@ -298,6 +298,8 @@ void SettingsDlg::initTipSensitivityTab()
 
 void SettingsDlg::hidDevicePlugSlot()
 {
+    if (m_closed)
+        return;
     m_receiverConnected = true;
     Platform::pause(kThresholdSettleTime);
     unsigned short threshold = 0;
@@ -318,6 +320,8 @@ void SettingsDlg::hidDevicePlugSlot()
 
 void SettingsDlg::hidDeviceUnplugSlot()
 {
+    if (m_closed)
+        return;
     m_receiverConnected = false;
     ui.m_sensitivity_slider->setValue(m_lowPressure);
     ui.m_tip_sens_wgt->clearImage();
@@ -450,6 +454,12 @@ void SettingsDlg::userClickedOkSlot()
 }
 
 void SettingsDlg::userClickedApplySlot() { updateSettingsWithGuiValues(false); }
+
+void SettingsDlg::done(int result)
+{
+    m_closed = true;
+    QDialog::done(result);
+}
 
 bool SettingsDlg::updateSettingsWithGuiValues(bool fromOk)
 {

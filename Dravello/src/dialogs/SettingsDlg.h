@@ -39,6 +39,7 @@ public:
 
 public slots:
     // The receiver's HID interface came or went while the dialog is open.
+    // A closed dialog ignores both: its creator may keep it, still connected.
     void hidDevicePlugSlot();
     void hidDeviceUnplugSlot();
 
@@ -66,6 +67,7 @@ private slots:
 protected:
     // A press on a position picture chooses the receiver's cell.
     bool event(QEvent* event) override;
+    void done(int result) override;
 
 private:
     // One of the five colours of the Pen tab: its settings entry, button and
@@ -121,6 +123,7 @@ private:
     int m_receiverPosition = ApplSettings::UpperMiddle; // -1: the stored angle names no cell
     QString m_orientationText;
     QString m_angleText;
+    bool m_closed = false;
     bool m_receiverConnected = false;
     bool m_thresholdNotTested = false;
     int m_defaultPressure = 0;
