@@ -136,6 +136,7 @@ void SettingsDlgTest::init() { environment = std::make_unique<SettingsEnvironmen
 void SettingsDlgTest::cleanup()
 {
     QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!environment->prompt.askedOffGuiThread);
     rig.reset();
     environment.reset();
 }
