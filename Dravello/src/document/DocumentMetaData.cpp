@@ -4,6 +4,8 @@
 #include "ApplSettings.h"
 #include "Document.h"
 #include "DocumentGraphicModel.h"
+#include "DocumentReader.h"
+#include "InkMLDefinitions.h"
 #include "LayerGroupContainer.h"
 #include "PaperRectangle.h"
 #include "ReceiverPosition.h"
@@ -18,11 +20,21 @@
 
 namespace {
 
-bool isWpiSuffix(const QString& suffix)
+enum class SketchFileKind { Wpi, InkML, Unknown };
+
+// By the text after the last dot of the file name, case-sensitive.
+SketchFileKind kindOfFile(const QString& path)
 {
-    static const QStringList suffixes{QStringLiteral("eli"), QStringLiteral("ELI"),
-                                      QStringLiteral("WPI"), QStringLiteral("wpi")};
-    return suffixes.contains(suffix, Qt::CaseSensitive);
+    static const QStringList wpiSuffixes{QStringLiteral("eli"), QStringLiteral("ELI"),
+                                         QStringLiteral("WPI"), QStringLiteral("wpi")};
+    static const QStringList inkSuffixes{QStringLiteral("inkml"), QStringLiteral("INKML"),
+                                         QStringLiteral("hlv"), QStringLiteral("HLV")};
+    const QString suffix = QFileInfo(path).suffix();
+    if (wpiSuffixes.contains(suffix, Qt::CaseSensitive))
+        return SketchFileKind::Wpi;
+    if (inkSuffixes.contains(suffix, Qt::CaseSensitive))
+        return SketchFileKind::InkML;
+    return SketchFileKind::Unknown;
 }
 
 // Drops the handle's reference. A scene belongs to the thread it was made on
@@ -62,6 +74,7 @@ DocumentMetaData::DocumentMetaData(const DocumentMetaData& other, bool centre)
     if (!other.hasDocument())
         return;
     m_document = DocumentPtr(new Pelm::Document(*other.m_document.GetData()));
+    copyDefinitionsOf(other);
     if (!centre) {
         setGraphicModel(new DocumentGraphicModel(*m_document.GetData(), m_paintFormat));
         return;
@@ -84,9 +97,14 @@ bool DocumentMetaData::loadDocumentFromFile()
 {
     m_aborted = false;
     clearLoadedData();
-    const QString suffix = QFileInfo(m_filePath).suffix();
-    if (isWpiSuffix(suffix))
+    switch (kindOfFile(m_filePath)) {
+    case SketchFileKind::Wpi:
         return loadWpiFile();
+    case SketchFileKind::InkML:
+        return loadInkMLFile();
+    case SketchFileKind::Unknown:
+        break;
+    }
     return false;
 }
 
@@ -112,30 +130,58 @@ void DocumentMetaData::abortLoadFromFile()
         m_wpiParser->abort();
         m_aborted = true;
     }
+    if (m_inkReader) {
+        m_inkReader->abort();
+        m_aborted = true;
+    }
+}
+
+template <typename Reader, typename Read>
+bool DocumentMetaData::readWith(std::unique_ptr<Reader>& slot, std::unique_ptr<Reader> reader,
+                                Read read)
+{
+    Reader* running = reader.get();
+    {
+        std::lock_guard<std::mutex> guard(m_readerLock);
+        slot = std::move(reader);
+    }
+    const bool result = read(*running);
+    std::unique_ptr<Reader> finished;
+    {
+        std::lock_guard<std::mutex> guard(m_readerLock);
+        finished = std::move(slot);
+    }
+    return result;
 }
 
 bool DocumentMetaData::loadWpiFile()
 {
-    Pelm::WpiParser* parser = nullptr;
-    {
-        std::lock_guard<std::mutex> guard(m_readerLock);
-        m_wpiParser = std::make_unique<Pelm::WpiParser>(QFile::encodeName(m_filePath).constData());
-        parser = m_wpiParser.get();
-    }
-    bool loaded = false;
-    if (parser->readDocFromFile()) {
-        Pelm::SmartPointer<Pelm::WpiDocument>& read = parser->getDocument();
-        m_document = DocumentPtr(read.GetData());
-        read.SetData(nullptr);
-        mindReaderPosition();
-        loaded = m_document->loaded.Get();
-    }
-    std::unique_ptr<Pelm::WpiParser> finished;
-    {
-        std::lock_guard<std::mutex> guard(m_readerLock);
-        finished = std::move(m_wpiParser);
-    }
-    return loaded;
+    const QByteArray path = QFile::encodeName(m_filePath);
+    return readWith(m_wpiParser, std::make_unique<Pelm::WpiParser>(path.constData()),
+                    [this](Pelm::WpiParser& parser) {
+                        if (!parser.readDocFromFile())
+                            return false;
+                        // The record takes the document over; the parser lets go of it.
+                        Pelm::SmartPointer<Pelm::WpiDocument>& read = parser.getDocument();
+                        m_document = DocumentPtr(read.GetData());
+                        read.SetData(nullptr);
+                        mindReaderPosition();
+                        return m_document->loaded.Get();
+                    });
+}
+
+// InkML sketches get no receiver-position correction.
+bool DocumentMetaData::loadInkMLFile()
+{
+    const QByteArray path = QFile::encodeName(m_filePath);
+    return readWith(m_inkReader, std::make_unique<Pelm::DocumentReader>(path.constData()),
+                    [this](Pelm::DocumentReader& reader) {
+                        if (!reader.readDocFromFile())
+                            return false;
+                        m_document = reader.getDocument();
+                        m_inkDefinitions = reader.getInkData();
+                        return m_document->loaded.Get();
+                    });
 }
 
 void DocumentMetaData::mindReaderPosition()
@@ -157,7 +203,14 @@ void DocumentMetaData::mindReaderPosition()
 void DocumentMetaData::clearLoadedData()
 {
     releaseGraphicModel(m_graphicModel);
+    m_inkDefinitions = DefinitionsPtr();
     m_document = DocumentPtr();
+}
+
+void DocumentMetaData::copyDefinitionsOf(const DocumentMetaData& other)
+{
+    if (const Pelm::InkMLDefinitions* definitions = other.m_inkDefinitions.GetData())
+        m_inkDefinitions = DefinitionsPtr(new Pelm::InkMLDefinitions(*definitions));
 }
 
 void DocumentMetaData::setGraphicModel(DocumentGraphicModel* model)
@@ -191,6 +244,11 @@ DocumentMetaData* DocumentMetaData::appendDocument(const DocumentMetaData& other
     appendLayers(*m_document.GetData(), *document);
     appendLayers(*other.m_document.GetData(), *document);
     merged->m_document = DocumentPtr(document);
+    merged->copyDefinitionsOf(*this);
+    if (!merged->m_inkDefinitions.GetData())
+        merged->m_inkDefinitions = DefinitionsPtr(new Pelm::InkMLDefinitions);
+    if (const Pelm::InkMLDefinitions* definitions = other.m_inkDefinitions.GetData())
+        merged->m_inkDefinitions->append(*definitions);
     merged->setGraphicModel(new DocumentGraphicModel(*document, merged->m_paintFormat));
     return merged;
 }

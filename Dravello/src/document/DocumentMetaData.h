@@ -18,12 +18,15 @@ class LayerGroupContainer;
 
 namespace Pelm {
 class Document;
+class DocumentReader;
+class InkMLDefinitions;
 class Layer;
 class WpiParser;
 }
 
-// One sketch file in memory: the ink document read from it, the scene that
-// draws it, its path and the pen it is drawn with.
+// One sketch file in memory: the ink document read from it, the InkML
+// definitions that came with it, the scene that draws it, its path and the
+// pen it is drawn with.
 //
 // Loading comes in two steps so that files can be read on a worker thread:
 // loadDocumentFromFile() reads and corrects the document and may run on any
@@ -35,6 +38,7 @@ class WpiParser;
 class DocumentMetaData {
 public:
     using DocumentPtr = Pelm::SmartPointer<Pelm::Document>;
+    using DefinitionsPtr = Pelm::SmartPointer<Pelm::InkMLDefinitions>;
     using GraphicModelPtr = Pelm::SmartPointer<DocumentGraphicModel>;
 
     // An empty record for the file; the pen comes from the settings.
@@ -50,9 +54,10 @@ public:
     ~DocumentMetaData();
 
     // Reads the file by its suffix ("wpi", "WPI", "eli", "ELI" through the WPI
-    // reader) and turns a WPI sketch by the receiver position of the
-    // settings. Replaces document and scene; true when a loaded document was
-    // read. Any thread.
+    // reader, "inkml", "INKML", "hlv", "HLV" through the InkML reader) and
+    // turns a WPI sketch by the receiver position of the settings. Replaces
+    // document, definitions and scene; true when a loaded document was read.
+    // Any thread.
     bool loadDocumentFromFile();
     // Makes the scene from the document unless there is none or its load was
     // aborted. GUI thread.
@@ -72,8 +77,8 @@ public:
     void undoAdjustmentShift();
 
     // A new record (the caller owns it) with this record's layers and then
-    // the other's, drawn with the settings' pen; null unless both are loaded.
-    // GUI thread.
+    // the other's, and the definitions of both, drawn with the settings' pen;
+    // null unless both are loaded. GUI thread.
     DocumentMetaData* appendDocument(const DocumentMetaData& other) const;
 
     // The layer and its detached scene items go in before `index`.
@@ -83,6 +88,8 @@ public:
     bool deleteLayer(int index, Pelm::Layer& layer, LayerGroupContainer& container);
 
     DocumentPtr m_document;
+    // Only for sketches read from InkML files (and their copies and merges).
+    DefinitionsPtr m_inkDefinitions;
     GraphicModelPtr m_graphicModel;
     QString m_filePath;
     PaintFormat m_paintFormat;
@@ -92,13 +99,20 @@ public:
 
 private:
     bool loadWpiFile();
+    bool loadInkMLFile();
+    // Keeps the reader where abortLoadFromFile() finds it while read(reader)
+    // runs, then destroys it.
+    template <typename Reader, typename Read>
+    bool readWith(std::unique_ptr<Reader>& slot, std::unique_ptr<Reader> reader, Read read);
     void mindReaderPosition();
+    void copyDefinitionsOf(const DocumentMetaData& other);
     void clearLoadedData();
     void setGraphicModel(DocumentGraphicModel* model);
 
     // Guards the reader pointers against an abort from another thread.
     std::mutex m_readerLock;
     std::unique_ptr<Pelm::WpiParser> m_wpiParser;
+    std::unique_ptr<Pelm::DocumentReader> m_inkReader;
     std::atomic<bool> m_aborted{false};
 };
 
