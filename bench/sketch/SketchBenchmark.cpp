@@ -109,6 +109,17 @@ private:
     std::map<std::pair<int, bool>, std::string> files;
 };
 
+// Pressure outlines on the paper (as the editor and the exports draw), or
+// polylines (as loading draws).
+std::unique_ptr<DocumentGraphicModel> makeScene(Pelm::Document& document, const PaintFormat& format,
+                                                bool outline)
+{
+    if (outline)
+        return std::make_unique<DocumentGraphicModel>(document, format,
+                                                      QRectF(0, 0, kPaperWidth, kPaperHeight));
+    return std::make_unique<DocumentGraphicModel>(document, format);
+}
+
 void reportRatio(benchmark::State& state, double seconds, double baselineSeconds, double points)
 {
     const double iterations = static_cast<double>(state.iterations());
@@ -155,9 +166,7 @@ void BM_BuildScene(benchmark::State& state)
     double baseline = 0.0;
     for (auto _ : state) {
         const Clock::time_point start = Clock::now();
-        auto scene = outline
-            ? std::make_unique<DocumentGraphicModel>(document, format, QRectF(0, 0, kPaperWidth, kPaperHeight))
-            : std::make_unique<DocumentGraphicModel>(document, format);
+        auto scene = makeScene(document, format, outline);
         seconds += secondsSince(start);
 
         state.PauseTiming();
@@ -180,9 +189,7 @@ void BM_QuarterThumbnail(benchmark::State& state)
     std::unique_ptr<DocumentMetaData> record = Sketches::get().loaded(points, false);
     Pelm::Document& document = *record->m_document.GetData();
     const PaintFormat format;
-    auto scene = outline
-        ? std::make_unique<DocumentGraphicModel>(document, format, QRectF(0, 0, kPaperWidth, kPaperHeight))
-        : std::make_unique<DocumentGraphicModel>(document, format);
+    auto scene = makeScene(document, format, outline);
     const QSize size(int(scene->sceneRect().width() * 0.25), int(scene->sceneRect().height() * 0.25));
     double seconds = 0.0;
     double baseline = 0.0;

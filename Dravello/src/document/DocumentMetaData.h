@@ -56,8 +56,8 @@ public:
     // Reads the file by its suffix ("wpi", "WPI", "eli", "ELI" through the WPI
     // reader, "inkml", "INKML", "hlv", "HLV" through the InkML reader) and
     // turns a WPI sketch by the receiver position of the settings. Replaces
-    // document, definitions and scene; true when a loaded document was read.
-    // Any thread.
+    // document, definitions and scene (a failed read leaves none); true when
+    // a loaded document was read. Any thread.
     bool loadDocumentFromFile();
     // Makes the scene from the document unless there is none or its load was
     // aborted. GUI thread.
