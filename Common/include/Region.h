@@ -7,6 +7,7 @@
 #include <deque>
 #include <map>
 #include <string>
+#include <utility>
 
 namespace Pelm {
 
@@ -68,13 +69,21 @@ class Region {
 public:
     Region() = default;
     Region(const Region<T>&) = default;
+    Region(Region<T>&&) = default;
     Region<T>& operator=(const Region<T>&) = default;
+    Region<T>& operator=(Region<T>&&) = default;
     virtual ~Region() = default;
 
     virtual void addElement(const T& element)
     {
         takeIntoRectangle(element);
         elements.push_back(element);
+    }
+    // The same rule, taking the element over instead of copying it.
+    virtual void addElement(T&& element)
+    {
+        takeIntoRectangle(element);
+        elements.push_back(std::move(element));
     }
     virtual void addElementAtTail(const T& element) { addElement(element); }
     virtual void addElementAtHead(const T& element) = 0;

@@ -10,7 +10,9 @@ class Document : public AnnotatedRegion<Layer> {
 public:
     Document();
     Document(const Document& other) = default;
+    Document(Document&& other) = default;
     Document& operator=(const Document& other) = default;
+    Document& operator=(Document&& other) = default;
     ~Document() override;
 
     void addElementAtHead(const Layer& layer) override;

@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <exception>
+#include <utility>
 
 namespace Pelm {
 
@@ -161,7 +162,7 @@ bool LayerSerializer::DeSerialize(const TiXmlNode& node)
         Stroke stroke;
         StrokeSerializer reader(stroke, "none");
         if (reader.DeSerialize(*trace))
-            layer->addElement(stroke);
+            layer->addElement(std::move(stroke));
     }
     for (const TiXmlElement* annotation = node.FirstChildElement("annotation"); annotation;
          annotation = annotation->NextSiblingElement("annotation")) {
@@ -254,6 +255,9 @@ bool DocumentSerializer::parseDoc(TiXmlDocument& xml, InkMLDefinitions& definiti
             return false;
         readAnnotation(*annotation, document->annotations);
     }
+    // An abort during the last layer left that layer out: not loaded.
+    if (aborted)
+        return false;
     document->loaded.Set(true);
     return true;
 }
@@ -286,7 +290,7 @@ void DocumentSerializer::readLayer(const TiXmlElement& element)
         current = nullptr;
     }
     if (read)
-        document->addElement(layer);
+        document->addElement(std::move(layer));
 }
 
 void DocumentSerializer::abort()

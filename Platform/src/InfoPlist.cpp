@@ -1,5 +1,7 @@
 #include "InfoPlist.h"
 
+#include "XmlFile.h"
+
 #include <tinyxml.h>
 
 #include <fstream>
@@ -8,53 +10,8 @@ namespace Platform {
 
 namespace {
 
-// Deeper element nesting is refused before the recursive parser sees it.
-constexpr int maxNesting = 64;
-
-// Position just past the '>' closing the tag that starts at open, honouring
-// quoted attribute values; npos when the tag does not end.
-std::size_t tagEnd(const std::string& xml, std::size_t open)
-{
-    char quote = 0;
-    for (std::size_t i = open + 1; i < xml.size(); ++i) {
-        const char c = xml[i];
-        if (quote) {
-            if (c == quote)
-                quote = 0;
-        } else if (c == '"' || c == '\'') {
-            quote = c;
-        } else if (c == '>') {
-            return i + 1;
-        }
-    }
-    return std::string::npos;
-}
-
-// True when no element lies more than maxNesting levels deep. Markup inside
-// comments counts too, so the estimate errs towards refusing.
-bool nestingWithinLimit(const std::string& xml)
-{
-    int depth = 0;
-    std::size_t at = xml.find('<');
-    while (at != std::string::npos && at + 1 < xml.size()) {
-        const char next = xml[at + 1];
-        const std::size_t end = tagEnd(xml, at);
-        if (end == std::string::npos)
-            return true; // unterminated: the parser reports the error
-        if (next == '/') {
-            depth = depth > 0 ? depth - 1 : 0;
-        } else if (next != '?' && next != '!' && xml[end - 2] != '/') {
-            if (++depth > maxNesting)
-                return false;
-        }
-        at = xml.find('<', end);
-    }
-    return true;
-}
-
-// True when every multi-byte sequence is complete. The parser steps over a
-// sequence by the length its first byte announces, so a truncated one at the
-// end would make it read past the text.
+// True when every multi-byte sequence is complete and well formed; a
+// property list of other bytes is no property list.
 bool wellFormedUtf8(const std::string& text)
 {
     std::size_t i = 0;
@@ -85,11 +42,10 @@ std::string textOf(const TiXmlElement& element)
 
 std::optional<InfoDictionary> parseInfoPlist(const std::string& xml)
 {
-    if (!wellFormedUtf8(xml) || !nestingWithinLimit(xml))
-        return std::nullopt;
+    // The guarded parse refuses nesting deep enough to overflow TinyXML's
+    // recursion.
     TiXmlDocument document;
-    document.Parse(xml.c_str(), nullptr, TIXML_ENCODING_UTF8);
-    if (document.Error())
+    if (!wellFormedUtf8(xml) || !Pelm::parseXmlText(xml, document))
         return std::nullopt;
     const TiXmlElement* root = document.RootElement();
     if (!root || root->ValueStr() != "plist")

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace Pelm;
 
 namespace {
@@ -216,4 +218,17 @@ TEST(RegionIterator, WalksAndStopsPastTheEnd)
     EXPECT_TRUE(it.advance());
     EXPECT_EQ(it.current(), nullptr);
     EXPECT_FALSE(it.advance());
+}
+
+TEST(Region, TakingAnElementOverFollowsTheSameRule)
+{
+    Layer copied, taken;
+    for (Layer* layer : {&copied, &taken})
+        layer->addElement(strokeOf({at(0, 0), at(2, 2)}));
+    Stroke second = strokeOf({at(-4, 1), at(9, 3)});
+    copied.addElement(second);
+    taken.addElement(std::move(second));
+    expectCorners(taken.getBindingRectangle(), -4, 0, 9, 3);
+    expectCorners(copied.getBindingRectangle(), -4, 0, 9, 3);
+    EXPECT_EQ(taken.getTail().getSize(), 2ul);
 }

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <random>
 #include <thread>
+#include <utility>
 #include <unistd.h>
 #include <vector>
 
@@ -432,9 +433,10 @@ namespace {
 // Stops its own read once the first layer has been added.
 class DocumentThatAbortsAfterOneLayer : public Document {
 public:
-    void addElement(const Layer& layer) override
+    using Document::addElement;
+    void addElement(Layer&& layer) override
     {
-        Document::addElement(layer);
+        Document::addElement(std::move(layer));
         serializer->abort();
     }
     DocumentSerializer* serializer = nullptr;
