@@ -67,6 +67,7 @@ function(dravello_qttest)
     add_executable(${base} ${src} ${shared})
     target_link_libraries(${base} PRIVATE ${T_LIBS} Qt6::Test)
     set_target_properties(${base} PROPERTIES AUTOMOC ON)
+    dravello_autogen_tracks_sources(${base} ${src} ${shared})
     target_compile_definitions(${base} PRIVATE
       DRAVELLO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
     dravello_test_workdir(workdir ${base})
@@ -120,4 +121,14 @@ function(dravello_component_folders)
       add_subdirectory(${child})
     endif()
   endforeach()
+endfunction()
+
+# Makes Qt's moc/uic step of target run again when its list of sources
+# changes: an existing build folder otherwise misses headers and forms that a
+# merge adds, because the step only watches the files it saw last time.
+function(dravello_autogen_tracks_sources target)
+  string(REPLACE ";" "\n" listing "${ARGN}")
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  file(CONFIGURE OUTPUT ${stamp} CONTENT "${listing}\n" @ONLY)
+  set_property(TARGET ${target} APPEND PROPERTY AUTOGEN_TARGET_DEPENDS ${stamp})
 endfunction()
