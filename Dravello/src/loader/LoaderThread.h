@@ -1,0 +1,123 @@
+#ifndef DRAVELLO_LOADER_LOADERTHREAD_H
+#define DRAVELLO_LOADER_LOADERTHREAD_H
+
+#include <QDir>
+#include <QString>
+#include <QStringList>
+#include <QThread>
+
+#include <atomic>
+#include <condition_variable>
+#include <mutex>
+#include <vector>
+
+class DocumentGraphicModel;
+class DocumentMetaData;
+class QPixmap;
+
+Q_MOC_INCLUDE("DocumentGraphicModel.h")
+Q_MOC_INCLUDE("DocumentMetaData.h")
+Q_MOC_INCLUDE(<QPixmap>)
+
+// The absolute paths of the folder's entries that match both kinds of
+// filter, in the order the directory yields them (unsorted, no subfolders).
+QStringList getDirContent(const QString& folder, QDir::Filters filters,
+                          const QStringList& nameFilters);
+
+// Reads one range of a folder's sketch files at a time on its own thread and
+// hands every record that loaded to its receiver by fileDocumentMetaDataReady
+// (queued across the threads); the receiver owns the record from then on.
+// The worker only reads and corrects documents: scenes are the receiver's to
+// build on the GUI thread.
+//
+// A new request stops the running pass: the file being read is aborted and
+// the records of a stopped pass are deleted, never handed over. Requests,
+// setFileExtentionsList, updateFilesList and the destructor belong to the
+// GUI thread; no signal is emitted while one of the loader's locks is held.
+class LoaderThread : public QThread {
+    Q_OBJECT
+
+public:
+    LoaderThread();
+    // Stops after the file being read (which is not aborted) and waits for the thread.
+    ~LoaderThread() override;
+
+    // Name filters for the folder listing: the text split at every single
+    // space, empty parts kept.
+    void setFileExtentionsList(const QString& extensions);
+    // Loads the files [from, to) of the folder's listing; another folder is
+    // listed first. The last argument is not used.
+    void loadDirectoryFilesByRange(const QDir& folder, unsigned from, unsigned to, bool);
+    // Lists the current folder again; the range stays.
+    void updateFilesList();
+
+signals:
+    void fileDocumentMetaDataReady(DocumentMetaData* docMetaData, uint currentIndexPosition);
+    // The range's size at the start of a pass; 0 for a folder without
+    // sketch files, and 0 from the requesting thread for every restart.
+    void filesCountSignal(int count);
+    // A whole range was read that ends before the end of the listing.
+    void filesLoadProgressChunkDone(uint filesProcessInThisChunk, uint currentIndex);
+    // A whole range was read that ends at the end of the listing.
+    void loadFilesFinishedSgnl();
+    // The folder has no sketch file; the thread ends.
+    void clearThumbnailListWidgetSignal();
+    // Declared for receivers; never emitted.
+    void filesLoadProgressSignal(int index);
+    void fileDocumentReady(DocumentGraphicModel* docModel, QString fileFullPath);
+    void filePaixmapReady(QPixmap* pixmap, QString fileFullPath);
+
+protected:
+    void run() override;
+
+private:
+    // A request as the worker takes it over.
+    struct Pass {
+        QString folder;
+        unsigned from = 0;
+        unsigned count = 0;
+    };
+    // What the worker does when no request is pending.
+    enum class WhenIdle { Wait, End };
+
+    // With the request lock held: asks the running pass to stop, aborts the
+    // file being read and wakes the thread.
+    void abortPreviousLoadingOperation();
+    // With the request lock held: lists the current folder.
+    void resetInternalData();
+    bool hasFiles();
+
+    // The pending request, or false when the thread is to end.
+    bool nextRequest(Pass& pass, WhenIdle idle);
+    Pass pendingPass() const;
+    void loadRange(const Pass& pass);
+    void loadFileAt(unsigned index);
+    bool beginLoad(DocumentMetaData* record);
+    void endLoad();
+    QString fileAt(unsigned index);
+    void reportEndOfPass(const Pass& pass);
+    bool passStopped() const { return m_restart || m_quit; }
+
+    // The locks are taken in the order request, range, load. They are the
+    // standard library's, whose waits the thread sanitizer follows.
+    // Request lock: the pending request, the folder and the running state;
+    // the thread sleeps on the wake-up between passes.
+    std::mutex m_requestMutex;
+    std::condition_variable m_wakeUp;
+    std::atomic<bool> m_restart{false};
+    std::atomic<bool> m_quit{false};
+    // Load lock: the record being read.
+    std::mutex m_loadMutex;
+    // Range lock: the name filters and the file list.
+    std::mutex m_rangeMutex;
+    QStringList m_nameFilters;
+    DocumentMetaData* m_currentRecord = nullptr;
+    QDir m_folder;
+    std::vector<QString> m_files;
+    unsigned m_from = 0;
+    unsigned m_count = 0;
+    // True from start() until the worker decides to end.
+    bool m_running = false;
+};
+
+#endif
