@@ -7,6 +7,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <filesystem>
+#include <string>
 
 using namespace Pelm;
 
@@ -17,7 +19,8 @@ constexpr int strokesPerLayer = 1000;
 constexpr int pointsPerStroke = 100;
 constexpr double points = double(layers) * strokesPerLayer * pointsPerStroke;
 
-const char* const path = "bench-sketch.inkml";
+// Written to the temporary folder, never into the source tree.
+const std::string path = (std::filesystem::temp_directory_path() / "bench-sketch.inkml").string();
 
 // Pen-like samples: coordinates with fractions, varying pressure and tilt,
 // a growing timestamp.
@@ -64,7 +67,7 @@ void BM_WriteSketch(benchmark::State& state)
     double writeSeconds = 0;
     for (auto _ : state) {
         const auto start = std::chrono::steady_clock::now();
-        if (!DocumentWriter::writeToFile(path, document, definitions))
+        if (!DocumentWriter::writeToFile(path.c_str(), document, definitions))
             state.SkipWithError("the sketch was not written");
         const double seconds = secondsSince(start);
         writeSeconds += seconds;
@@ -76,7 +79,7 @@ void BM_WriteSketch(benchmark::State& state)
 void BM_ReadSketchAgainstBareParse(benchmark::State& state)
 {
     DefaultInkMLDefinitions definitions;
-    if (!DocumentWriter::writeToFile(path, sketch(), definitions)) {
+    if (!DocumentWriter::writeToFile(path.c_str(), sketch(), definitions)) {
         state.SkipWithError("the sketch was not written");
         return;
     }
@@ -86,7 +89,7 @@ void BM_ReadSketchAgainstBareParse(benchmark::State& state)
         auto start = std::chrono::steady_clock::now();
         {
             TiXmlDocument xml;
-            benchmark::DoNotOptimize(xml.LoadFile(path));
+            benchmark::DoNotOptimize(xml.LoadFile(path.c_str()));
         }
         parseSeconds += secondsSince(start);
 
@@ -94,7 +97,7 @@ void BM_ReadSketchAgainstBareParse(benchmark::State& state)
         SmartPointer<Document> kept;
         start = std::chrono::steady_clock::now();
         {
-            DocumentReader reader(path);
+            DocumentReader reader(path.c_str());
             if (!reader.readDocFromFile())
                 state.SkipWithError("the sketch was not read");
             kept = reader.getDocument();
