@@ -253,6 +253,19 @@ DocumentMetaData* DocumentMetaData::appendDocument(const DocumentMetaData& other
     return merged;
 }
 
+void DocumentMetaData::saveChanges2Doc(bool reset)
+{
+    DocumentGraphicModel* scene = m_graphicModel.GetData();
+    if (!hasDocument() || !scene)
+        return;
+    m_document->rotate(degreesToRadians(scene->paintRotation()));
+    if (!reset)
+        return;
+    scene->resetTransformations();
+    m_document->shift(m_adjustmentShift.x(), m_adjustmentShift.y());
+    scene->initialize(*m_document.GetData());
+}
+
 bool DocumentMetaData::addLayer(int index, const Pelm::Layer& layer,
                                 const LayerGroupContainer& container)
 {

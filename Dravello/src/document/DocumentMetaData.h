@@ -76,6 +76,11 @@ public:
     // Moves the document back by the adjustment shift.
     void undoAdjustmentShift();
 
+    // Turns the document by the scene's rotation. With reset the scene's
+    // transformations are cleared, the document is moved by the adjustment
+    // shift and the scene's layers are drawn again from it. GUI thread.
+    void saveChanges2Doc(bool reset);
+
     // A new record (the caller owns it) with this record's layers and then
     // the other's, and the definitions of both, drawn with the settings' pen;
     // null unless both are loaded. GUI thread.

@@ -11,13 +11,16 @@ namespace {
 // Distance of the receiver's sensor from the paper's edge (17.6 mm).
 constexpr double kReceiverInset = 176.0;
 
-// The whole text as a finite number; 0 for anything else.
+// The whole text as a finite number, a leading "+" allowed; 0 for anything else.
 float parseAngle(const QString& text)
 {
     const QByteArray bytes = text.trimmed().toLatin1();
-    const char* const end = bytes.constData() + bytes.size();
+    const char* begin = bytes.constData();
+    const char* const end = begin + bytes.size();
+    if (begin != end && *begin == '+' && begin + 1 != end && begin[1] != '-')
+        ++begin;
     float value = 0.0f;
-    const std::from_chars_result result = std::from_chars(bytes.constData(), end, value);
+    const std::from_chars_result result = std::from_chars(begin, end, value);
     if (result.ec != std::errc() || result.ptr != end || !std::isfinite(value))
         return 0.0f;
     return value;

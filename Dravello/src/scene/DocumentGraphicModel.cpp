@@ -9,6 +9,7 @@
 #include "UserPrompt.h"
 
 #include <QCoreApplication>
+#include <utility>
 #include <QThread>
 
 namespace {
@@ -61,6 +62,7 @@ DocumentGraphicModel::~DocumentGraphicModel()
 
 void DocumentGraphicModel::initialize(Pelm::Document& document)
 {
+    removeLayerGroups();
     setItemIndexMethod(NoIndex);
     Pelm::Layer* layer = nullptr;
     for (unsigned long i = 0; document.at(i, &layer); ++i) {
@@ -76,6 +78,15 @@ void DocumentGraphicModel::initialize(Pelm::Document& document)
         m_layerGroups.append(group);
     }
     setSceneRect(itemsBoundingRect());
+}
+
+void DocumentGraphicModel::removeLayerGroups()
+{
+    for (GraphicsItemsGroup* group : std::as_const(m_layerGroups)) {
+        removeItem(group);
+        delete group;
+    }
+    m_layerGroups.clear();
 }
 
 GraphicsItemsGroup* DocumentGraphicModel::newGroup(int layerNumber) const

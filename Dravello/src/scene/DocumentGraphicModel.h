@@ -74,8 +74,11 @@ public:
     QPointF paintShift() const { return m_shift; }
     int paintRotation() const { return m_rotation; }
 
-private:
+    // Replaces the layer groups with new ones built from the document.
     void initialize(Pelm::Document& document);
+
+private:
+    void removeLayerGroups();
     bool isLayerIndex(int index) const { return index >= 0 && index < m_layerGroups.size(); }
     GraphicsItemsGroup* newGroup(int layerNumber) const;
     double zValueForInsertedGroup(int index) const;

@@ -231,6 +231,7 @@ private slots:
         QTest::newRow("-180") << "-180" << -180.0 << QPointF(0, 2970);
         QTest::newRow("450 is 90") << "450" << 90.0 << QPointF(1050, 1485);
         QTest::newRow("-270 is 90") << "-270" << 90.0 << QPointF(1050, 1485);
+        QTest::newRow("+90 is 90") << "+90" << 90.0 << QPointF(1050, 1485);
         QTest::newRow("360 is none") << "360" << 0.0 << none;
         QTest::newRow("90.7 shifts as 90") << "90.7" << 90.7 << QPointF(1050, 1485);
         QTest::newRow("0.4") << "0.4" << 0.4 << QPointF(874, 176);
@@ -242,6 +243,7 @@ private slots:
         QTest::newRow("beyond single precision") << "1e40" << 0.0 << none;
         QTest::newRow("words") << "ninety" << 0.0 << none;
         QTest::newRow("empty") << "" << 0.0 << none;
+        QTest::newRow("two signs") << "+-90" << 0.0 << none;
     }
 
     void receiverPositionTurnsWpiSketches()
@@ -256,6 +258,26 @@ private slots:
 
         const QPointF expected = turned(recorded, degrees) + shift;
         QVERIFY2(near(corrected, expected), qPrintable(describe(corrected, expected)));
+    }
+
+    // A quarter turn of the scene is a quarter turn of the saved ink; with
+    // reset the scene is drawn again from it, one group per layer.
+    void savingTheSceneRotationTurnsTheDocument()
+    {
+        std::unique_ptr<DocumentMetaData> record = loaded(false);
+        const QPointF recorded = firstPoint(*record);
+        record->m_graphicModel->setPaintRotation(90);
+
+        record->saveChanges2Doc(false);
+        QVERIFY2(near(firstPoint(*record), turned(recorded, 90), 0.01),
+                 qPrintable(describe(firstPoint(*record), turned(recorded, 90))));
+        QCOMPARE(record->m_graphicModel->paintRotation(), 90);
+
+        record->saveChanges2Doc(true);
+        const QPointF twice = turned(recorded, 180);
+        QVERIFY2(near(firstPoint(*record), twice, 0.01), qPrintable(describe(firstPoint(*record), twice)));
+        QCOMPARE(record->m_graphicModel->paintRotation(), 0);
+        QCOMPARE(groupCount(*record), int(record->m_document->getSize()));
     }
 
     void inkmlSketchIsNeverTurned()
