@@ -1,0 +1,189 @@
+#include "MainWindow.h"
+
+#include "ui_MainWindow.h"
+
+#include "ApplSettings.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMenu>
+#include <QResizeEvent>
+
+namespace {
+
+// Tool-bar export entries by the first substring of the application name
+// that matches, ignoring case.
+struct ExportEntryKind {
+    const char* nameFragment;
+    const char* icon;
+    const char* slot;
+};
+
+} // namespace
+
+// The window's pictures and style sheets live in the static core library,
+// whose resources register only when asked (outside any namespace).
+static void initWindowResources()
+{
+    Q_INIT_RESOURCE(mainwindow);
+    Q_INIT_RESOURCE(dialogs);
+}
+
+MainWindow::MainWindow()
+    : ui(std::make_unique<Ui::MainWindow>())
+    , m_settings(ApplSettings::instance())
+{
+    initWindowResources();
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::init(const QString& documentsDir, const QString& userSettingsPath)
+{
+    m_userSettingsPath = userSettingsPath;
+    m_startDir = documentsDir;
+
+    QString stored;
+    m_settings->getAttrValueStr("startup_directory/directory", "path", stored);
+    stored = QDir::toNativeSeparators(stored);
+    if (!stored.isEmpty() && QDir(stored).exists())
+        m_startDir = stored;
+    else
+        m_settings->setAttrValueStr("startup_directory/directory", "path", documentsDir);
+
+    createTrayIconMenu();
+    createGui(m_startDir);
+    addStatusBarWidgets();
+    return true;
+}
+
+void MainWindow::createTrayIconMenu()
+{
+    QAction* minimizeAction = new QAction(tr("Mi&nimize"), this);
+    QAction* maximizeAction = new QAction(tr("Ma&ximize"), this);
+    QAction* quitAction = new QAction(tr("&Quit"), this);
+    connect(minimizeAction, &QAction::triggered, this, &QWidget::showMinimized);
+    connect(maximizeAction, &QAction::triggered, this, &MainWindow::showMaximizedLocal);
+    connect(quitAction, &QAction::triggered, this, &MainWindow::quitFromTray);
+
+    QMenu* trayMenu = new QMenu(this);
+    trayMenu->addAction(minimizeAction);
+    trayMenu->addAction(maximizeAction);
+    trayMenu->addSeparator();
+    trayMenu->addAction(quitAction);
+
+    m_trayIcon = new QSystemTrayIcon(this);
+    m_trayIcon->setContextMenu(trayMenu);
+    m_trayIcon->setIcon(QIcon(":/misc/Resources/USB/USB_unplug_32X32.png"));
+    m_trayIcon->setToolTip(tr("Scrivet Dravello is disconnected"));
+}
+
+void MainWindow::createGui(const QString& startDir)
+{
+    Q_UNUSED(startDir);
+    ui->setupUi(this);
+    m_currentPage = 0;
+    ui->m_maintab_wgt->setCurrentIndex(0);
+    currentTabChanged(0);
+
+    connectActions();
+    connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
+    createExportEntries();
+
+    m_trayIcon->setVisible(true);
+    switchToolbarButtons(false);
+}
+
+void MainWindow::connectActions()
+{
+    connect(ui->action_Open, &QAction::triggered, this, &MainWindow::On_FileOpen_Clicked);
+    connect(ui->actionOpen_Folder, &QAction::triggered, this, &MainWindow::On_FolderOpen_Clicked);
+    connect(ui->m_actionSave, &QAction::triggered, this, &MainWindow::On_Save);
+    connect(ui->m_actionSave_As, &QAction::triggered, this, &MainWindow::On_SaveAs);
+    connect(ui->m_action_exit, &QAction::triggered, this, &QWidget::close);
+    connect(ui->m_actionUndo, &QAction::triggered, this, &MainWindow::On_EditUndo_Clicked);
+    connect(ui->m_actionZoom_In, &QAction::triggered, this, &MainWindow::On_ViewZoomIn_Clicked);
+    connect(ui->m_actionZoom_Out, &QAction::triggered, this, &MainWindow::On_ViewZoomOut_Clicked);
+    connect(ui->m_actionRotate_Clockwise, &QAction::triggered, this,
+            &MainWindow::On_ViewRotateClockwise_Clicked);
+    connect(ui->m_actionRotate_Contrclockwise, &QAction::triggered, this,
+            &MainWindow::On_ViewRotateContrclockwise_Clicked);
+    connect(ui->actionFileTree, &QAction::toggled, this, &MainWindow::viewFileTree);
+    connect(ui->actionBack, &QAction::triggered, this, &MainWindow::actionBackSlot);
+    connect(ui->actionForward, &QAction::triggered, this, &MainWindow::actionForwardSlot);
+}
+
+void MainWindow::createExportEntries()
+{
+    const QList<ApplicationDescriptor> apps = m_settings->getExportingAppsList();
+    if (apps.isEmpty())
+        return;
+    m_exportMenu = new QMenu(tr("&Export to"), this);
+    ui->menuFile->insertMenu(ui->actionDelete, m_exportMenu);
+    static const ExportEntryKind kinds[] = {
+        {"photoshop", ":/tolbar/Resources/export/32X32/PS.png", SLOT(exportPsSlot())},
+        {"illustrator", ":/tolbar/Resources/export/32X32/AI.png", SLOT(exportAiSlot())},
+        {"pro", ":/tolbar/Resources/export/32X32/SBP.png", SLOT(exportSPBSlot())},
+        {"designer", ":/tolbar/Resources/export/32X32/AS.png", SLOT(exportASSlot())},
+    };
+    for (const ApplicationDescriptor& app : apps) {
+        for (const ExportEntryKind& kind : kinds) {
+            if (!app.bundleName.contains(QLatin1String(kind.nameFragment), Qt::CaseInsensitive))
+                continue;
+            QAction* action = new QAction(QIcon(kind.icon),
+                                          "&" + app.bundleName + " " + app.version, this);
+            connect(action, SIGNAL(triggered()), this, kind.slot);
+            m_exportMenu->addAction(action);
+            ui->toolBar->addAction(action);
+            action->setEnabled(false);
+            break;
+        }
+    }
+}
+
+void MainWindow::On_EditUndo_Clicked()
+{
+}
+
+void MainWindow::On_ViewRotateClockwise_Clicked()
+{
+}
+
+void MainWindow::On_ViewRotateContrclockwise_Clicked()
+{
+}
+
+void MainWindow::On_ViewZoomIn_Clicked()
+{
+}
+
+void MainWindow::On_ViewZoomOut_Clicked()
+{
+}
+
+void MainWindow::viewFileTree(bool show)
+{
+    ui->m_dirtree_view->setVisible(show);
+}
+
+void MainWindow::iconActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason == QSystemTrayIcon::DoubleClick)
+        showMaximized();
+}
+
+void MainWindow::showMaximizedLocal()
+{
+    raise();
+    showMaximized();
+}
+
+void MainWindow::quitFromTray()
+{
+    QCoreApplication::quit();
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    event->accept();
+}

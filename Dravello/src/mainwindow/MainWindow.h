@@ -1,0 +1,157 @@
+#ifndef DRAVELLO_MAINWINDOW_MAINWINDOW_H
+#define DRAVELLO_MAINWINDOW_MAINWINDOW_H
+
+// The program's top-level window: the browser page (folder tree beside the
+// thumbnail list) and the editor page (layer editor) in one stack, their
+// menus and tool bar, the status bar, and the document commands.
+// GUI thread only.
+
+#include "DocumentMetaData.h"
+
+#include <QDir>
+#include <QMainWindow>
+#include <QString>
+#include <QStringList>
+#include <QSystemTrayIcon>
+#include <QVector>
+
+#include <memory>
+
+class ApplSettings;
+class KeyboardTrackingSlider;
+class PagesStrip;
+class QLabel;
+class QListWidgetItem;
+class QMenu;
+class QProgressBar;
+class QToolButton;
+class ScrivetDeviceObserver;
+
+namespace Ui {
+class MainWindow;
+}
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    MainWindow();
+    ~MainWindow() override;
+
+    // Builds the window once; always true.
+    bool init(const QString& documentsDir, const QString& userSettingsPath);
+
+    // Opens a sketch file in the editor; false only when `path` is a folder.
+    bool LoadSpecificFile(QString path);
+
+    // Page 0 is the browser, page 1 the editor.
+    int currentPage() const { return m_currentPage; }
+
+public slots:
+    void showMaximizedLocal();
+    void setPagesStripVisible(bool isVisible);
+    void setPagesStripInfo(unsigned int firstPos, unsigned int lastPos,
+                           unsigned int totlaFilesCount, bool resetData = false);
+
+    void handleSentMessageFromAnotherCopyOfApp(const QString& msg);
+    void handleFileClickedInFinder(QString fileName);
+
+signals:
+    void handleHIDDevicePlugSgnl();
+    void handleHIDDeviceUnplugSgnl();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private slots:
+    // Window, tray and editor commands.
+    void On_EditUndo_Clicked();
+    void On_ViewRotateClockwise_Clicked();
+    void On_ViewRotateContrclockwise_Clicked();
+    void On_ViewZoomIn_Clicked();
+    void On_ViewZoomOut_Clicked();
+    void viewFileTree(bool show);
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void quitFromTray();
+
+    // Status bar, pages and enabling.
+    void currentTabChanged(int index);
+    void setFilesProgressBarRange(int value);
+    void setFilesProgressBarValue();
+    void loaderFinishedWorkSlot();
+    void On_FirstThumbnailSelected(QListWidgetItem* current, QListWidgetItem* previous);
+    void On_CanUndoChanged(bool canUndo);
+    void On_CanRedoChanged(bool canRedo);
+    void slotSaveEnable(bool enable);
+    void toolBarEnableSlot(bool enabled);
+    void On_ZoomSliderPosition(int position);
+    void thumbsZoomMinusSlot();
+    void thumbsZoomPlusSlot();
+    void enterKeyHandlingSlot(bool enable);
+
+    // Opening and saving.
+    void thumbnailSelectedExSlot(MetadataPtr metaData);
+    void On_FileOpen_Clicked();
+    void On_Save();
+    void On_SaveAs();
+    void saveDocumentSlot(MetadataPtr data);
+    void checkIfSaveNeededSlot();
+    void backToPreviewTab();
+
+    // Folder history and the move off the receiver.
+    void directoryNewEntrySlot(QDir dir);
+    void actionBackSlot();
+    void actionForwardSlot();
+    void On_FolderOpen_Clicked();
+    void moveFromUsbToSelectedFolderSlot(QDir source);
+
+private:
+    // Start-up.
+    void createTrayIconMenu();
+    void createGui(const QString& startDir);
+    void connectActions();
+    void connectBrowserAndEditor();
+    void createExportEntries();
+
+    // Status bar, pages and enabling.
+    void addStatusBarWidgets();
+    void switchToolbarButtons(bool editor);
+    void setEnabledZoomSlider(bool value);
+    void stepThumbnailZoom(int step);
+    void applyStyleSheet(const QString& resource);
+
+    // Opening and saving.
+    bool SaveDocument(MetadataPtr record, bool merged);
+    void SaveAsAnotherDocument(MetadataPtr record);
+    int checkIfSaveNeeded();
+    int viewPreviewTab();
+
+    // Folder history.
+    void directoryNewEntry(const QString& path);
+    void directoryExistsInListEntry(const QString& path);
+    void loadDir(const QString& path);
+
+    std::unique_ptr<Ui::MainWindow> ui;
+    ApplSettings* m_settings;
+    int m_currentPage = 0;
+    QSystemTrayIcon* m_trayIcon = nullptr;
+    KeyboardTrackingSlider* m_zoomSlider = nullptr;
+    QToolButton* m_zoomInButton = nullptr;
+    QToolButton* m_zoomOutButton = nullptr;
+    QProgressBar* m_progressBar = nullptr;
+    QLabel* m_batteryLabel = nullptr;
+    PagesStrip* m_pagesStrip = nullptr;
+    QMenu* m_exportMenu = nullptr;
+    QString m_startDir;
+    QString m_userSettingsPath;
+    bool m_enterKeyHandling = true;
+    QStringList m_visitedDirs;
+    QVector<QString> m_backDirs;
+    QVector<QString> m_forwardDirs;
+    ScrivetDeviceObserver* m_observer = nullptr;
+    QString m_lastHandedOverPath;
+};
+
+#endif
