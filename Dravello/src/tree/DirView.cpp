@@ -1,0 +1,177 @@
+#include "DirView.h"
+
+#include "FileCopy.h"
+#include "SketchDragData.h"
+#include "SketchNameFilters.h"
+#include "TreePrompts.h"
+
+#include <QCursor>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+
+namespace {
+
+bool carriesSketch(const QMimeData* data)
+{
+    return data && data->hasFormat(QString::fromLatin1(kSketchDragFormat));
+}
+
+} // namespace
+
+DirView::DirView(QWidget* parent) : QTreeView(parent), m_model(std::make_unique<QFileSystemModel>())
+{
+    m_model->setRootPath(QString());
+    m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+}
+
+DirView::~DirView()
+{
+    setModel(nullptr);
+}
+
+void DirView::init(const QString& path)
+{
+    m_currentPath = path;
+    m_model->setNameFilters(sketchNameFilters());
+    setModel(m_model.get());
+    m_model->setRootPath(path);
+    navigateToDir(path);
+    setAnimated(false);
+    setIndentation(20);
+    for (int column = 1; column <= 3; ++column)
+        hideColumn(column);
+}
+
+bool DirView::navigateToDir(const QString& path)
+{
+    m_currentPath = path;
+    makeCurrent(m_model->index(path));
+    emit navigationEvent(QDir(QDir::toNativeSeparators(path)));
+    return true;
+}
+
+QDir DirView::getCurrentDir() const
+{
+    return dirFromIndex(currentIndex());
+}
+
+QDir DirView::dirFromIndex(const QModelIndex& index) const
+{
+    return QDir(QDir(m_model->filePath(index)).absolutePath());
+}
+
+void DirView::onDragStarted()
+{
+    m_dragIndex = currentIndex();
+}
+
+void DirView::mouseClickedSlot(QModelIndex index)
+{
+    emit navigationEvent(dirFromIndex(index));
+}
+
+void DirView::moveSketchersToLocalSlot()
+{
+    emit moveFromUsbToSelectedFolderSgnl(QDir(m_receiverFolder));
+}
+
+void DirView::keyPressEvent(QKeyEvent* event)
+{
+    QTreeView::keyPressEvent(event);
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down)
+        emit navigationEvent(getCurrentDir());
+}
+
+void DirView::mouseReleaseEvent(QMouseEvent* event)
+{
+    QTreeView::mouseReleaseEvent(event);
+    // Before any receiver was mounted the empty folder would stand for the
+    // working directory: its files are not the receiver's to move.
+    if (event->button() == Qt::RightButton && !m_receiverFolder.isEmpty()
+        && QDir(m_receiverFolder) == getCurrentDir())
+        showReceiverMenu();
+}
+
+void DirView::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (carriesSketch(event->mimeData()))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void DirView::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!carriesSketch(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    makeCurrent(indexAt(event->position().toPoint()));
+}
+
+void DirView::dropEvent(QDropEvent* event)
+{
+    if (!carriesSketch(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    const QModelIndex target = indexAt(event->position().toPoint());
+    if (!target.isValid()) {
+        event->ignore();
+        return;
+    }
+    const QDir folder = dirFromIndex(target);
+    const QString source = decodeSketchDragData(
+        event->mimeData()->data(QString::fromLatin1(kSketchDragFormat)));
+    makeCurrent(m_dragIndex);
+    copyDroppedSketch(source, folder, event);
+}
+
+void DirView::copyDroppedSketch(const QString& source, const QDir& folder, QDropEvent* event)
+{
+    const QString destination =
+        QDir::toNativeSeparators(folder.absoluteFilePath(QFileInfo(source).fileName()));
+    // Dropped on its own folder, however the path is spelled: nothing to copy.
+    if (source.isEmpty() || isSameFile(source, destination)) {
+        event->ignore();
+        return;
+    }
+    if (QFileInfo::exists(destination)) {
+        static const QString question = tr("Are you sure you want to overwrite file ");
+        if (!userConfirms(this, QStringLiteral("%1  %2?")
+                                       .arg(question, QFileInfo(destination).fileName()))) {
+            event->ignore();
+            return;
+        }
+    }
+    // The existing file is replaced only by a complete copy.
+    if (!copyFileChecked(source, destination)) {
+        warnCopyFailed(this, {source});
+        event->ignore();
+        return;
+    }
+    event->accept();
+}
+
+void DirView::makeCurrent(const QModelIndex& index)
+{
+    if (selectionModel() && model() == m_model.get())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
+}
+
+void DirView::showReceiverMenu()
+{
+    auto* menu = new QMenu;
+    menu->addAction(tr("&Move sketches to local folder"), this, &DirView::moveSketchersToLocalSlot);
+    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
+    menu->popup(QCursor::pos());
+}

@@ -1,0 +1,69 @@
+#ifndef DRAVELLO_TREE_DIRVIEW_H
+#define DRAVELLO_TREE_DIRVIEW_H
+
+// The folder tree beside the thumbnails: shows the file system's folders,
+// reports the folder the user goes to, offers to move the sketches off the
+// receiver's folder, and takes a dragged thumbnail onto a folder as a copy
+// of its sketch file. GUI thread only.
+
+#include <QDir>
+#include <QFileSystemModel>
+#include <QPersistentModelIndex>
+#include <QString>
+#include <QTreeView>
+
+#include <memory>
+
+class DirView : public QTreeView {
+    Q_OBJECT
+
+public:
+    explicit DirView(QWidget* parent = nullptr);
+    ~DirView() override;
+
+    // Shows the folders with `path` as the model's root path and navigates
+    // to it; called at start-up and whenever the receiver comes or goes.
+    void init(const QString& path);
+    // Makes the folder of `path` current and emits navigationEvent with it
+    // (also for a path the model does not know).
+    bool navigateToDir(const QString& path);
+    QDir getCurrentDir() const;
+    QDir dirFromIndex(const QModelIndex& index) const;
+
+    // The receiver's sketch folder, written by the main window when the
+    // receiver's volume is mounted; empty until then.
+    QString m_receiverFolder;
+
+public slots:
+    // A thumbnail drag started: a drop makes the folder current now current again.
+    void onDragStarted();
+    // For the view's clicked(QModelIndex): emits navigationEvent with the folder.
+    void mouseClickedSlot(QModelIndex index);
+
+signals:
+    void navigationEvent(QDir dir);
+    void moveFromUsbToSelectedFolderSgnl(QDir dir);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private slots:
+    void moveSketchersToLocalSlot();
+
+private:
+    void makeCurrent(const QModelIndex& index);
+    void showReceiverMenu();
+    // Copies the dropped sketch into `folder` after asking before an overwrite.
+    void copyDroppedSketch(const QString& source, const QDir& folder, QDropEvent* event);
+
+    QString m_currentPath;
+    std::unique_ptr<QFileSystemModel> m_model;
+    // Persistent, so that folders appearing meanwhile do not shift it.
+    QPersistentModelIndex m_dragIndex;
+};
+
+#endif

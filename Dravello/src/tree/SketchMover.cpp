@@ -1,0 +1,54 @@
+#include "SketchMover.h"
+
+#include "FileCopy.h"
+#include "LoaderThread.h"
+#include "SketchNameFilters.h"
+#include "TreePrompts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+QString backupFolderPath(const QString& destination, const QDateTime& when)
+{
+    return QDir::toNativeSeparators(destination + QStringLiteral("/sketch_backup_")
+                                    + when.toString(QStringLiteral("ddMMyyyyhhmmsszzz")));
+}
+
+QStringList moveFilesInto(const QStringList& files, const QString& folder)
+{
+    const QDir target(folder);
+    QStringList failed;
+    for (const QString& file : files) {
+        if (!copyFileChecked(file, target.absoluteFilePath(QFileInfo(file).fileName())))
+            failed << file;
+        else
+            QFile::remove(file);
+    }
+    return failed;
+}
+
+bool moveSketchesOffReceiver(QWidget* parent, const QDir& receiverFolder,
+                             const QString& destination, const QDateTime& now)
+{
+    if (destination.isEmpty() || QDir(destination) == receiverFolder)
+        return false;
+    const QString backup = backupFolderPath(destination, now);
+    const QString question = QStringLiteral("%1").arg(
+        QCoreApplication::translate("MainWindow",
+                                    "Are you sure you want to move your sketches to \n")
+        + backup + QCoreApplication::translate("MainWindow", " folder?"));
+    if (!userConfirms(parent, question))
+        return false;
+    if (!QDir(destination).mkdir(backup)) {
+        warnUser(parent,
+                 QCoreApplication::translate("SketchMover", "Failed to create folder ") + backup);
+        return false;
+    }
+    const QStringList files = getDirContent(receiverFolder.absolutePath(),
+                                            QDir::Files | QDir::Readable, sketchNameFilters());
+    const QStringList failed = moveFilesInto(files, backup);
+    if (!failed.isEmpty())
+        warnCopyFailed(parent, failed);
+    return true;
+}

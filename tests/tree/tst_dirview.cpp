@@ -1,0 +1,370 @@
+#include "DirView.h"
+#include "SketchDragData.h"
+#include "SketchTestSupport.h"
+#include "TreeTestSupport.h"
+
+#include <QFileSystemModel>
+#include <QMenu>
+#include <QMimeData>
+#include <QPointer>
+#include <QtTest>
+
+#include <memory>
+
+using treetest::makeFolder;
+using treetest::readFile;
+using treetest::writeFile;
+
+namespace {
+
+std::unique_ptr<QMimeData> sketchDrag(const QString& path)
+{
+    auto data = std::make_unique<QMimeData>();
+    data->setData(QString::fromLatin1(kSketchDragFormat), encodeSketchDragData(path));
+    return data;
+}
+
+QMenu* shownMenu()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible())
+            return menu;
+    return nullptr;
+}
+
+// Drag events need a drag in progress to pass the application: the tests
+// hand them to the view directly.
+class DroppableDirView : public DirView {
+public:
+    using DirView::dragEnterEvent;
+    using DirView::dragMoveEvent;
+    using DirView::dropEvent;
+};
+
+} // namespace
+
+class TestDirView : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<sketchtest::SketchEnvironment> env;
+    std::unique_ptr<DroppableDirView> view;
+    QString root;
+
+    QString folder(const QString& name) const { return root + "/" + name; }
+    QFileSystemModel* model() const { return qobject_cast<QFileSystemModel*>(view->model()); }
+    QModelIndex indexOf(const QString& name) const { return model()->index(folder(name)); }
+    QString currentFolder() const { return view->getCurrentDir().absolutePath(); }
+
+    // The tree started on `root`, showing only its folders, in name order.
+    void showRoot()
+    {
+        view->init(root);
+        view->setRootIndex(model()->index(root));
+        view->resize(300, 400);
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        const QStringList expected = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
+                                                          QDir::Name);
+        auto shown = [&] {
+            QStringList names;
+            for (int row = 0; row < model()->rowCount(view->rootIndex()); ++row)
+                names << model()->index(row, 0, view->rootIndex()).data().toString();
+            return names;
+        };
+        QTRY_COMPARE(shown(), expected);
+    }
+
+    QPoint pointOf(const QString& name) const { return view->visualRect(indexOf(name)).center(); }
+
+    bool dragMove(const QPoint& at, const QMimeData& data)
+    {
+        QDragMoveEvent event(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        event.ignore();
+        view->dragMoveEvent(&event);
+        return event.isAccepted() && event.dropAction() == Qt::MoveAction;
+    }
+
+    bool drop(const QPoint& at, const QMimeData& data)
+    {
+        QDropEvent event(at, Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+        event.ignore();
+        view->dropEvent(&event);
+        return event.isAccepted() && event.dropAction() == Qt::MoveAction;
+    }
+
+    // Drags the sketch `file` over the folder `target` and drops it there.
+    bool dragOnto(const QString& file, const QString& target)
+    {
+        const auto data = sketchDrag(file);
+        if (!dragMove(pointOf(target), *data))
+            return false;
+        return drop(pointOf(target), *data);
+    }
+
+private slots:
+    void init()
+    {
+        env = std::make_unique<sketchtest::SketchEnvironment>();
+        root = makeFolder(env->path("tree"));
+        makeFolder(folder("dst"));
+        makeFolder(folder("src"));
+        writeFile(folder("src/a.wpi"), "sketch a");
+        view = std::make_unique<DroppableDirView>();
+    }
+
+    void cleanup()
+    {
+        view.reset();
+        env.reset();
+    }
+
+    void initShowsAndReportsTheFolder()
+    {
+        QVERIFY(!view->model());
+        QSignalSpy navigated(view.get(), &DirView::navigationEvent);
+        view->init(root);
+        QVERIFY(model());
+        QCOMPARE(model()->filter(), QDir::AllDirs | QDir::NoDotAndDotDot);
+        QCOMPARE(model()->rootPath(), root);
+        QCOMPARE(model()->nameFilters(),
+                 QStringList({"*.wpi", "*.WPI", "*.eli", "*.ELI", "*.hlv", "*.inkml"}));
+        QCOMPARE(currentFolder(), root);
+        QCOMPARE(navigated.size(), 1);
+        QCOMPARE(navigated.at(0).at(0).value<QDir>().path(), root);
+        QVERIFY(!view->isColumnHidden(0));
+        for (int column = 1; column <= 3; ++column)
+            QVERIFY(view->isColumnHidden(column));
+        QCOMPARE(view->indentation(), 20);
+        QVERIFY(!view->isAnimated());
+
+        view->init(folder("src"));
+        QCOMPARE(model()->rootPath(), folder("src"));
+        QCOMPARE(currentFolder(), folder("src"));
+        QCOMPARE(navigated.size(), 2);
+    }
+
+    void unknownFolderIsStillReported()
+    {
+        view->init(root);
+        QSignalSpy navigated(view.get(), &DirView::navigationEvent);
+        QVERIFY(view->navigateToDir(folder("missing")));
+        QVERIFY(!view->currentIndex().isValid());
+        QCOMPARE(navigated.size(), 1);
+        QCOMPARE(navigated.at(0).at(0).value<QDir>().path(), folder("missing"));
+    }
+
+    void clicksAndUpDownKeysAreReported()
+    {
+        showRoot();
+        QSignalSpy navigated(view.get(), &DirView::navigationEvent);
+        auto reported = [&] {
+            return navigated.isEmpty() ? QString()
+                                       : navigated.takeFirst().at(0).value<QDir>().absolutePath();
+        };
+        view->mouseClickedSlot(indexOf("src"));
+        QCOMPARE(reported(), folder("src"));
+
+        view->navigateToDir(folder("dst"));
+        navigated.clear();
+        QTest::keyClick(view.get(), Qt::Key_Down);
+        QCOMPARE(reported(), folder("src"));
+        // The last folder stays current and is reported again.
+        QTest::keyClick(view.get(), Qt::Key_Down);
+        QCOMPARE(reported(), folder("src"));
+        QTest::keyClick(view.get(), Qt::Key_Up);
+        QCOMPARE(reported(), folder("dst"));
+        QTest::keyClick(view.get(), Qt::Key_Right);
+        QTest::keyClick(view.get(), Qt::Key_End);
+        QVERIFY(navigated.isEmpty());
+    }
+
+    void rightReleaseOnTheReceiverFolderOffersTheMove_data()
+    {
+        QTest::addColumn<QString>("receiver");
+        QTest::addColumn<QString>("current");
+        QTest::addColumn<Qt::MouseButton>("button");
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("receiver current") << "src" << "src" << Qt::RightButton << true;
+        QTest::newRow("left button") << "src" << "src" << Qt::LeftButton << false;
+        QTest::newRow("other folder current") << "src" << "dst" << Qt::RightButton << false;
+        // An empty folder name stands for the working folder: no receiver yet.
+        QTest::newRow("no receiver yet") << "" << "." << Qt::RightButton << false;
+    }
+
+    void rightReleaseOnTheReceiverFolderOffersTheMove()
+    {
+        QFETCH(QString, receiver);
+        QFETCH(QString, current);
+        QFETCH(Qt::MouseButton, button);
+        QFETCH(bool, offered);
+        showRoot();
+        view->m_receiverFolder = receiver.isEmpty() ? receiver : folder(receiver);
+        const QString shown =
+            current == "." ? QDir::currentPath() : folder(current);
+        view->navigateToDir(shown);
+        QCOMPARE(currentFolder(), shown);
+
+        QTest::mouseRelease(view->viewport(), button, {}, pointOf(receiver));
+        QPointer<QMenu> menu = shownMenu();
+        QCOMPARE(menu != nullptr, offered);
+        if (!menu)
+            return;
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("&Move sketches to local folder"));
+        QSignalSpy move(view.get(), &DirView::moveFromUsbToSelectedFolderSgnl);
+        menu->actions().first()->trigger();
+        QCOMPARE(move.size(), 1);
+        QCOMPARE(move.at(0).at(0).value<QDir>(), QDir(folder("src")));
+        menu->hide();
+        QTRY_VERIFY(!menu);
+    }
+
+    void dragHighlightsTheFolderUnderTheCursor()
+    {
+        showRoot();
+        view->navigateToDir(folder("src"));
+        QSignalSpy navigated(view.get(), &DirView::navigationEvent);
+        const auto data = sketchDrag(folder("src/a.wpi"));
+        QMimeData text;
+        text.setText(folder("src/a.wpi"));
+
+        QDragEnterEvent enter(pointOf("dst"), Qt::MoveAction, data.get(), Qt::LeftButton, {});
+        enter.ignore();
+        view->dragEnterEvent(&enter);
+        QVERIFY(enter.isAccepted());
+        QDragEnterEvent foreignEnter(pointOf("dst"), Qt::MoveAction, &text, Qt::LeftButton, {});
+        foreignEnter.accept();
+        view->dragEnterEvent(&foreignEnter);
+        QVERIFY(!foreignEnter.isAccepted());
+
+        QVERIFY(!dragMove(pointOf("dst"), text));
+        QCOMPARE(currentFolder(), folder("src"));
+        QVERIFY(dragMove(pointOf("dst"), *data));
+        QCOMPARE(currentFolder(), folder("dst"));
+        QVERIFY(navigated.isEmpty());
+    }
+
+    void dropCopiesTheSketchAndRestoresTheFolder()
+    {
+        showRoot();
+        view->navigateToDir(folder("src"));
+        view->onDragStarted();
+        QVERIFY(dragOnto(folder("src/a.wpi"), "dst"));
+        QCOMPARE(readFile(folder("dst/a.wpi")), QByteArray("sketch a"));
+        QCOMPARE(readFile(folder("src/a.wpi")), QByteArray("sketch a"));
+        QCOMPARE(currentFolder(), folder("src"));
+        QVERIFY(env->prompt.requests.isEmpty());
+    }
+
+    void dropOnTheSketchsOwnFolderCopiesNothing_data()
+    {
+        QTest::addColumn<QString>("dragged");
+        QTest::newRow("same path") << "tree/src/a.wpi";
+        QTest::newRow("other spelling") << "tree/src/../src//a.wpi";
+        QTest::newRow("through a link") << "link/a.wpi";
+    }
+
+    void dropOnTheSketchsOwnFolderCopiesNothing()
+    {
+        QFETCH(QString, dragged);
+        QVERIFY(QFile::link(folder("src"), env->path("link")));
+        showRoot();
+        view->navigateToDir(folder("dst"));
+        view->onDragStarted();
+        QVERIFY(!dragOnto(env->path(dragged.toStdString()), "src"));
+        QVERIFY(env->prompt.requests.isEmpty());
+        QCOMPARE(readFile(folder("src/a.wpi")), QByteArray("sketch a"));
+        QCOMPARE(QDir(folder("src")).entryList(QDir::Files), QStringList{"a.wpi"});
+        QCOMPARE(currentFolder(), folder("dst"));
+    }
+
+    void overwriteIsAskedFirst_data()
+    {
+        QTest::addColumn<QMessageBox::StandardButton>("answer");
+        QTest::addColumn<QByteArray>("result");
+        QTest::newRow("cancel") << QMessageBox::Cancel << QByteArray("older sketch");
+        QTest::newRow("ok") << QMessageBox::Ok << QByteArray("sketch a");
+    }
+
+    void overwriteIsAskedFirst()
+    {
+        QFETCH(QMessageBox::StandardButton, answer);
+        QFETCH(QByteArray, result);
+        writeFile(folder("dst/a.wpi"), "older sketch");
+        showRoot();
+        view->navigateToDir(folder("src"));
+        view->onDragStarted();
+        env->prompt.answers << answer;
+        QCOMPARE(dragOnto(folder("src/a.wpi"), "dst"), answer == QMessageBox::Ok);
+        QCOMPARE(env->prompt.texts(),
+                 QStringList{"Are you sure you want to overwrite file   a.wpi?"});
+        const PromptRequest& question = env->prompt.requests.first();
+        QCOMPARE(question.title, QStringLiteral("Scrivet Dravello"));
+        QCOMPARE(question.buttons, QMessageBox::Ok | QMessageBox::Cancel);
+        QCOMPARE(question.defaultButton, QMessageBox::NoButton);
+        QCOMPARE(readFile(folder("dst/a.wpi")), result);
+        QCOMPARE(readFile(folder("src/a.wpi")), QByteArray("sketch a"));
+        QCOMPARE(currentFolder(), folder("src"));
+    }
+
+    void failedCopyKeepsTheExistingFileAndIsReported()
+    {
+        writeFile(folder("dst/a.wpi"), "older sketch");
+        showRoot();
+        view->navigateToDir(folder("src"));
+        view->onDragStarted();
+        QVERIFY(QFile::remove(folder("src/a.wpi")));
+        QVERIFY(!dragOnto(folder("src/a.wpi"), "dst"));
+        QCOMPARE(env->prompt.texts(),
+                 QStringList({"Are you sure you want to overwrite file   a.wpi?",
+                              "Failed to copy file " + folder("src/a.wpi")}));
+        QCOMPARE(env->prompt.requests.last().icon, QMessageBox::Warning);
+        QCOMPARE(readFile(folder("dst/a.wpi")), QByteArray("older sketch"));
+    }
+
+    void foreignAndMisplacedDropsAreIgnored_data()
+    {
+        QTest::addColumn<QString>("format");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("onFolder");
+        const QString sketch = QString::fromLatin1(kSketchDragFormat);
+        QTest::newRow("other format") << "text/plain" << QByteArray("src/a.wpi") << true;
+        QTest::newRow("broken data") << sketch << QByteArray("\0\0\0\x40", 4) << true;
+        QTest::newRow("no folder there") << sketch << encodeSketchDragData(folder("src/a.wpi"))
+                                         << false;
+    }
+
+    void foreignAndMisplacedDropsAreIgnored()
+    {
+        QFETCH(QString, format);
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, onFolder);
+        showRoot();
+        view->navigateToDir(folder("src"));
+        view->onDragStarted();
+        QMimeData data;
+        data.setData(format, bytes);
+        const QPoint below(5, view->viewport()->height() - 5);
+        QVERIFY(!view->indexAt(below).isValid());
+        QVERIFY(!drop(onFolder ? pointOf("dst") : below, data));
+        QVERIFY(QDir(folder("dst")).isEmpty());
+        QVERIFY(env->prompt.requests.isEmpty());
+    }
+
+    void dropAfterTheStartFolderWasRemoved()
+    {
+        makeFolder(folder("old"));
+        showRoot();
+        view->navigateToDir(folder("old"));
+        view->onDragStarted();
+        QVERIFY(QDir(folder("old")).removeRecursively());
+        QTRY_COMPARE(model()->rowCount(view->rootIndex()), 2);
+        QVERIFY(dragOnto(folder("src/a.wpi"), "dst"));
+        QVERIFY(!view->currentIndex().isValid());
+        QCOMPARE(readFile(folder("dst/a.wpi")), QByteArray("sketch a"));
+    }
+};
+
+QTEST_MAIN(TestDirView)
+#include "tst_dirview.moc"
