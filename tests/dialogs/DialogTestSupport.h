@@ -17,6 +17,7 @@
 #include "SimulatedReceiver.h"
 #include "SimulatedVolumeBackend.h"
 #include "VolumeBackend.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QDomDocument>
@@ -212,22 +213,7 @@ private:
     QObject counter;
 };
 
-// Once a modal window of type Window is active, hands it to act (a chooser
-// opened by the code under test waits in its own event loop meanwhile).
-template <class Window>
-void whenModal(std::function<void(Window*)> act)
-{
-    auto* poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [poll, act] {
-        if (auto* window = qobject_cast<Window*>(QApplication::activeModalWidget())) {
-            poll->stop();
-            poll->deleteLater();
-            act(window);
-        }
-    });
-    poll->start();
-}
+using testsupport::whenModal;
 
 } // namespace dialogtest
 

@@ -12,6 +12,7 @@
 #include <QThread>
 
 #include <atomic>
+#include <functional>
 
 class ScriptedPrompt : public UserPrompt {
 public:
@@ -27,6 +28,8 @@ public:
             return QMessageBox::NoButton;
         }
         requests.append(request);
+        if (whileAsked)
+            whileAsked(request);
         return answers.isEmpty() ? QMessageBox::Ok : answers.takeFirst();
     }
 
@@ -43,6 +46,8 @@ public:
     QList<PromptRequest> requests;
     QList<QMessageBox::StandardButton> answers;
     std::atomic<bool> askedOffGuiThread{false};
+    // Runs while a request is open, before it is answered.
+    std::function<void(const PromptRequest&)> whileAsked;
 
 private:
     UserPrompt* previous;

@@ -1,0 +1,671 @@
+#include "PreviewThumbnailList.h"
+
+#include "ApplSettings.h"
+#include "DocumentGraphicModel.h"
+#include "DocumentMetaData.h"
+#include "DocumentMetadataKeeper.h"
+#include "Document.h"
+#include "ExportTarget.h"
+#include "FileManager.h"
+#include "LoaderThread.h"
+#include "PieceDrag.h"
+#include "ProcessRunner.h"
+#include "SketchFileActions.h"
+#include "ThumbnailListVisitor.h"
+#include "ThumbnailPicture.h"
+#include "UserPrompt.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDrag>
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QInputDialog>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+
+#include <memory>
+
+namespace {
+
+constexpr int kSliderForFolder = 270;
+constexpr int kSliderAboveCell = 20;
+constexpr int kIconInsideCell = 20;
+constexpr int kDragCursorSize = 60;
+const QColor kThumbnailBackground(166, 173, 176, 255);
+constexpr int kDropRowDarkening = 25;
+
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(path);
+}
+
+// "question  path?", the form of the list's questions about one file.
+QString aboutFile(const QString& question, const QString& path)
+{
+    return QStringLiteral("%1  %2?").arg(question, path);
+}
+
+bool userAgrees(const QString& text)
+{
+    PromptRequest request = PromptRequest::message(QMessageBox::Question, text);
+    request.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    return askUser(request) == QMessageBox::Ok;
+}
+
+void warnUser(const QString& text)
+{
+    askUser(PromptRequest::message(QMessageBox::Warning, text));
+}
+
+MetadataPtr loadedRecord(MetadataPtr record)
+{
+    return record.GetData() && record->loadDataFile() ? record : MetadataPtr();
+}
+
+QString fileToolTip(const DocumentMetaData& record)
+{
+    QString tip = PreviewThumbnailList::tr("File : ") + record.m_filePath;
+    const Pelm::Document* document = record.m_document.GetData();
+    if (!document)
+        return tip;
+    const auto tag = document->annotations.find("tag");
+    if (tag != document->annotations.end())
+        tip += QStringLiteral("\n%1 : \"%2\"")
+                   .arg(PreviewThumbnailList::tr("Tag"), QString::fromStdString(tag->second));
+    return tip;
+}
+
+} // namespace
+
+PreviewThumbnailList::PreviewThumbnailList(QWidget* parent)
+    : QListWidget(parent),
+      m_loader(std::make_unique<LoaderThread>()),
+      m_settings(ApplSettings::instance()),
+      m_processRunner(&Platform::systemProcessRunner())
+{
+    m_settings->getAttrValueStr(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
+                                m_extensions);
+    m_loader->setFileExtentionsList(m_extensions);
+    setDragEnabled(true);
+    setDragDropMode(QAbstractItemView::DragDrop);
+    setDropIndicatorShown(true);
+    setViewMode(QListView::IconMode);
+    setFlow(QListView::LeftToRight);
+    setSpacing(20);
+    connect(m_loader.get(), &LoaderThread::fileDocumentMetaDataReady, this,
+            qOverload<DocumentMetaData*, uint>(&PreviewThumbnailList::handle_fileDocumentMetaDataReady));
+    connect(m_loader.get(), &LoaderThread::filesCountSignal, this,
+            &PreviewThumbnailList::handle_filesCountSignal);
+    connect(m_loader.get(), &LoaderThread::loadFilesFinishedSgnl, this,
+            &PreviewThumbnailList::loadFilesFinishedSlot);
+    connect(m_loader.get(), &LoaderThread::filesLoadProgressChunkDone, this,
+            &PreviewThumbnailList::handlefilesLoadProgressChunkDone);
+    createContextMenu();
+    setUniformItemSizes(true);
+    setResizeMode(QListView::Fixed);
+}
+
+// The loader ends first, so nothing is queued after the records it left
+// behind are deleted.
+PreviewThumbnailList::~PreviewThumbnailList()
+{
+    m_loader.reset();
+    discardQueuedRecords();
+}
+
+void PreviewThumbnailList::setProcessRunner(Platform::ProcessRunner& runner)
+{
+    m_processRunner = &runner;
+}
+
+// --- folders and pages -----------------------------------------------------
+
+void PreviewThumbnailList::previewEliFiles(QDir dir)
+{
+    if (m_folderShown && dir == m_folder)
+        return;
+    m_folder = dir;
+    m_folderShown = true;
+    reloadSameFolder(false);
+}
+
+void PreviewThumbnailList::reloadSameFolder(bool loadActivePage)
+{
+    if (loadActivePage)
+        handlePageSelectionClick(m_activePage, m_activePage);
+    else
+        loadFolderPartially();
+}
+
+void PreviewThumbnailList::loadFolderPartially()
+{
+    resetDataStructs();
+    listShownFolder();
+
+    if (m_fileCount == 0) {
+        m_pageCount = 0;
+        clearAndRepaint();
+        emit emitSetPagesStripVisible(false);
+        requestRange(0, 0);
+        return;
+    }
+    m_cellSize = QSize(250, 250);
+    m_iconSize = QSize(230, 230);
+    if (m_fileCount <= kFilesPerPage) {
+        clearAndRepaint();
+        m_pageCount = 1;
+        m_activePage = 1;
+        emit emitSetPagesStripInfo(0, 0, 0, true);
+        emit emitSetPagesStripVisible(false);
+        emit zoomSliderPosition(kSliderForFolder);
+        m_pageFirst = 0;
+        m_pageEnd = m_fileCount;
+        requestRange(0, m_fileCount);
+        return;
+    }
+    if (m_pageCount <= 1)
+        emit emitSetPagesStripVisible(true);
+    clearAndRepaint();
+    m_pageCount = static_cast<int>((m_fileCount + kFilesPerPage - 1) / kFilesPerPage);
+    emit zoomSliderPosition(kSliderForFolder);
+    emit emitSetPagesStripInfo(0, kFilesPerPage, m_fileCount, true);
+    m_pageFirst = 0;
+    m_pageEnd = kFilesPerPage;
+    m_activePage = 1;
+    requestRange(0, kFilesPerPage);
+}
+
+void PreviewThumbnailList::handlePageSelectionClick(uint page, uint)
+{
+    unsigned start = page * kFilesPerPage - kFilesPerPage;
+    if (start >= m_fileCount)
+        start = m_fileCount;
+    unsigned count = m_fileCount - start;
+    if (count > kFilesPerPage)
+        count = kFilesPerPage;
+    if (count == 0)
+        return;
+    m_pageFirst = start;
+    m_activePage = page;
+    m_pageEnd = start + count;
+    requestRange(m_pageFirst, m_pageEnd);
+    emit emitSetPagesStripInfo(m_pageFirst, m_pageEnd, m_fileCount, false);
+    clearAndRepaint();
+}
+
+int PreviewThumbnailList::updateFilesList()
+{
+    listShownFolder();
+    m_loader->updateFilesList();
+    return static_cast<int>(m_fileCount);
+}
+
+void PreviewThumbnailList::listShownFolder()
+{
+    const QStringList listing =
+        getDirContent(m_folder.absolutePath(), QDir::Files | QDir::Readable,
+                      m_extensions.split(QLatin1Char(' '), Qt::KeepEmptyParts));
+    m_files.assign(listing.cbegin(), listing.cend());
+    m_fileCount = static_cast<unsigned>(m_files.size());
+}
+
+void PreviewThumbnailList::resetDataStructs()
+{
+    m_files.clear();
+    m_pageFirst = 0;
+    m_pageEnd = 0;
+    m_fileCount = 0;
+}
+
+void PreviewThumbnailList::requestRange(unsigned from, unsigned to)
+{
+    discardQueuedRecords();
+    m_loader->loadDirectoryFilesByRange(m_folder, from, to, true);
+    // Whatever a stopped pass posts from here on comes before the new pass's count.
+    m_awaitingPass = true;
+}
+
+void PreviewThumbnailList::discardQueuedRecords()
+{
+    QScopedValueRollback<bool> discarding(m_discardingQueued, true);
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+}
+
+void PreviewThumbnailList::clearAndRepaint()
+{
+    clear();
+    viewport()->update();
+}
+
+// --- records and thumbnails ------------------------------------------------
+
+bool PreviewThumbnailList::isOfShownFolder(const DocumentMetaData& record) const
+{
+    QString recordFolder = shownPath(QFileInfo(record.m_filePath).absolutePath());
+    if (recordFolder.endsWith(QLatin1Char('\\')))
+        recordFolder.chop(1);
+    return shownPath(m_folder.absolutePath()) == recordFolder;
+}
+
+void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData* record, uint index)
+{
+    std::unique_ptr<DocumentMetaData> owned(record);
+    if (m_discardingQueued || m_awaitingPass || index < m_pageFirst || index >= m_pageEnd
+        || !isOfShownFolder(*owned))
+        return;
+    owned->buildScene();
+    MetadataPtr shared(owned.release());
+    handle_fileDocumentMetaDataReady(shared, index);
+}
+
+void PreviewThumbnailList::handle_fileDocumentMetaDataReady(MetadataPtr record, uint)
+{
+    const bool wasAtLastItem = atLastItem();
+    emit setFilesProgressBarValueSignal();
+    DocumentGraphicModel* scene = record.GetData() ? record->m_graphicModel.GetData() : nullptr;
+    if (!scene)
+        return;
+    const QPixmap picture = renderThumbnail(*scene);
+    if (picture.isNull())
+        return;
+    appendThumbnail(record, picture);
+    if (!isVisible() && wasAtLastItem && !atLastItem())
+        emit canEnableForwardButton(true);
+}
+
+void PreviewThumbnailList::appendThumbnail(const MetadataPtr& record, const QPixmap& picture)
+{
+    const QString path = record->m_filePath;
+    auto* item = new DocumentMetadataKeeper(path, picture);
+    item->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    addItem(item);
+    if (path == m_selectOnArrival)
+        setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+    item->setToolTip(fileToolTip(*record.GetData()));
+    setIconSize(m_iconSize);
+    if (count() == 1) {
+        item->setSizeHint(m_cellSize);
+        // The list was empty, so this reports (item, null) once.
+        setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+        emit zoomSliderPosition(m_cellSize.height() + kSliderAboveCell);
+    } else {
+        item->setSizeHint(this->item(0)->sizeHint());
+    }
+    item->setBackground(kThumbnailBackground);
+    item->setData(Qt::UserRole, path);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsUserCheckable
+                   | Qt::ItemIsEnabled);
+}
+
+void PreviewThumbnailList::handle_filesCountSignal(int count)
+{
+    m_awaitingPass = false;
+    emit setFilesProgressBarRangeSignal(count);
+}
+
+void PreviewThumbnailList::handlefilesLoadProgressChunkDone(uint, uint)
+{
+    emit loaderFinishedWorkSgnl();
+    QApplication::restoreOverrideCursor();
+}
+
+void PreviewThumbnailList::loadFilesFinishedSlot()
+{
+    emit loaderFinishedWorkSgnl();
+}
+
+void PreviewThumbnailList::clearThumbnailListWidgetSlot()
+{
+    clear();
+}
+
+// --- selection and navigation ----------------------------------------------
+
+QListWidgetItem* PreviewThumbnailList::getCurrentItem()
+{
+    const QList<QListWidgetItem*> selected = selectedItems();
+    for (QListWidgetItem* item : selected)
+        if (item->isSelected())
+            return item;
+    return nullptr;
+}
+
+MetadataPtr PreviewThumbnailList::getCurrentFileMetadata(const QListWidgetItem* item)
+{
+    const auto* keeper = dynamic_cast<const DocumentMetadataKeeper*>(item);
+    return keeper ? loadedRecord(keeper->metadata()) : MetadataPtr();
+}
+
+MetadataPtr PreviewThumbnailList::getCurrentFileMetadata()
+{
+    return getCurrentFileMetadata(getCurrentItem());
+}
+
+void PreviewThumbnailList::selectThumbnail()
+{
+    const MetadataPtr record = getCurrentFileMetadata();
+    if (record.GetData())
+        emit thumbnailSelectedEx(record);
+}
+
+void PreviewThumbnailList::editCurrentFileSlot()
+{
+    selectThumbnail();
+}
+
+void PreviewThumbnailList::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        selectThumbnail();
+}
+
+void PreviewThumbnailList::navigateForward()
+{
+    navigate(+1);
+}
+
+void PreviewThumbnailList::navigateBackward()
+{
+    navigate(-1);
+}
+
+void PreviewThumbnailList::navigate(int step)
+{
+    emit checkIfSaveNeeded();
+    if (m_navigationCancelled) {
+        m_navigationCancelled = false;
+        return;
+    }
+    const QModelIndex current = currentIndex();
+    const QModelIndex next = model()->index(current.row() + step, current.column());
+    if (current.isValid() && next.isValid())
+        setCurrentIndex(next);
+    if (step > 0 && atLastItem())
+        emit canEnableForwardButton(false);
+    if (step < 0 && atFirstItem())
+        emit canEnableBackButton(false);
+    selectThumbnail();
+}
+
+bool PreviewThumbnailList::atLastItem() const
+{
+    const QModelIndex current = currentIndex();
+    return !current.isValid() || !model()->index(current.row() + 1, current.column()).isValid();
+}
+
+bool PreviewThumbnailList::atFirstItem() const
+{
+    const QModelIndex current = currentIndex();
+    return !current.isValid() || !model()->index(current.row() - 1, current.column()).isValid();
+}
+
+bool PreviewThumbnailList::foreachForward(ThumbnailListVisitor* visitor)
+{
+    for (int row = 0; row < count(); ++row) {
+        auto* keeper = dynamic_cast<DocumentMetadataKeeper*>(item(row));
+        if (keeper && !visitor->visit(keeper))
+            return false;
+    }
+    return true;
+}
+
+bool PreviewThumbnailList::selectItemByName(QString path)
+{
+    ItemFinderByFileName finder(path);
+    foreachForward(&finder);
+    if (!finder.found())
+        return false;
+    setCurrentItem(finder.found(), QItemSelectionModel::ClearAndSelect);
+    return true;
+}
+
+// --- zoom ------------------------------------------------------------------
+
+void PreviewThumbnailList::handleZoomSliderKeyEvent(int value, Qt::TransformationMode mode)
+{
+    if (mode == m_zoomMode && mode == Qt::SmoothTransformation && value == m_zoomValue)
+        return;
+    m_cellSize = QSize(value, value);
+    m_iconSize = QSize(value - kIconInsideCell, value - kIconInsideCell);
+    setIconSize(m_iconSize);
+    m_zoomValue = value;
+    m_zoomMode = mode;
+    Resizer resizer(value, mode);
+    foreachForward(&resizer);
+}
+
+void PreviewThumbnailList::sliderMovedSlot(int position)
+{
+    if (std::abs(m_zoomValue - position) <= 3)
+        return;
+    handleZoomSliderKeyEvent(position, Qt::FastTransformation);
+}
+
+// --- context menu and file commands ----------------------------------------
+
+void PreviewThumbnailList::createContextMenu()
+{
+    m_contextMenu = std::make_unique<QMenu>();
+    m_contextMenu->addAction(tr("&Edit Layers"), this, &PreviewThumbnailList::editCurrentFileSlot);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(tr("&Delete"), this, &PreviewThumbnailList::deleteCurrentFile);
+    m_contextMenu->addAction(tr("&Copy to..."), this, &PreviewThumbnailList::copyFileSlot);
+    m_contextMenu->addAction(tr("&Rename..."), this, &PreviewThumbnailList::renameFileSlot);
+    m_contextMenu->addAction(tr("&Open file location..."), this,
+                             &PreviewThumbnailList::openFileLocationSlot);
+    m_contextMenu->addSeparator();
+    m_contextMenu->addAction(tr("&Save Document as..."), this, &PreviewThumbnailList::saveAsSlot);
+    m_contextMenu->addAction(tr("&Save as Different Format"), this,
+                             &PreviewThumbnailList::saveAsDiffrentFormatSlot);
+    m_contextMenu->addSeparator();
+    addExportMenu();
+}
+
+void PreviewThumbnailList::addExportMenu()
+{
+    const QList<ApplicationDescriptor> applications = m_settings->getExportingAppsList();
+    if (applications.isEmpty())
+        return;
+    QMenu* exportMenu = m_contextMenu->addMenu(tr("&Export to"));
+    for (const ApplicationDescriptor& application : applications) {
+        void (PreviewThumbnailList::*slot)() = nullptr;
+        switch (exportTargetOf(application.bundleName)) {
+        case ExportTarget::Photoshop: slot = &PreviewThumbnailList::exportPsSlot; break;
+        case ExportTarget::Illustrator: slot = &PreviewThumbnailList::exportAiSlot; break;
+        case ExportTarget::SketchBookPro: slot = &PreviewThumbnailList::exportSPBSlot; break;
+        case ExportTarget::SketchBookDesigner: slot = &PreviewThumbnailList::exportASSlot; break;
+        case ExportTarget::None: continue;
+        }
+        exportMenu->addAction(QStringLiteral("&%1 %2").arg(application.bundleName, application.version),
+                              this, slot);
+    }
+}
+
+void PreviewThumbnailList::contextMenuEvent(QContextMenuEvent* event)
+{
+    QListWidgetItem* current = getCurrentItem();
+    if (!current || !visualItemRect(current).contains(event->pos()))
+        return;
+    m_contextMenu->popup(event->globalPos());
+}
+
+void PreviewThumbnailList::deleteCurrentFile()
+{
+    QListWidgetItem* current = getCurrentItem();
+    if (!current)
+        return;
+    const QString path = current->data(Qt::UserRole).toString();
+    if (!userAgrees(aboutFile(tr("Do you want to delete this file?"), shownPath(path))))
+        return;
+    if (!QFile::remove(path))
+        warnUser(tr("Failed to delete file ") + path);
+    QListWidgetItem* taken = takeItem(currentRow());
+    if (count() > 0)
+        setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
+    delete taken;
+    viewport()->update();
+    updateFilesList();
+}
+
+void PreviewThumbnailList::copyFileSlot()
+{
+    const QString folder = QFileDialog::getExistingDirectory(
+        this, tr("Open directory for copy"), QDir::rootPath(),
+        QFileDialog::ShowDirsOnly | QFileDialog::DontResolveSymlinks);
+    if (folder.isEmpty())
+        return;
+    const MetadataPtr record = getCurrentFileMetadata();
+    if (!record.GetData())
+        return;
+    const QString source = record->m_filePath;
+    const QString destination =
+        shownPath(folder + QLatin1Char('/') + QFileInfo(source).fileName());
+    if (sameFile(source, destination))
+        return;
+    if (QFileInfo::exists(destination)
+        && !userAgrees(aboutFile(tr("Are you sure you want to overwrite file "), destination)))
+        return;
+    copyFileReplacing(source, destination);
+}
+
+void PreviewThumbnailList::renameFileSlot()
+{
+    auto* current = dynamic_cast<DocumentMetadataKeeper*>(getCurrentItem());
+    if (!current || !getCurrentFileMetadata(current).GetData())
+        return;
+    emit enableEnterKeyHandling(false);
+    const QString path = current->metadata()->m_filePath;
+    const QString answer =
+        QInputDialog::getText(this, QString::fromLatin1(kPromptTitle), tr("Rename file:"),
+                              QLineEdit::Normal, QFileInfo(path).baseName());
+    if (answer.isEmpty())
+        return;
+    const QString newPath = renamedPath(path, answer);
+    if (newPath.isEmpty() || !renameFile(path, newPath))
+        return;
+    current->moveTo(newPath);
+    updateFilesList();
+}
+
+bool PreviewThumbnailList::openFileLocationSlot()
+{
+    QListWidgetItem* current = getCurrentItem();
+    if (!current)
+        return false;
+    const QString folder = QFileInfo(current->data(Qt::UserRole).toString()).absolutePath();
+    return Platform::showFolder(*m_processRunner, QFile::encodeName(folder).toStdString());
+}
+
+void PreviewThumbnailList::saveAsSlot() { emit saveDocumentAs(); }
+void PreviewThumbnailList::saveAsDiffrentFormatSlot() { emit saveAsDiffrentFormatSignal(); }
+void PreviewThumbnailList::exportPsSlot() { emit exportPsSignal(); }
+void PreviewThumbnailList::exportAiSlot() { emit exportAiSignal(); }
+void PreviewThumbnailList::exportSPBSlot() { emit exportSPBSignal(); }
+void PreviewThumbnailList::exportASSlot() { emit exportASSignal(); }
+
+// --- drag and drop ---------------------------------------------------------
+
+void PreviewThumbnailList::startDrag(Qt::DropActions)
+{
+    QListWidgetItem* current = currentItem();
+    if (!current)
+        return;
+    auto* drag = new QDrag(this);
+    drag->setMimeData(newPieceMimeData(current->data(Qt::UserRole).toString()));
+    drag->setDragCursor(current->icon().pixmap(QSize(kDragCursorSize, kDragCursorSize),
+                                               QIcon::Normal, QIcon::Off),
+                        Qt::MoveAction);
+    drag->setHotSpot(QPoint(kDragCursorSize, kDragCursorSize));
+    emit dragStarted();
+    drag->exec(Qt::MoveAction);
+}
+
+void PreviewThumbnailList::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (carriesPiece(event->mimeData()))
+        event->accept();
+    else
+        event->ignore();
+}
+
+void PreviewThumbnailList::dragMoveEvent(QDragMoveEvent* event)
+{
+    if (!carriesPiece(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+}
+
+void PreviewThumbnailList::dropEvent(QDropEvent* event)
+{
+    if (!carriesPiece(event->mimeData())) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::MoveAction);
+    m_dropRow = -1;
+    QListWidgetItem* target = itemAt(event->position().toPoint());
+    if (target && !target->text().isEmpty() && mergeOnto(piecePath(event->mimeData()), target))
+        event->accept();
+    else
+        event->ignore();
+}
+
+bool PreviewThumbnailList::mergeOnto(const QString& draggedPath, QListWidgetItem* target)
+{
+    const QString targetPath = target->data(Qt::UserRole).toString();
+    if (draggedPath.isEmpty() || sameFile(draggedPath, targetPath))
+        return false;
+    darkenDropRow(target);
+    const MetadataPtr dragged = loadedRecord(MetadataPtr(new DocumentMetaData(draggedPath)));
+    const MetadataPtr onto = getCurrentFileMetadata(target);
+    QString mergedPath = mergedSketchPath(draggedPath, targetPath);
+    const bool agreed = dragged.GetData() && onto.GetData()
+        && userAgrees(QStringLiteral("%1 \n%2 %3 \n%4 %5?")
+                          .arg(tr("Are you sure you want to merge"),
+                               QFileInfo(draggedPath).absoluteFilePath(), tr(" and "),
+                               QFileInfo(targetPath).absoluteFilePath(), tr(" files")))
+        && (!QFileInfo::exists(mergedPath)
+            || userAgrees(aboutFile(tr("Are you sure you want to overwrite file "), mergedPath)));
+    restoreDropRow();
+    if (agreed)
+        merge2Documents(dragged, onto, mergedPath);
+    return agreed;
+}
+
+void PreviewThumbnailList::darkenDropRow(QListWidgetItem* target)
+{
+    m_dropRowColour = target->background().color();
+    QColor darker = m_dropRowColour;
+    darker.setRgb(darker.red() - kDropRowDarkening, darker.green() - kDropRowDarkening,
+                  darker.blue() - kDropRowDarkening, darker.alpha());
+    target->setBackground(darker);
+    m_dropRow = row(target);
+}
+
+void PreviewThumbnailList::restoreDropRow()
+{
+    if (QListWidgetItem* target = item(m_dropRow))
+        target->setBackground(m_dropRowColour);
+}
+
+void PreviewThumbnailList::merge2Documents(MetadataPtr first, MetadataPtr second, QString& path)
+{
+    DocumentMetaData* merged = first->appendDocument(*second.GetData());
+    if (!merged)
+        return;
+    merged->m_filePath = path;
+    MetadataPtr record(merged);
+    emit mergeDocSave(record);
+    record.Release();
+    updateFilesList();
+}
