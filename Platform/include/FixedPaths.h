@@ -47,6 +47,10 @@ std::string copiedFilesRecord();
 // "/Library/Application Support/Scrivet/pngloader.jsx": the Photoshop loader script as installed.
 std::string photoshopScriptSource();
 
+// HOME + "/temppics.adob": names the folder of the pictures handed to the
+// Photoshop loader script. Empty when HOME is not set.
+std::string photoshopPicturesRecord();
+
 // HOME + "/qtsasock": the local socket on which the running copy takes
 // hand-overs from later starts. Empty when HOME is not set.
 std::string handOverSocketPath();

@@ -58,6 +58,8 @@ std::string copiedFilesRecord() { return systemSupportFolder() + "/copied_files.
 
 std::string photoshopScriptSource() { return systemSupportFolder() + "/pngloader.jsx"; }
 
+std::string photoshopPicturesRecord() { return belowHome("/temppics.adob"); }
+
 std::string handOverSocketPath() { return belowHome("/qtsasock"); }
 
 std::string singleInstanceLockFile()

@@ -3,6 +3,7 @@
 
 #include "ExportServices.h"
 #include "MetadataPtr.h"
+#include "ProcessRunner.h"
 
 #include <QCoreApplication>
 #include <QRectF>
@@ -61,15 +62,15 @@ public:
 
 private:
     // The hand-off to the last installed application whose bundle name
-    // contains `keyword`.
-    bool handOffInkFile(MetadataPtr sketch, const QString& keyword);
+    // contains `keyword`; `application` names it to the user.
+    bool handOffInkFile(MetadataPtr sketch, const QString& keyword, const QString& application);
 
     ExportServices m_services;
 };
 
-// Opens a local file with its default application; false (and a critical
-// diagnostic) when it cannot be started.
-bool ExecuteQtURL(const QString& path);
-bool ExecuteQtURL(const QString& path, Platform::ProcessRunner& runner);
+// Opens a local file with its default application ("open"); false (and a
+// critical diagnostic) when the file is missing or "open" cannot be started.
+bool ExecuteQtURL(const QString& path,
+                  Platform::ProcessRunner& runner = Platform::systemProcessRunner());
 
 #endif

@@ -1,5 +1,6 @@
 #include "InstalledAppsProbe.h"
 
+#include "AdobeScripts.h"
 #include "ApplicationRegistry.h"
 #include "FixedPaths.h"
 #include "PluginBundle.h"
@@ -10,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 namespace {
 
@@ -121,14 +121,13 @@ int InstalledAppsProbe::AIPluginSetupMac(Platform::ProcessRunner& runner,
 
 bool InstalledAppsProbe::PrepareCurrentUserAdobeScripts(const Services& services)
 {
-    const QString folder =
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/Adobe Scripts";
+    const QString folder = adobeScriptsFolder();
     if (!QFileInfo(folder).isDir())
         QDir().mkdir(folder);
     if (!QFileInfo(folder).isDir())
         services.showError(tr("Fialed to create Adobe Scripts folder"));
 
-    const QString script = folder + "/pngloader.jsx";
+    const QString script = photoshopLoaderScript();
     if (!QFileInfo::exists(script))
         QFile::copy(fromPlatform(Platform::photoshopScriptSource()), script);
     return true;

@@ -66,6 +66,7 @@ public:
     // rectangle the paper's. Otherwise removes it; with reset also the
     // transformations.
     void showBackground(bool show, bool reset);
+    bool hasBackground() const { return m_paper != nullptr; }
 
     const QList<GraphicsItemsGroup*>& layerGroups() const { return m_layerGroups; }
     bool isOutline() const { return m_outline; }

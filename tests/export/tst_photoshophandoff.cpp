@@ -1,0 +1,145 @@
+// The Photoshop hand-off: one picture per layer, the folder record and the
+// loader script.
+
+#include "ExportFormats.h"
+#include "ExportTestSupport.h"
+#include "GraphicsItemsGroup.h"
+
+#include <QtTest>
+
+using namespace exporttest;
+
+namespace {
+
+// Three layers, each one short stroke at its own height.
+SketchSpec threeLayers()
+{
+    return {{{{-200, -500, 800u}, {200, -500, 800u}}},
+            {{{-200, 0, 800u}, {200, 0, 800u}}},
+            {{{-200, 500, 800u}, {200, 500, 800u}}}};
+}
+
+QList<bool> paintedFlags(const DocumentGraphicModel& scene)
+{
+    QList<bool> flags;
+    for (const GraphicsItemsGroup* group : scene.layerGroups())
+        flags << group->isPainted();
+    return flags;
+}
+
+} // namespace
+
+class tst_PhotoshopHandOff : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void everyLayerGetsItsOwnPicture();
+    void sketchWithoutLayersStillOpensTheScript();
+    void unwritableRecordStopsTheExport();
+    void missingScriptIsReported();
+    void pictureThatCannotBeSavedIsReported();
+
+private:
+    QString handOffFolder() const { return env->temporaryFolder() + "/" + kStamp; }
+    QString script() const { return env->documents() + "/Adobe Scripts/pngloader.jsx"; }
+    QString record() const { return QString::fromStdString(env->home.file("temppics.adob")); }
+
+    std::unique_ptr<ExportEnvironment> env;
+};
+
+void tst_PhotoshopHandOff::init()
+{
+    env = std::make_unique<ExportEnvironment>();
+    QVERIFY(QDir().mkpath(env->documents() + "/Adobe Scripts"));
+    QFile loader(script());
+    QVERIFY(loader.open(QIODevice::WriteOnly));
+}
+
+void tst_PhotoshopHandOff::cleanup() { env.reset(); }
+
+void tst_PhotoshopHandOff::everyLayerGetsItsOwnPicture()
+{
+    const MetadataPtr sketch = makeSketch(threeLayers(), env->path("harbour.wpi"));
+    DocumentGraphicModel& scene = *sketch->m_graphicModel.GetData();
+    scene.setLayerPaintMode(1, false);
+    const QRectF sceneRect = scene.sceneRect();
+
+    QVERIFY(ExportFormats(env->services()).AdobePhotoshopExport(sketch));
+
+    QCOMPARE(QDir(handOffFolder()).entryList(QDir::Files, QDir::Name),
+             (QStringList{"1.png", "2.png", "3.png", "background.png"}));
+    QCOMPARE(contentOf(record()), (QDir::toNativeSeparators(handOffFolder()) + "\n").toUtf8());
+
+    const QImage background(handOffFolder() + "/background.png");
+    QCOMPARE(background.size(), QSize(int(sceneRect.width()), int(sceneRect.height())));
+    QCOMPARE(background.pixelColor(10, 10), QColor(Qt::white));
+    // Picture n holds layer count - n alone, on a transparent ground.
+    const double heights[] = {-500, 0, 500};
+    for (int layer = 0; layer < 3; ++layer) {
+        const QImage picture(handOffFolder() + "/" + QString::number(3 - layer) + ".png");
+        QCOMPARE(picture.size(), background.size());
+        for (int other = 0; other < 3; ++other) {
+            const QPoint at((0 - sceneRect.x()), int(heights[other] - sceneRect.y()));
+            const int alpha = picture.pixelColor(at).alpha();
+            QVERIFY2(other == layer ? alpha > 200 : alpha == 0,
+                     qPrintable(QStringLiteral("layer %1 at the height of %2: alpha %3")
+                                    .arg(layer).arg(other).arg(alpha)));
+        }
+    }
+
+    const Platform::RecordingProcessRunner::Call& call = env->runner.calls().at(0);
+    QCOMPARE(call.command.program, "open");
+    QCOMPARE(call.command.arguments, std::vector<std::string>{script().toStdString()});
+    QCOMPARE(paintedFlags(scene), (QList<bool>{true, false, true}));
+    QVERIFY(scene.hasBackground());
+    QCOMPARE(scene.sceneRect(), sceneRect);
+    QVERIFY(env->prompt.requests.isEmpty());
+}
+
+void tst_PhotoshopHandOff::sketchWithoutLayersStillOpensTheScript()
+{
+    const MetadataPtr sketch = makeSketch({}, env->path("empty.wpi"));
+    QVERIFY(ExportFormats(env->services()).AdobePhotoshopExport(sketch));
+    QCOMPARE(QDir(handOffFolder()).entryList(QDir::Files), QStringList{"background.png"});
+    QCOMPARE(env->runner.calls().size(), 1u);
+}
+
+void tst_PhotoshopHandOff::unwritableRecordStopsTheExport()
+{
+    QVERIFY(QDir().mkdir(record())); // a folder where the record belongs
+    const MetadataPtr sketch = makeSketch(threeLayers(), env->path("harbour.wpi"));
+    QVERIFY(!ExportFormats(env->services()).AdobePhotoshopExport(sketch));
+
+    QCOMPARE(env->prompt.texts(),
+             QStringList{"The picture folder could not be recorded in " + record() + "."});
+    QVERIFY(env->handOffFolders().isEmpty());
+    QVERIFY(env->runner.calls().empty());
+    QCOMPARE(paintedFlags(*sketch->m_graphicModel.GetData()), (QList<bool>{true, true, true}));
+}
+
+void tst_PhotoshopHandOff::missingScriptIsReported()
+{
+    QVERIFY(QFile::remove(script()));
+    const MetadataPtr sketch = makeSketch(threeLayers(), env->path("harbour.wpi"));
+    QTest::ignoreMessage(QtCriticalMsg, "failed to launch JSX script");
+    QVERIFY(!ExportFormats(env->services()).AdobePhotoshopExport(sketch));
+    QCOMPARE(env->prompt.texts(),
+             QStringList{"The Photoshop script " + script() + " could not be opened."});
+    QVERIFY(env->runner.calls().empty());
+}
+
+void tst_PhotoshopHandOff::pictureThatCannotBeSavedIsReported()
+{
+    // Without layers and paper the scene is empty: no picture can be made.
+    const MetadataPtr sketch = makeSketch({}, env->path("empty.wpi"), false);
+    QVERIFY(!ExportFormats(env->services()).AdobePhotoshopExport(sketch));
+    QCOMPARE(env->prompt.texts(), QStringList{"The picture " + handOffFolder()
+                                              + "/background.png could not be written."});
+    QVERIFY(env->runner.calls().empty());
+}
+
+QTEST_MAIN(tst_PhotoshopHandOff)
+#include "tst_photoshophandoff.moc"
