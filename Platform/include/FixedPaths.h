@@ -36,6 +36,9 @@ std::string userApplicationSupportFolder();
 // (with the trailing slash). Empty when HOME is not set.
 std::string userSupportFolder();
 
+// HOME + "/Library/LaunchAgents": the user's launch agents. Empty when HOME is not set.
+std::string userLaunchAgentsFolder();
+
 // Creates the folder with all its parents; true when it exists afterwards.
 bool makeFolders(const std::string& path);
 

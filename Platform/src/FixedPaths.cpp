@@ -45,6 +45,8 @@ std::string userApplicationSupportFolder() { return belowHome("/Library/Applicat
 
 std::string userSupportFolder() { return belowHome("/Library/Application Support/Scrivet/"); }
 
+std::string userLaunchAgentsFolder() { return belowHome("/Library/LaunchAgents"); }
+
 bool makeFolders(const std::string& path)
 {
     if (path.empty())

@@ -30,10 +30,12 @@ TEST(FixedPaths, UserPathsFollowHome)
         EnvironmentOverride home("HOME", "/home/ann");
         EXPECT_EQ(Platform::userSupportFolder(), "/home/ann/Library/Application Support/Scrivet/");
         EXPECT_EQ(Platform::userApplicationSupportFolder(), "/home/ann/Library/Application Support");
+        EXPECT_EQ(Platform::userLaunchAgentsFolder(), "/home/ann/Library/LaunchAgents");
     }
     EnvironmentOverride noHome("HOME", nullptr);
     EXPECT_EQ(Platform::userSupportFolder(), "");
     EXPECT_EQ(Platform::userApplicationSupportFolder(), "");
+    EXPECT_EQ(Platform::userLaunchAgentsFolder(), "");
 }
 
 TEST(FixedPaths, MakeFoldersCreatesParents)

@@ -3,6 +3,8 @@
 #include "ui_MainWindow.h"
 
 #include "ApplSettings.h"
+#include "ApplicationLook.h"
+#include "DeviceManager.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,22 +23,19 @@ struct ExportEntryKind {
 
 } // namespace
 
-// The window's pictures and style sheets live in the static core library,
-// whose resources register only when asked (outside any namespace).
-static void initWindowResources()
-{
-    Q_INIT_RESOURCE(mainwindow);
-    Q_INIT_RESOURCE(dialogs);
-}
-
 MainWindow::MainWindow()
     : ui(std::make_unique<Ui::MainWindow>())
     , m_settings(ApplSettings::instance())
 {
-    initWindowResources();
+    // The window's pictures and style sheets live in the static core library.
+    registerCompiledResources();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    if (m_observer)
+        DeviceManager::instance()->finish();
+}
 
 bool MainWindow::init(const QString& documentsDir, const QString& userSettingsPath)
 {
@@ -54,6 +53,10 @@ bool MainWindow::init(const QString& documentsDir, const QString& userSettingsPa
     createTrayIconMenu();
     createGui(m_startDir);
     addStatusBarWidgets();
+    prepareConnectionWithReceiver();
+    checkLastError();
+    checkVoltage();
+    prepareUG_EULAlanguage();
     return true;
 }
 
@@ -111,6 +114,11 @@ void MainWindow::connectActions()
     connect(ui->actionFileTree, &QAction::toggled, this, &MainWindow::viewFileTree);
     connect(ui->actionBack, &QAction::triggered, this, &MainWindow::actionBackSlot);
     connect(ui->actionForward, &QAction::triggered, this, &MainWindow::actionForwardSlot);
+    connect(ui->actionUser_Guide, &QAction::triggered, this, &MainWindow::On_HelpAboutUserGuide_Clicked);
+    connect(ui->actionAbout, &QAction::triggered, this, &MainWindow::On_About_Clicked);
+    connect(ui->actionImportant_Product_Information_Folder, &QAction::triggered, this, &MainWindow::On_IPISlot);
+    connect(ui->actionScrivet_Web_Tutorial, &QAction::triggered, this, &MainWindow::On_ScrivetWebTutorilaSlot);
+    connect(ui->actionPreferences, &QAction::triggered, this, &MainWindow::setPreferences);
 }
 
 void MainWindow::createExportEntries()

@@ -7,6 +7,7 @@
 // GUI thread only.
 
 #include "DocumentMetaData.h"
+#include "ReceiverNotices.h"
 
 #include <QDir>
 #include <QMainWindow>
@@ -24,6 +25,7 @@ class QLabel;
 class QListWidgetItem;
 class QMenu;
 class QProgressBar;
+class QTimer;
 class QToolButton;
 class ScrivetDeviceObserver;
 
@@ -46,6 +48,9 @@ public:
 
     // Page 0 is the browser, page 1 the editor.
     int currentPage() const { return m_currentPage; }
+
+    // The receiver's volume is mounted (the start shows the window then).
+    bool receiverVolumeMounted() const { return m_volumeMounted; }
 
 public slots:
     void showMaximizedLocal();
@@ -107,6 +112,22 @@ private slots:
     void On_FolderOpen_Clicked();
     void moveFromUsbToSelectedFolderSlot(QDir source);
 
+    // The receiver.
+    void handleStorageDeviceUnplugSlot(QString path);
+    void handleHIDDevicePlugSlot(QString origin);
+    void handleStorageDevicePlugSlot(QString path);
+    void handleHIDDeviceUnplugSlot(QString origin);
+    void handleDeviceLastErrorSlot(QString event);
+    void shootBatteryStatusSlot();
+
+    // Help, about and settings.
+    void On_HelpAboutUserGuide_Clicked();
+    void On_About_Clicked();
+    void On_IPISlot();
+    void On_ScrivetWebTutorilaSlot();
+    void setPreferences();
+    void prepareUG_EULAlanguage();
+
 private:
     // Start-up.
     void createTrayIconMenu();
@@ -133,6 +154,13 @@ private:
     void directoryExistsInListEntry(const QString& path);
     void loadDir(const QString& path);
 
+    // The receiver.
+    void prepareConnectionWithReceiver();
+    void checkLastError();
+    void checkVoltage();
+    void createEmptyBatteryIcon();
+    void clearFolderHistory();
+
     std::unique_ptr<Ui::MainWindow> ui;
     ApplSettings* m_settings;
     int m_currentPage = 0;
@@ -152,6 +180,20 @@ private:
     QVector<QString> m_forwardDirs;
     ScrivetDeviceObserver* m_observer = nullptr;
     QString m_lastHandedOverPath;
+
+    // The receiver.
+    QTimer* m_batteryTimer = nullptr;
+    QString m_volumePath;
+    QString m_deviceDir;
+    QString m_lastDeviceError;
+    QString m_batteryStatus;
+    bool m_volumeMounted = false;
+    bool m_memoryFullPending = false;
+    ChargingWarnings m_chargingWarnings;
+
+    // The licence text and the user guide in the system's language.
+    QString m_EULAFileName;
+    QString m_UGFileName;
 };
 
 #endif

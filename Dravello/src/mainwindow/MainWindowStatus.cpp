@@ -4,11 +4,11 @@
 
 #include "ui_MainWindow.h"
 
+#include "ApplicationLook.h"
 #include "KeyboardTrackingSlider.h"
 #include "PagesStrip.h"
 
 #include <QApplication>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -171,11 +171,9 @@ void MainWindow::setPagesStripInfo(unsigned int firstPos, unsigned int lastPos,
 
 void MainWindow::applyStyleSheet(const QString& resource)
 {
-    QFile common(":/stylesheet/qss/dravello_common.qss");
-    QFile specific(resource);
-    if (!common.open(QIODevice::ReadOnly) || !specific.open(QIODevice::ReadOnly))
-        return;
-    qApp->setStyleSheet(QString::fromLatin1(common.readAll() + specific.readAll()));
+    const QString sheet = applicationStyleSheet(resource);
+    if (!sheet.isEmpty())
+        qApp->setStyleSheet(sheet);
 }
 
 void MainWindow::setFilesProgressBarRange(int value)
@@ -191,7 +189,7 @@ void MainWindow::setFilesProgressBarRange(int value)
         } else {
             m_progressBar->hide();
         }
-        applyStyleSheet(":/stylesheet/qss/dravello.qss");
+        applyStyleSheet(kStartStyleSheet);
         setEnabledZoomSlider(false);
     }
     QApplication::restoreOverrideCursor();
@@ -211,7 +209,7 @@ void MainWindow::loaderFinishedWorkSlot()
     {
         UpdatesOff updatesOff(statusBar());
         m_progressBar->hide();
-        applyStyleSheet(":/stylesheet/qss/dravello_alternative.qss");
+        applyStyleSheet(kAlternativeStyleSheet);
         setEnabledZoomSlider(m_currentPage == 0);
     }
     QApplication::restoreOverrideCursor();

@@ -1,0 +1,89 @@
+// The desktop program: hands a start over to the copy that is already
+// running, or prepares the user's files and settings and runs the main window.
+
+#include "ApplSettings.h"
+#include "ApplicationLook.h"
+#include "FirstRunFiles.h"
+#include "MainWindow.h"
+#include "QtSingleApplication.h"
+#include "StartupArguments.h"
+#include "Translations.h"
+
+#include <QDebug>
+#include <QPixmap>
+#include <QSplashScreen>
+#include <QStandardPaths>
+#include <QTranslator>
+
+#include <memory>
+
+namespace {
+
+constexpr int kHandOverTimeoutMs = 10000;
+
+// Builds, shows and runs the window; returns the event loop's exit code.
+int runMainWindow(QtSingleApplication& application, const StartupArguments& arguments, const QString& userPath)
+{
+    MainWindow window;
+    window.init(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), userPath);
+    QObject::connect(&application, &QtSingleApplication::messageReceived, &window,
+                     &MainWindow::handleSentMessageFromAnotherCopyOfApp);
+    QObject::connect(&application, &QtSingleApplication::fileClickedInFinderSignal, &window,
+                     &MainWindow::handleFileClickedInFinder);
+    QObject::connect(&application, &QtSingleApplication::trayIconClicked, &window, &MainWindow::showMaximizedLocal);
+
+    QSplashScreen splash(QPixmap(QStringLiteral(":/misc/Resources/miscell/scrivetlogo.png")));
+    if (arguments.noArguments)
+        splash.show();
+    QCoreApplication::processEvents();
+
+    if (startWindowState(arguments, window.receiverVolumeMounted()) == StartWindowState::InTray) {
+        window.showMinimized();
+        window.hide();
+    } else {
+        window.showMaximized();
+    }
+    if (arguments.noArguments)
+        splash.finish(&window);
+    if (arguments.loadFile)
+        window.LoadSpecificFile(arguments.strFileArg);
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    auto application = std::make_unique<QtSingleApplication>(argc, argv, true);
+    const StartupArguments arguments = readStartupArguments(QCoreApplication::arguments());
+    if (application->sendMessage(arguments.message, kHandOverTimeoutMs)) {
+        qDebug().noquote() << "main::Another instance is running , shutting down args = "
+                           << QLatin1Char('"') + arguments.message + QLatin1Char('"');
+        return 1;
+    }
+    qDebug("main:: Im running ");
+
+    registerCompiledResources();
+    PrepareUserSettingsFile();
+    const QString userPath = userSettingsFilePath();
+    application->setStyleSheet(applicationStyleSheet());
+    const QString factoryPath = factorySettingsFilePath();
+    if (!provideUserSettingsFile(userPath, factoryPath))
+        return -1;
+    ApplSettings* settings = ApplSettings::instance();
+    if (!settings->readApplSettings(userPath, factoryPath))
+        return -1;
+
+    LanguageSetting language = readLanguageSetting(*settings);
+    translatorQT = new QTranslator(application.get());
+    QTranslator* programTranslator = PrepareTransaltoin(application.get(), language.name, language.status);
+
+    const int result = runMainWindow(*application, arguments, userPath);
+
+    QCoreApplication::removeTranslator(programTranslator);
+    QCoreApplication::removeTranslator(translatorQT);
+    delete programTranslator;
+    delete translatorQT;
+    translatorQT = nullptr;
+    return result;
+}

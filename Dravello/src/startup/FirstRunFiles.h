@@ -1,0 +1,35 @@
+#ifndef DRAVELLO_STARTUP_FIRSTRUNFILES_H
+#define DRAVELLO_STARTUP_FIRSTRUNFILES_H
+
+// The files a start needs in the user's folders: copied from the system
+// support folder where the installer put them, and the user settings file,
+// which falls back to the factory file beside the program.
+
+#include <QString>
+
+// The launch agent's property list, in the system support folder and in the
+// user's launch agents folder.
+extern const char* const kLaunchAgentFileName;
+// The brush library that the Illustrator plug-in reads from the user data folder.
+extern const char* const kBrushLibraryFileName;
+extern const char* const kUserSettingsFileName;
+
+// The user data folder ("Scrivet" in the user's Application Support folder),
+// with a trailing separator.
+QString userDataFolder();
+// The user data folder + "dravellouser.xml".
+QString userSettingsFilePath();
+// The program's folder + "/support/dravellofactory.xml". The program's folder
+// comes from the running executable, not from how it was started.
+QString factorySettingsFilePath();
+
+// Copies what is missing in the user's folders (launch agent, settings file,
+// brush library) from the system support folder. Failures are ignored: a
+// missing settings file is then provided from the factory file. Returns true.
+bool PrepareUserSettingsFile();
+
+// Makes sure the user settings file exists, copying the factory file when it
+// does not; false (after a critical box) when neither works.
+bool provideUserSettingsFile(const QString& userPath, const QString& factoryPath);
+
+#endif

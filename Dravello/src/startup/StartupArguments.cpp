@@ -1,0 +1,34 @@
+#include "StartupArguments.h"
+
+#include <QFileInfo>
+
+namespace {
+
+const QLatin1String kHandOverMessage("Get the instance");
+const QLatin1String kTrayArgument("tray");
+
+} // namespace
+
+StartupArguments readStartupArguments(const QStringList& arguments)
+{
+    StartupArguments result;
+    result.message = kHandOverMessage;
+    if (arguments.size() < 2)
+        return result;
+    result.noArguments = false;
+    const QString& first = arguments.at(1);
+    if (first == kTrayArgument) {
+        result.trayStart = true;
+        return result;
+    }
+    result.message += QLatin1Char('_') + first;
+    result.strFileArg = first;
+    result.loadFile = QFileInfo(first).isFile();
+    return result;
+}
+
+StartWindowState startWindowState(const StartupArguments& arguments, bool receiverVolumePresent)
+{
+    return arguments.trayStart && !receiverVolumePresent ? StartWindowState::InTray
+                                                          : StartWindowState::Maximised;
+}

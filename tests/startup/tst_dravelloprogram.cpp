@@ -1,0 +1,129 @@
+// Starts the built program the way a user does: by name through PATH, from
+// any folder, in a fresh home and system root.
+
+#include "EnvironmentOverride.h"
+#include "FakeSystemRoot.h"
+
+#include <QtTest>
+
+#include <csignal>
+#include <filesystem>
+#include <spawn.h>
+#include <sys/wait.h>
+
+using testsupport::FakeSystemRoot;
+
+namespace {
+
+const std::filesystem::path kProgram = DRAVELLO_PROGRAM;
+
+// One start of the program, stopped when the object goes.
+class ProgramRun {
+public:
+    ProgramRun(const FakeSystemRoot& system, const std::filesystem::path& folder, std::vector<std::string> arguments)
+    {
+        std::vector<std::string> environment = {
+            "PATH=" + std::string(std::getenv("PATH")),
+            "HOME=" + system.homeFolder().string(),
+            "DRAVELLO_SYSTEM_ROOT=" + (system.path() / "root").string(),
+            "QT_QPA_PLATFORM=offscreen",
+            "QT_LOGGING_RULES=*.debug=false",
+        };
+        arguments.insert(arguments.begin(), kProgram.filename().string());
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
+        const std::vector<char*> argv = pointers(arguments);
+        const std::vector<char*> envp = pointers(environment);
+        started = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0;
+        posix_spawn_file_actions_destroy(&actions);
+    }
+    ~ProgramRun()
+    {
+        if (running()) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
+
+    bool running()
+    {
+        if (!started || ended)
+            return false;
+        int status = 0;
+        if (::waitpid(pid, &status, WNOHANG) == pid) {
+            ended = true;
+            exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1000;
+        }
+        return !ended;
+    }
+
+    bool started = false;
+    bool ended = false;
+    int exitCode = 0; // as the parent sees it: 1, or 255 for -1
+
+private:
+    static std::vector<char*> pointers(std::vector<std::string>& texts)
+    {
+        std::vector<char*> result;
+        for (std::string& text : texts)
+            result.push_back(text.data());
+        result.push_back(nullptr);
+        return result;
+    }
+
+    pid_t pid = 0;
+};
+
+std::filesystem::path userData(const FakeSystemRoot& system)
+{
+    return system.homeFolder() / "Library/Application Support/Scrivet";
+}
+
+} // namespace
+
+class DravelloProgramTest : public QObject {
+    Q_OBJECT
+
+    // The program is found by name, as from a shell.
+    testsupport::EnvironmentOverride path{"PATH", (kProgram.parent_path().string() + ":/usr/bin:/bin").c_str()};
+
+private slots:
+    void aStartThroughPathFindsTheFactoryFileBesideTheProgram()
+    {
+        FakeSystemRoot system;
+        const std::filesystem::path elsewhere = system.path() / "elsewhere";
+        std::filesystem::create_directories(elsewhere);
+
+        ProgramRun run(system, elsewhere, {});
+        QVERIFY(run.started);
+        const auto userFile = userData(system) / "dravellouser.xml";
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(userFile) || !run.running(), 20000);
+        QCOMPARE(FakeSystemRoot::readFile(userFile),
+                 FakeSystemRoot::readFile(kProgram.parent_path() / "support/dravellofactory.xml"));
+        QTest::qWait(1500);
+        QVERIFY(run.running());
+    }
+
+    void aSecondStartHandsItsFileToTheRunningCopy()
+    {
+        FakeSystemRoot system;
+        // Not the very first start: the user data folder holds the lock.
+        std::filesystem::create_directories(userData(system));
+        ProgramRun first(system, system.path(), {});
+        QVERIFY(first.started);
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(system.homeFolder() / "qtsasock") || !first.running(),
+                                 20000);
+        QVERIFY(first.running());
+
+        const std::filesystem::path sketch = system.documents() / "a.wpi";
+        FakeSystemRoot::writeFile(sketch, "");
+        ProgramRun second(system, system.path(), {sketch.string()});
+        QTRY_VERIFY_WITH_TIMEOUT(!second.running(), 20000);
+        QCOMPARE(second.exitCode, 1);
+        QVERIFY(first.running());
+    }
+};
+
+QTEST_GUILESS_MAIN(DravelloProgramTest)
+#include "tst_dravelloprogram.moc"

@@ -1,0 +1,236 @@
+#include "ApplicationLook.h"
+#include "FakeSystemRoot.h"
+#include "FirstRunFiles.h"
+#include "ScriptedPrompt.h"
+#include "StartupArguments.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QtTest>
+
+#include <filesystem>
+#include <map>
+
+using testsupport::FakeSystemRoot;
+
+namespace {
+
+QString qPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+// The difference in lightness (0..1) between a widget's most common colour,
+// its ground, and the pixel that stands out most from it; as its window
+// draws it, with the ground the window gives it.
+double contrastOf(QWidget& widget)
+{
+    QWidget* window = widget.window();
+    const QRect area(widget.mapTo(window, QPoint()), widget.size());
+    const QImage image = window->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+    std::map<QRgb, int> counts;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb ground = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts)
+        if (count > most) {
+            ground = colour;
+            most = count;
+        }
+    double contrast = 0;
+    for (const auto& entry : counts)
+        contrast = std::max(contrast, double(std::abs(QColor(entry.first).lightnessF() - QColor(ground).lightnessF())));
+    return contrast;
+}
+
+} // namespace
+
+class StartupFilesTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { registerCompiledResources(); }
+
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<bool>("loadFile");
+        QTest::addColumn<bool>("tray");
+
+        const QString sketch = QFINDTESTDATA("tst_startupfiles.cpp");
+        QTest::newRow("none") << QStringList{"Dravello"} << "Get the instance" << "" << false << false;
+        QTest::newRow("tray") << QStringList{"Dravello", "tray"} << "Get the instance" << "" << false << true;
+        QTest::newRow("tray is exact") << QStringList{"Dravello", "Tray"} << "Get the instance_Tray" << "Tray"
+                                       << false << false;
+        QTest::newRow("existing file") << QStringList{"Dravello", sketch, "more"} << "Get the instance_" + sketch
+                                       << sketch << true << false;
+        QTest::newRow("missing file") << QStringList{"Dravello", "/nowhere/a.wpi"}
+                                      << "Get the instance_/nowhere/a.wpi" << "/nowhere/a.wpi" << false << false;
+        QTest::newRow("folder") << QStringList{"Dravello", QDir::tempPath()} << "Get the instance_" + QDir::tempPath()
+                                << QDir::tempPath() << false << false;
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, message);
+        QFETCH(QString, file);
+        QFETCH(bool, loadFile);
+        QFETCH(bool, tray);
+        const StartupArguments read = readStartupArguments(arguments);
+        QCOMPARE(read.message, message);
+        QCOMPARE(read.strFileArg, file);
+        QCOMPARE(read.loadFile, loadFile);
+        QCOMPARE(read.trayStart, tray);
+        QCOMPARE(read.noArguments, arguments.size() == 1);
+    }
+
+    void aTrayStartStaysInTheTrayUnlessTheVolumeIsPresent()
+    {
+        const auto state = [](QStringList arguments, bool volume) {
+            return startWindowState(readStartupArguments(arguments), volume);
+        };
+        QCOMPARE(state({"Dravello", "tray"}, false), StartWindowState::InTray);
+        QCOMPARE(state({"Dravello", "tray"}, true), StartWindowState::Maximised);
+        QCOMPARE(state({"Dravello"}, false), StartWindowState::Maximised);
+        QCOMPARE(state({"Dravello", "/a.wpi"}, false), StartWindowState::Maximised);
+    }
+
+    void firstStartCopiesTheInstalledSupportFiles()
+    {
+        FakeSystemRoot system;
+        for (const char* name : {kLaunchAgentFileName, kBrushLibraryFileName, kUserSettingsFileName})
+            FakeSystemRoot::writeFile(system.supportFolder() / name, std::string("installed ") + name);
+
+        QVERIFY(PrepareUserSettingsFile());
+
+        const auto userData = system.homeFolder() / "Library/Application Support/Scrivet";
+        QCOMPARE(userDataFolder(), qPath(userData) + "/");
+        QCOMPARE(userSettingsFilePath(), qPath(userData / "dravellouser.xml"));
+        QCOMPARE(FakeSystemRoot::readFile(userData / "dravellouser.xml"), "installed dravellouser.xml");
+        QCOMPARE(FakeSystemRoot::readFile(userData / "brush_pressure.ai"), "installed brush_pressure.ai");
+        QCOMPARE(FakeSystemRoot::readFile(system.homeFolder() / "Library/LaunchAgents" / kLaunchAgentFileName),
+                 std::string("installed ") + kLaunchAgentFileName);
+    }
+
+    void laterStartsKeepTheUsersFiles()
+    {
+        FakeSystemRoot system;
+        const auto userData = system.homeFolder() / "Library/Application Support/Scrivet";
+        const auto agent = system.homeFolder() / "Library/LaunchAgents" / kLaunchAgentFileName;
+        for (const char* name : {kBrushLibraryFileName, kUserSettingsFileName}) {
+            FakeSystemRoot::writeFile(system.supportFolder() / name, "installed");
+            FakeSystemRoot::writeFile(userData / name, "the user's");
+        }
+        FakeSystemRoot::writeFile(system.supportFolder() / kLaunchAgentFileName, "installed");
+        FakeSystemRoot::writeFile(agent, "the user's");
+
+        PrepareUserSettingsFile();
+
+        for (const auto& file : {userData / kBrushLibraryFileName, userData / kUserSettingsFileName, agent})
+            QCOMPARE(FakeSystemRoot::readFile(file), "the user's");
+    }
+
+    void anEmptySupportFolderLeavesOnlyTheUserDataFolder()
+    {
+        FakeSystemRoot system;
+        QVERIFY(PrepareUserSettingsFile());
+        const auto userData = system.homeFolder() / "Library/Application Support/Scrivet";
+        QVERIFY(std::filesystem::is_directory(userData));
+        QVERIFY(std::filesystem::is_empty(userData));
+        QVERIFY(!std::filesystem::exists(system.homeFolder() / "Library/LaunchAgents"));
+    }
+
+    void theFactoryFileIsFoundBesideTheRunningProgram()
+    {
+        // Not beside whatever the first argument names: a start through PATH
+        // gives just the program's name.
+        QCOMPARE(factorySettingsFilePath(),
+                 QDir::toNativeSeparators(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath()
+                                          + "/support/dravellofactory.xml"));
+    }
+
+    void userSettingsFileFromTheFactoryFile()
+    {
+        FakeSystemRoot system;
+        ScriptedPrompt prompt;
+        const QString factory = qPath(system.path() / "program/support/dravellofactory.xml");
+        const QString user = qPath(system.path() / "user/dravellouser.xml");
+        std::filesystem::create_directories(system.path() / "user");
+
+        // No factory file: the box, and the start ends.
+        QVERIFY(!provideUserSettingsFile(user, factory));
+        QCOMPARE(prompt.texts(), QStringList{"The factory settings file does not exists " + factory});
+        QCOMPARE(prompt.requests.first().icon, QMessageBox::Critical);
+        QCOMPARE(prompt.requests.first().title, QString("Scrivet Dravello"));
+        prompt.clear();
+
+        FakeSystemRoot::writeFile(factory.toStdString(), "<factory/>");
+        QVERIFY(provideUserSettingsFile(user, factory));
+        QCOMPARE(FakeSystemRoot::readFile(user.toStdString()), "<factory/>");
+
+        // A present user file is kept.
+        FakeSystemRoot::writeFile(user.toStdString(), "<user/>");
+        QVERIFY(provideUserSettingsFile(user, factory));
+        QCOMPARE(FakeSystemRoot::readFile(user.toStdString()), "<user/>");
+
+        // The copy fails: both paths in the box.
+        const QString unreachable = qPath(system.path() / "missing/dravellouser.xml");
+        QVERIFY(!provideUserSettingsFile(unreachable, factory));
+        QCOMPARE(prompt.texts(),
+                 QStringList{"Problem to copy the factory settings " + factory + " to  " + unreachable});
+    }
+
+    void styleSheetsKeepBoxesAndListsReadable_data()
+    {
+        QTest::addColumn<QString>("sheet");
+        QTest::newRow("start") << QString(kStartStyleSheet);
+        QTest::newRow("alternative") << QString(kAlternativeStyleSheet);
+    }
+
+    void styleSheetsKeepBoxesAndListsReadable()
+    {
+        QFETCH(QString, sheet);
+        const QString text = applicationStyleSheet(sheet);
+        QVERIFY(text.contains("QMainWindow"));
+        qApp->setStyleSheet(text);
+
+        QMessageBox box(QMessageBox::Warning, "Scrivet Dravello", "WWWWWWWW MMMMMMMM");
+        box.show();
+        auto* boxText = box.findChild<QLabel*>("qt_msgbox_label");
+        QVERIFY(boxText);
+        QVERIFY2(contrastOf(*boxText) > 0.5, "message box text");
+
+        QInputDialog input;
+        input.setLabelText("WWWWWWWW MMMMMMMM");
+        input.setTextValue("WWWWWWWW");
+        input.show();
+        for (QWidget* part : std::initializer_list<QWidget*>{input.findChild<QLabel*>(), input.findChild<QLineEdit*>()}) {
+            QVERIFY(part);
+            QVERIFY2(contrastOf(*part) > 0.5, qPrintable(part->metaObject()->className()));
+        }
+
+        QComboBox combo;
+        combo.addItems({"WWWWWWWW", "MMMMMMMM"});
+        combo.resize(200, 30);
+        combo.show();
+        QVERIFY2(contrastOf(combo) > 0.5, "combo box");
+        combo.showPopup();
+        QVERIFY2(contrastOf(*combo.view()->viewport()) > 0.5, "combo box list");
+        combo.hidePopup();
+
+        qApp->setStyleSheet(QString());
+    }
+
+    void theSplashPictureLoads() { QVERIFY(!QPixmap(":/misc/Resources/miscell/scrivetlogo.png").isNull()); }
+};
+
+QTEST_MAIN(StartupFilesTest)
+#include "tst_startupfiles.moc"
