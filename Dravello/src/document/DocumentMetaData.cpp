@@ -234,6 +234,12 @@ void DocumentMetaData::undoAdjustmentShift()
         m_document->shift(-m_adjustmentShift.x(), -m_adjustmentShift.y());
 }
 
+void DocumentMetaData::reapplyAdjustmentShift()
+{
+    if (hasDocument())
+        m_document->shift(m_adjustmentShift.x(), m_adjustmentShift.y());
+}
+
 DocumentMetaData* DocumentMetaData::appendDocument(const DocumentMetaData& other) const
 {
     if (!isLoaded() || !other.isLoaded())
@@ -266,10 +272,16 @@ void DocumentMetaData::saveChanges2Doc(bool reset)
     scene->initialize(*m_document.GetData());
 }
 
+bool DocumentMetaData::sceneMatchesDocument() const
+{
+    const DocumentGraphicModel* model = m_graphicModel.GetData();
+    return !model || model->layerGroups().size() == static_cast<qsizetype>(m_document->getSize());
+}
+
 bool DocumentMetaData::addLayer(int index, const Pelm::Layer& layer,
                                 const LayerGroupContainer& container)
 {
-    if (!hasDocument() || index < 0 ||
+    if (!hasDocument() || index < 0 || !sceneMatchesDocument() ||
         !m_document->insertBefore(static_cast<unsigned long>(index), layer))
         return false;
     if (DocumentGraphicModel* model = m_graphicModel.GetData())
@@ -279,7 +291,8 @@ bool DocumentMetaData::addLayer(int index, const Pelm::Layer& layer,
 
 bool DocumentMetaData::deleteLayer(int index, Pelm::Layer& layer, LayerGroupContainer& container)
 {
-    if (!hasDocument() || index < 0 || !m_document->at(static_cast<unsigned long>(index), layer))
+    if (!hasDocument() || index < 0 || !sceneMatchesDocument() ||
+        !m_document->at(static_cast<unsigned long>(index), layer))
         return false;
     if (DocumentGraphicModel* model = m_graphicModel.GetData())
         model->RemoveLayer(index, container);

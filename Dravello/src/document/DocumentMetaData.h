@@ -75,6 +75,9 @@ public:
     QRectF doAdjustmentShift();
     // Moves the document back by the adjustment shift.
     void undoAdjustmentShift();
+    // Moves the document by the stored adjustment shift again, after
+    // undoAdjustmentShift(); an uncentred record stays where it is.
+    void reapplyAdjustmentShift();
 
     // Turns the document by the scene's rotation. With reset the scene's
     // transformations are cleared, the document is moved by the adjustment
@@ -86,7 +89,9 @@ public:
     // null unless both are loaded. GUI thread.
     DocumentMetaData* appendDocument(const DocumentMetaData& other) const;
 
-    // The layer and its detached scene items go in before `index`.
+    // The layer and its detached scene items go in before `index`. Both
+    // operations refuse, changing nothing, when the scene's layer count is not
+    // the document's.
     bool addLayer(int index, const Pelm::Layer& layer, const LayerGroupContainer& container);
     // Layer `index` is copied into `layer`, its scene items are taken into
     // `container`, and it leaves the document.
@@ -110,6 +115,7 @@ private:
     template <typename Reader, typename Read>
     bool readWith(std::unique_ptr<Reader>& slot, std::unique_ptr<Reader> reader, Read read);
     void mindReaderPosition();
+    bool sceneMatchesDocument() const;
     void copyDefinitionsOf(const DocumentMetaData& other);
     void clearLoadedData();
     void setGraphicModel(DocumentGraphicModel* model);

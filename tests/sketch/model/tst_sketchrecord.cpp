@@ -384,6 +384,37 @@ private slots:
         QCOMPARE(groupCount(*record), 2);
     }
 
+    void layersStayWhenSceneAndDocumentDisagree()
+    {
+        std::unique_ptr<DocumentMetaData> record = loaded(false);
+        Pelm::Layer layer;
+        LayerGroupContainer taken;
+        QVERIFY(record->m_graphicModel->RemoveLayer(0, taken));
+
+        LayerGroupContainer container;
+        QVERIFY(!record->deleteLayer(0, layer, container));
+        QVERIFY(container.m_items.isEmpty());
+        QVERIFY(!record->addLayer(0, layer, container));
+        QCOMPARE(record->m_document->getSize(), 2ul);
+        QCOMPARE(groupCount(*record), 1);
+        qDeleteAll(taken.m_items);
+    }
+
+    void adjustmentShiftComesBackExactly()
+    {
+        std::unique_ptr<DocumentMetaData> record = loaded(false);
+        const QPointF recorded = firstPoint(*record);
+        record->undoAdjustmentShift();
+        record->reapplyAdjustmentShift();
+        QCOMPARE(firstPoint(*record), recorded);
+
+        record->doAdjustmentShift();
+        record->undoAdjustmentShift();
+        QCOMPARE(firstPoint(*record), recorded);
+        record->reapplyAdjustmentShift();
+        QCOMPARE(firstPoint(*record), recorded + QPointF(0, -1485));
+    }
+
     void anAbortBeforeTheLoadDoesNotStopIt()
     {
         DocumentMetaData record(wpiFile(environment, "a.wpi"));

@@ -1,0 +1,293 @@
+// The editor view: zoom, rotation, keys, context menu, navigation and the
+// player tab.
+
+#include "EditorTestSupport.h"
+#include "EnvironmentOverride.h"
+#include "IEMailClient.h"
+#include "PlayerDocument.h"
+#include "ScratchDir.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QDesktopServices>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QUrl>
+#include <QtTest>
+
+using namespace editortest;
+
+namespace {
+
+QPointF firstInkPoint(const DocumentMetaData& record)
+{
+    Pelm::Layer layer;
+    Pelm::Stroke stroke;
+    Pelm::Point point;
+    record.m_document->at(0, layer);
+    layer.at(0, stroke);
+    stroke.at(0, point);
+    return QPointF(point.x.Get(), point.y.Get());
+}
+
+void rightClickAt(LayerManager& editor, const QPoint& global)
+{
+    QContextMenuEvent event(QContextMenuEvent::Mouse, editor.mapFromGlobal(global), global);
+    QApplication::sendEvent(&editor, &event);
+}
+
+// Takes the mail in place of the mail program.
+class RecordingMailer : public IEMailClient {
+public:
+    explicit RecordingMailer(int status) : status(status) {}
+    int EmailAttachedDcoument(std::string path) override
+    {
+        paths.push_back(path);
+        attachmentWasThere = QFile::exists(QFile::decodeName(QByteArray::fromStdString(path)));
+        return status;
+    }
+    int status;
+    std::vector<std::string> paths;
+    bool attachmentWasThere = false;
+};
+
+} // namespace
+
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+
+public:
+    QList<QUrl> opened;
+};
+
+class EditorViewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void zoomStopsBeyondItsLimits()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        for (int i = 0; i < 40; ++i)
+            f.editor->zoomViewIn();
+        const double largest = f.editor->fitScale();
+        QVERIFY(largest > 10.0);
+        QVERIFY(largest / 1.5 <= 10.0);
+        QCOMPARE(f.editor->m_layers_graphics_view->transform().m11(), largest);
+
+        for (int i = 0; i < 80; ++i)
+            f.editor->zoomViewOut();
+        const double smallest = f.editor->fitScale();
+        QVERIFY(smallest < 0.06);
+        QVERIFY(smallest / 0.6 >= 0.06);
+    }
+
+    void wheelStepsZoomByTheirOwnFactors()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        const double start = f.editor->fitScale();
+        f.editor->verticalScrollBarMovedSlot(ZoomInStep);
+        QCOMPARE(f.editor->fitScale(), start * double(1.1f));
+        f.editor->verticalScrollBarMovedSlot(ZoomOutStep);
+        QCOMPARE(f.editor->fitScale(), start * double(1.1f) * double(0.8f));
+    }
+
+    void rotationAsksToSaveWhileTheSketchIsTurned()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        QSignalSpy saveEnable(f.editor.get(), &LayerManager::signalSaveEnable);
+        f.editor->rotateClockwise();
+        f.editor->rotateClockwise();
+        f.editor->rotateCounterclockwise();
+        f.editor->rotateCounterclockwise();
+        QCOMPARE(f.editor->getRotation(), 0);
+        QCOMPARE(saveEnable.last()[0].toBool(), false);
+        f.editor->rotateCounterclockwise();
+        QCOMPARE(f.editor->getRotation(), -45);
+        QCOMPARE(f.record->m_graphicModel->paintRotation(), -45);
+        QVERIFY(f.editor->isDocumentChanged());
+
+        EditorFixture g;
+        g.open(numberedSketch({1}));
+        QSignalSpy fullTurn(g.editor.get(), &LayerManager::signalSaveEnable);
+        for (int i = 0; i < 8; ++i)
+            g.editor->rotateClockwise();
+        QCOMPARE(g.editor->getRotation(), 0);
+        QCOMPARE(fullTurn.last()[0].toBool(), true);
+    }
+
+    void turningBackKeepsOtherChangesSavable()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1, 1}));
+        f.select({0});
+        f.editor->deleteSelectedItems();
+        QSignalSpy saveEnable(f.editor.get(), &LayerManager::signalSaveEnable);
+        f.editor->rotateClockwise();
+        f.editor->rotateCounterclockwise();
+        QCOMPARE(saveEnable.last()[0].toBool(), true);
+    }
+
+    void backspaceLeavesUnlessASpinBoxHasTheFocus()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        QSignalSpy back(f.editor.get(), &LayerManager::backToPreviewTab);
+        emit f.editor->m_left_spin->enableEnterKeyHandling(false);
+        QTest::keyRelease(f.editor.get(), Qt::Key_Backspace);
+        QCOMPARE(back.size(), 0);
+        emit f.editor->m_left_spin->enableEnterKeyHandling(true);
+        QTest::keyRelease(f.editor.get(), Qt::Key_Backspace);
+        QCOMPARE(back.size(), 1);
+    }
+
+    void controlSwitchesWheelZoom()
+    {
+        EditorFixture f;
+        QSignalSpy zoom(f.editor.get(), &LayerManager::switchZoomOnSignal);
+        QTest::keyPress(f.editor.get(), Qt::Key_Control);
+        QTest::keyRelease(f.editor.get(), Qt::Key_Control);
+        QCOMPARE(zoom.size(), 2);
+        QCOMPARE(zoom[0][0].toBool(), true);
+        QCOMPARE(zoom[1][0].toBool(), false);
+    }
+
+    void contextMenuOnlyOverTheEditorView()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        f.editor->show();
+        QVERIFY(QTest::qWaitForWindowExposed(f.editor.get()));
+        QMenu* menu = f.editor->viewContextMenu();
+        QGraphicsView* view = f.editor->m_layers_graphics_view;
+
+        rightClickAt(*f.editor, f.editor->m_layer_manage_group->mapToGlobal(QPoint(5, 5)));
+        QVERIFY(!menu->isVisible());
+        rightClickAt(*f.editor, view->mapToGlobal(view->rect().center()));
+        QVERIFY(menu->isVisible());
+        menu->hide();
+
+        f.editor->m_groups_tab->setCurrentIndex(1);
+        rightClickAt(*f.editor, view->mapToGlobal(view->rect().center()));
+        QVERIFY(!menu->isVisible());
+    }
+
+    void menuReturnsToThePreview()
+    {
+        EditorFixture f;
+        QSignalSpy back(f.editor.get(), &LayerManager::backToPreviewTab);
+        f.editor->viewContextMenu()->actions().first()->trigger();
+        QCOMPARE(back.size(), 1);
+    }
+
+    void navigationPutsTheOpeningViewBack()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        const QTransform opened = f.editor->m_layers_graphics_view->transform();
+        f.editor->zoomViewIn();
+        f.editor->enableForwardButton(false);
+        QCOMPARE(f.editor->m_layers_graphics_view->transform(), opened);
+        QVERIFY(!f.editor->m_forward_btn->isEnabled());
+        f.editor->zoomViewIn();
+        f.editor->enableBackButton(true);
+        QCOMPARE(f.editor->m_layers_graphics_view->transform(), opened);
+        QVERIFY(f.editor->m_back_btn->isEnabled());
+    }
+
+    void playerTabPlaysACopyAndLeavesTheSketchInPlace()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({2, 1}));
+        const QPointF before = firstInkPoint(*f.record.GetData());
+        QSignalSpy toolBar(f.editor.get(), &LayerManager::signalToolBarEnable);
+        QSignalSpy permit(f.editor.get(), &LayerManager::permitRmbClickSignal);
+
+        f.editor->m_groups_tab->setCurrentIndex(1);
+        QCOMPARE(f.editor->m_stacked_wgt->currentIndex(), 1);
+        QVERIFY(!f.editor->m_layer_manage_group->isEnabled());
+        QVERIFY(!f.editor->m_back_btn->isEnabled());
+        QCOMPARE(toolBar.last()[0].toBool(), false);
+        QCOMPARE(permit.last()[0].toBool(), false);
+        QGraphicsScene* played = f.editor->m_player_view->scene();
+        QVERIFY(played);
+        QVERIFY(played != f.record->m_graphicModel.GetData());
+        QCOMPARE(firstInkPoint(*f.record.GetData()), before);
+        QVERIFY(!QApplication::overrideCursor());
+
+        f.editor->backBtnClicked();
+        QCOMPARE(f.editor->m_groups_tab->currentIndex(), 0);
+        QCOMPARE(f.editor->m_stacked_wgt->currentIndex(), 0);
+        QVERIFY(f.editor->m_layer_manage_group->isEnabled());
+        QCOMPARE(toolBar.last()[0].toBool(), true);
+        QCOMPARE(permit.last()[0].toBool(), true);
+    }
+
+    void mailsThePdfUnderItsOwnName()
+    {
+        EditorFixture f;
+        testsupport::ScratchDir temp;
+        testsupport::EnvironmentOverride tmpdir("TMPDIR", temp.path().c_str());
+        f.record = recordOf(numberedSketch({1}), QString::fromUtf8("/sketches/Skizze \xc3\xa4.hlv"));
+        f.editor->init(f.record);
+        RecordingMailer mailer(0);
+        QVERIFY(f.editor->emailDocumentasPDF(mailer));
+        const QString pdf = QString::fromStdString(temp.path()) + QString::fromUtf8("/Skizze \xc3\xa4.hlv.pdf");
+        QCOMPARE(mailer.paths, std::vector<std::string>({QFile::encodeName(pdf).toStdString()}));
+        QVERIFY(mailer.attachmentWasThere);
+        QVERIFY(!QFile::exists(pdf));
+        QVERIFY(f.environment.prompt.requests.isEmpty());
+    }
+
+    void mailFailuresAreReported()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        testsupport::ScratchDir temp;
+        {
+            testsupport::EnvironmentOverride tmpdir("TMPDIR", temp.path().c_str());
+            RecordingMailer unreachable(-50);
+            QVERIFY(!f.editor->emailDocumentasPDF(unreachable));
+            QCOMPARE(f.environment.prompt.texts(), QStringList({"Unable to hand the document to Mail."}));
+            QVERIFY(!QFile::exists(QString::fromStdString(temp.file("a.hlv.pdf"))));
+        }
+        f.environment.prompt.clear();
+        // A temporary folder that is a file: no PDF can be written in it.
+        const std::string notAFolder = temp.file("file");
+        QFile(QString::fromStdString(notAFolder)).open(QIODevice::WriteOnly);
+        testsupport::EnvironmentOverride tmpdir("TMPDIR", notAFolder.c_str());
+        RecordingMailer mailer(0);
+        QVERIFY(!f.editor->emailDocumentasPDF(mailer));
+        QVERIFY(mailer.paths.empty());
+        QCOMPARE(f.environment.prompt.requests.size(), 1);
+    }
+
+    void exportMenuListsTheKnownApplications()
+    {
+        EditorFixture f;
+        const QList<QAction*> actions = f.editor->viewContextMenu()->actions();
+        QCOMPARE(actions.at(actions.size() - 2)->text(), QString("&Save Document as Different Format"));
+        // The test's system root has no applications installed.
+        QVERIFY(ApplSettings::instance()->getExportingAppsList().isEmpty());
+        QVERIFY(actions.last()->isSeparator());
+    }
+
+    void openFileLocationShowsTheSketchFolder()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        UrlRecorder recorder;
+        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
+        f.editor->openFileLocationSlot();
+        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+        QCOMPARE(recorder.opened, QList<QUrl>({QUrl::fromLocalFile(QStringLiteral("/sketches"))}));
+    }
+};
+
+QTEST_MAIN(EditorViewTest)
+#include "tst_editorview.moc"
