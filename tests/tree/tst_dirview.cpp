@@ -1,7 +1,7 @@
 #include "DirView.h"
-#include "SketchDragData.h"
+#include "SketchDrag.h"
 #include "SketchTestSupport.h"
-#include "TreeTestSupport.h"
+#include "TestFiles.h"
 
 #include <QFileSystemModel>
 #include <QMenu>
@@ -11,17 +11,15 @@
 
 #include <memory>
 
-using treetest::makeFolder;
-using treetest::readFile;
-using treetest::writeFile;
+using testsupport::makeFolder;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 
 std::unique_ptr<QMimeData> sketchDrag(const QString& path)
 {
-    auto data = std::make_unique<QMimeData>();
-    data->setData(QString::fromLatin1(kSketchDragFormat), encodeSketchDragData(path));
-    return data;
+    return std::unique_ptr<QMimeData>(newSketchDragData(path));
 }
 
 QMenu* shownMenu()
@@ -331,7 +329,7 @@ private slots:
         const QString sketch = QString::fromLatin1(kSketchDragFormat);
         QTest::newRow("other format") << "text/plain" << QByteArray("src/a.wpi") << true;
         QTest::newRow("broken data") << sketch << QByteArray("\0\0\0\x40", 4) << true;
-        QTest::newRow("no folder there") << sketch << encodeSketchDragData(folder("src/a.wpi"))
+        QTest::newRow("no folder there") << sketch << sketchDrag(folder("src/a.wpi"))->data(sketch)
                                          << false;
     }
 

@@ -1,14 +1,14 @@
 #include "SketchMover.h"
 #include "SketchTestSupport.h"
-#include "TreeTestSupport.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 
 #include <memory>
 
-using treetest::makeFolder;
-using treetest::readFile;
-using treetest::writeFile;
+using testsupport::makeFolder;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 namespace {
 

@@ -6,10 +6,12 @@
 #include "DocumentMetadataKeeper.h"
 #include "Document.h"
 #include "ExportTarget.h"
+#include "FileCopy.h"
 #include "FileManager.h"
+#include "FilePrompts.h"
 #include "LoaderThread.h"
-#include "PieceDrag.h"
 #include "ProcessRunner.h"
+#include "SketchDrag.h"
 #include "SketchFileActions.h"
 #include "ThumbnailListVisitor.h"
 #include "ThumbnailPicture.h"
@@ -43,24 +45,6 @@ constexpr int kDropRowDarkening = 25;
 QString shownPath(const QString& path)
 {
     return QDir::toNativeSeparators(path);
-}
-
-// "question  path?", the form of the list's questions about one file.
-QString aboutFile(const QString& question, const QString& path)
-{
-    return QStringLiteral("%1  %2?").arg(question, path);
-}
-
-bool userAgrees(const QString& text)
-{
-    PromptRequest request = PromptRequest::message(QMessageBox::Question, text);
-    request.buttons = QMessageBox::Ok | QMessageBox::Cancel;
-    return askUser(request) == QMessageBox::Ok;
-}
-
-void warnUser(const QString& text)
-{
-    askUser(PromptRequest::message(QMessageBox::Warning, text));
 }
 
 MetadataPtr loadedRecord(MetadataPtr record)
@@ -502,10 +486,11 @@ void PreviewThumbnailList::deleteCurrentFile()
     if (!current)
         return;
     const QString path = current->data(Qt::UserRole).toString();
-    if (!userAgrees(aboutFile(tr("Do you want to delete this file?"), shownPath(path))))
+    if (!userConfirms(this,
+                      questionAboutFile(tr("Do you want to delete this file?"), shownPath(path))))
         return;
     if (!QFile::remove(path))
-        warnUser(tr("Failed to delete file ") + path);
+        warnUser(this, tr("Failed to delete file ") + path);
     QListWidgetItem* taken = takeItem(currentRow());
     if (count() > 0)
         setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
@@ -527,12 +512,11 @@ void PreviewThumbnailList::copyFileSlot()
     const QString source = record->m_filePath;
     const QString destination =
         shownPath(folder + QLatin1Char('/') + QFileInfo(source).fileName());
-    if (sameFile(source, destination))
+    if (isSameFile(source, destination))
         return;
-    if (QFileInfo::exists(destination)
-        && !userAgrees(aboutFile(tr("Are you sure you want to overwrite file "), destination)))
+    if (QFileInfo::exists(destination) && !userConfirmsOverwrite(this, destination))
         return;
-    copyFileReplacing(source, destination);
+    copyFileChecked(source, destination);
 }
 
 void PreviewThumbnailList::renameFileSlot()
@@ -578,7 +562,7 @@ void PreviewThumbnailList::startDrag(Qt::DropActions)
     if (!current)
         return;
     auto* drag = new QDrag(this);
-    drag->setMimeData(newPieceMimeData(current->data(Qt::UserRole).toString()));
+    drag->setMimeData(newSketchDragData(current->data(Qt::UserRole).toString()));
     drag->setDragCursor(current->icon().pixmap(QSize(kDragCursorSize, kDragCursorSize),
                                                QIcon::Normal, QIcon::Off),
                         Qt::MoveAction);
@@ -589,7 +573,7 @@ void PreviewThumbnailList::startDrag(Qt::DropActions)
 
 void PreviewThumbnailList::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (carriesPiece(event->mimeData()))
+    if (carriesSketch(event->mimeData()))
         event->accept();
     else
         event->ignore();
@@ -597,7 +581,7 @@ void PreviewThumbnailList::dragEnterEvent(QDragEnterEvent* event)
 
 void PreviewThumbnailList::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!carriesPiece(event->mimeData())) {
+    if (!carriesSketch(event->mimeData())) {
         event->ignore();
         return;
     }
@@ -607,14 +591,15 @@ void PreviewThumbnailList::dragMoveEvent(QDragMoveEvent* event)
 
 void PreviewThumbnailList::dropEvent(QDropEvent* event)
 {
-    if (!carriesPiece(event->mimeData())) {
+    if (!carriesSketch(event->mimeData())) {
         event->ignore();
         return;
     }
     event->setDropAction(Qt::MoveAction);
     m_dropRow = -1;
     QListWidgetItem* target = itemAt(event->position().toPoint());
-    if (target && !target->text().isEmpty() && mergeOnto(piecePath(event->mimeData()), target))
+    if (target && !target->text().isEmpty()
+        && mergeOnto(draggedSketchPath(event->mimeData()), target))
         event->accept();
     else
         event->ignore();
@@ -623,19 +608,19 @@ void PreviewThumbnailList::dropEvent(QDropEvent* event)
 bool PreviewThumbnailList::mergeOnto(const QString& draggedPath, QListWidgetItem* target)
 {
     const QString targetPath = target->data(Qt::UserRole).toString();
-    if (draggedPath.isEmpty() || sameFile(draggedPath, targetPath))
+    if (draggedPath.isEmpty() || isSameFile(draggedPath, targetPath))
         return false;
     darkenDropRow(target);
     const MetadataPtr dragged = loadedRecord(MetadataPtr(new DocumentMetaData(draggedPath)));
     const MetadataPtr onto = getCurrentFileMetadata(target);
     QString mergedPath = mergedSketchPath(draggedPath, targetPath);
     const bool agreed = dragged.GetData() && onto.GetData()
-        && userAgrees(QStringLiteral("%1 \n%2 %3 \n%4 %5?")
-                          .arg(tr("Are you sure you want to merge"),
-                               QFileInfo(draggedPath).absoluteFilePath(), tr(" and "),
-                               QFileInfo(targetPath).absoluteFilePath(), tr(" files")))
+        && userConfirms(this, QStringLiteral("%1 \n%2 %3 \n%4 %5?")
+                                  .arg(tr("Are you sure you want to merge"),
+                                       QFileInfo(draggedPath).absoluteFilePath(), tr(" and "),
+                                       QFileInfo(targetPath).absoluteFilePath(), tr(" files")))
         && (!QFileInfo::exists(mergedPath)
-            || userAgrees(aboutFile(tr("Are you sure you want to overwrite file "), mergedPath)));
+            || userConfirmsOverwrite(this, mergedPath));
     restoreDropRow();
     if (agreed)
         merge2Documents(dragged, onto, mergedPath);

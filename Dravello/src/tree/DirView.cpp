@@ -1,9 +1,9 @@
 #include "DirView.h"
 
 #include "FileCopy.h"
-#include "SketchDragData.h"
+#include "FilePrompts.h"
+#include "SketchDrag.h"
 #include "SketchNameFilters.h"
-#include "TreePrompts.h"
 
 #include <QCursor>
 #include <QDragEnterEvent>
@@ -12,17 +12,7 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QMimeData>
 #include <QMouseEvent>
-
-namespace {
-
-bool carriesSketch(const QMimeData* data)
-{
-    return data && data->hasFormat(QString::fromLatin1(kSketchDragFormat));
-}
-
-} // namespace
 
 DirView::DirView(QWidget* parent) : QTreeView(parent), m_model(std::make_unique<QFileSystemModel>())
 {
@@ -130,8 +120,7 @@ void DirView::dropEvent(QDropEvent* event)
         return;
     }
     const QDir folder = dirFromIndex(target);
-    const QString source = decodeSketchDragData(
-        event->mimeData()->data(QString::fromLatin1(kSketchDragFormat)));
+    const QString source = draggedSketchPath(event->mimeData());
     makeCurrent(m_dragIndex);
     copyDroppedSketch(source, folder, event);
 }
@@ -145,13 +134,10 @@ void DirView::copyDroppedSketch(const QString& source, const QDir& folder, QDrop
         event->ignore();
         return;
     }
-    if (QFileInfo::exists(destination)) {
-        static const QString question = tr("Are you sure you want to overwrite file ");
-        if (!userConfirms(this, QStringLiteral("%1  %2?")
-                                       .arg(question, QFileInfo(destination).fileName()))) {
-            event->ignore();
-            return;
-        }
+    if (QFileInfo::exists(destination)
+        && !userConfirmsOverwrite(this, QFileInfo(destination).fileName())) {
+        event->ignore();
+        return;
     }
     // The existing file is replaced only by a complete copy.
     if (!copyFileChecked(source, destination)) {

@@ -1,9 +1,10 @@
 #include "SketchMover.h"
 
 #include "FileCopy.h"
+#include "FilePrompts.h"
 #include "LoaderThread.h"
 #include "SketchNameFilters.h"
-#include "TreePrompts.h"
+#include "UserPrompt.h"
 
 #include <QCoreApplication>
 #include <QFile>

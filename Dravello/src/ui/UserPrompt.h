@@ -44,4 +44,10 @@ bool onGuiThread();
 // log and the answer is QMessageBox::NoButton.
 QMessageBox::StandardButton askUser(const PromptRequest& request);
 
+// A question with OK and Cancel and no default button; true for OK.
+bool userConfirms(QWidget* parent, const QString& text);
+
+// A warning with OK alone.
+void warnUser(QWidget* parent, const QString& text);
+
 #endif

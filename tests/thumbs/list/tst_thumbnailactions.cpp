@@ -1,10 +1,10 @@
-// The thumbnails' file commands, context menu, drag payload and the drop
+// The thumbnails' file commands, context menu and the drop
 // that merges two sketches, on real files in a scratch folder.
 
 #include "Document.h"
 #include "ExportTarget.h"
-#include "PieceDrag.h"
 #include "RecordingProcessRunner.h"
+#include "SketchDrag.h"
 #include "ThumbsTestSupport.h"
 #include "WhenModal.h"
 
@@ -118,20 +118,7 @@ private slots:
         environment.reset();
     }
 
-    // --- drag payload and menu ----------------------------------------------
-
-    void dragCarriesThePathAsQtEncodesIt()
-    {
-        std::unique_ptr<QMimeData> data(newPieceMimeData("/x"));
-        QCOMPARE(data->data("image/x-nivok-piece"), QByteArray::fromHex("00000004002f0078"));
-        QCOMPARE(piecePath(data.get()), QString("/x"));
-        std::unique_ptr<QMimeData> null(newPieceMimeData(QString()));
-        QCOMPARE(null->data("image/x-nivok-piece"), QByteArray::fromHex("ffffffff"));
-        QMimeData foreign;
-        foreign.setText("/x");
-        QVERIFY(!carriesPiece(&foreign));
-        QVERIFY(piecePath(&foreign).isNull());
-    }
+    // --- menu ----------------------------------------------------------------
 
     void exportEntryFollowsTheApplicationName_data()
     {
@@ -339,7 +326,7 @@ private slots:
         connect(list.get(), &PreviewThumbnailList::mergeDocSave, list.get(),
                 [&](MetadataPtr record) { merged.push_back(record); });
 
-        QVERIFY(drop(newPieceMimeData(folder->filePath("a.wpi")), centreOf("b.inkml")));
+        QVERIFY(drop(newSketchDragData(folder->filePath("a.wpi")), centreOf("b.inkml")));
 
         QCOMPARE(prompt().texts(),
                  QStringList("Are you sure you want to merge \n" + folder->filePath("a.wpi")
@@ -360,14 +347,14 @@ private slots:
         int merges = 0;
         connect(list.get(), &PreviewThumbnailList::mergeDocSave, list.get(), [&] { ++merges; });
         prompt().answers = {QMessageBox::Ok, QMessageBox::Cancel};
-        QVERIFY(!drop(newPieceMimeData(folder->filePath("a.wpi")), centreOf("b.wpi")));
+        QVERIFY(!drop(newSketchDragData(folder->filePath("a.wpi")), centreOf("b.wpi")));
         QCOMPARE(prompt().texts().value(1), "Are you sure you want to overwrite file   "
                                                 + folder->filePath("a_b.hlv") + "?");
         QCOMPARE(merges, 0);
         QCOMPARE(thumbnailOf(*list, "b.wpi")->background().color(), QColor(166, 173, 176, 255));
 
         prompt().answers = {QMessageBox::Ok, QMessageBox::Ok};
-        QVERIFY(drop(newPieceMimeData(folder->filePath("a.wpi")), centreOf("b.wpi")));
+        QVERIFY(drop(newSketchDragData(folder->filePath("a.wpi")), centreOf("b.wpi")));
         QCOMPARE(merges, 1);
     }
 
@@ -383,7 +370,7 @@ private slots:
         connect(list.get(), &PreviewThumbnailList::mergeDocSave, list.get(),
                 [&](MetadataPtr record) { merged.push_back(record); });
 
-        QVERIFY(drop(newPieceMimeData(elsewhere.filePath("a.wpi")), centreOf("b.wpi")));
+        QVERIFY(drop(newSketchDragData(elsewhere.filePath("a.wpi")), centreOf("b.wpi")));
         QVERIFY(prompt().texts().value(0).contains(elsewhere.filePath("a.wpi") + "  and  \n"
                                                    + folder->filePath("b.wpi")));
         QCOMPARE(merged.size(), std::size_t(1));
@@ -399,14 +386,14 @@ private slots:
         QMimeData* foreign = new QMimeData;
         foreign->setText(folder->filePath("a.wpi"));
         QVERIFY(!drop(foreign, centreOf("b.wpi")));
-        QVERIFY(!drop(newPieceMimeData(folder->filePath("a.wpi")), centreOf("a.wpi")));
-        QVERIFY(!drop(newPieceMimeData(folder->filePath("a.wpi")), QPoint(1190, 890)));
+        QVERIFY(!drop(newSketchDragData(folder->filePath("a.wpi")), centreOf("a.wpi")));
+        QVERIFY(!drop(newSketchDragData(folder->filePath("a.wpi")), QPoint(1190, 890)));
         prompt().answers = {QMessageBox::Cancel};
-        QVERIFY(!drop(newPieceMimeData(folder->filePath("a.wpi")), centreOf("b.wpi")));
+        QVERIFY(!drop(newSketchDragData(folder->filePath("a.wpi")), centreOf("b.wpi")));
         QCOMPARE(prompt().requests.size(), 1);
         QCOMPARE(thumbnailOf(*list, "b.wpi")->background().color(), QColor(166, 173, 176, 255));
         QVERIFY(QFile::remove(folder->filePath("a.wpi")));
-        QVERIFY(!drop(newPieceMimeData(folder->filePath("a.wpi")), centreOf("b.wpi")));
+        QVERIFY(!drop(newSketchDragData(folder->filePath("a.wpi")), centreOf("b.wpi")));
         QCOMPARE(prompt().requests.size(), 1);
         QCOMPARE(merges, 0);
     }

@@ -1,9 +1,5 @@
 #include "FileCopy.h"
 
-#include "TreePrompts.h"
-
-#include <QCoreApplication>
-#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 
@@ -42,6 +38,8 @@ bool sameContents(const QString& first, const QString& second)
 
 bool copyFileChecked(const QString& source, const QString& destination)
 {
+    if (isSameFile(source, destination))
+        return false;
     QFile in(source);
     QSaveFile out(destination);
     if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
@@ -52,19 +50,10 @@ bool copyFileChecked(const QString& source, const QString& destination)
 
 bool isSameFile(const QString& first, const QString& second)
 {
-    if (first == second)
+    if (first.compare(second, Qt::CaseInsensitive) == 0)
         return true;
     std::error_code error;
     const bool same = std::filesystem::equivalent(QFile::encodeName(first).constData(),
                                                   QFile::encodeName(second).constData(), error);
     return !error && same;
-}
-
-void warnCopyFailed(QWidget* parent, const QStringList& sources)
-{
-    QStringList lines;
-    for (const QString& source : sources)
-        lines << QCoreApplication::translate("FileCopy", "Failed to copy file ")
-                     + QDir::toNativeSeparators(source);
-    warnUser(parent, lines.join(QLatin1Char('\n')));
 }

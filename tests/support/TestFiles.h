@@ -1,7 +1,7 @@
-#ifndef DRAVELLO_TESTS_TREETESTSUPPORT_H
-#define DRAVELLO_TESTS_TREETESTSUPPORT_H
+#ifndef DRAVELLO_TESTS_TESTFILES_H
+#define DRAVELLO_TESTS_TESTFILES_H
 
-// Small files and folders for the folder tree tests.
+// Small files and folders written and read back by the tests.
 
 #include <QByteArray>
 #include <QDir>
@@ -10,7 +10,7 @@
 
 #include <stdexcept>
 
-namespace treetest {
+namespace testsupport {
 
 inline void writeFile(const QString& path, const QByteArray& bytes)
 {
@@ -33,6 +33,6 @@ inline QString makeFolder(const QString& path)
     return path;
 }
 
-} // namespace treetest
+} // namespace testsupport
 
 #endif

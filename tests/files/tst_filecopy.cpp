@@ -1,12 +1,11 @@
 #include "FileCopy.h"
 #include "ScratchDir.h"
-#include "SketchDragData.h"
-#include "TreeTestSupport.h"
+#include "TestFiles.h"
 
 #include <QtTest>
 
-using treetest::readFile;
-using treetest::writeFile;
+using testsupport::readFile;
+using testsupport::writeFile;
 
 class TestFileCopy : public QObject {
     Q_OBJECT
@@ -64,12 +63,30 @@ private slots:
         QVERIFY(!copyFileChecked(path("a.wpi"), path("nowhere/a.wpi")));
     }
 
+    // However it is reached, the source is neither rewritten nor replaced.
+    void copyOntoItselfChangesNothing_data()
+    {
+        QTest::addColumn<QString>("destination");
+        QTest::newRow("same path") << path("a.wpi");
+        QTest::newRow("through a link") << path("alias.wpi");
+        QTest::newRow("other spelling") << path("folder/../a.wpi");
+    }
+
+    void copyOntoItselfChangesNothing()
+    {
+        QFETCH(QString, destination);
+        QVERIFY(!copyFileChecked(path("a.wpi"), destination));
+        QCOMPARE(readFile(path("a.wpi")), QByteArray("new sketch"));
+        QVERIFY(QFileInfo(path("alias.wpi")).isSymLink());
+    }
+
     void sameFileHoweverSpelled_data()
     {
         QTest::addColumn<QString>("other");
         QTest::addColumn<bool>("same");
         QTest::newRow("same text") << path("a.wpi") << true;
         QTest::newRow("other spelling") << path("folder/..//a.wpi") << true;
+        QTest::newRow("other case") << path("A.WPI") << true;
         QTest::newRow("through a link") << path("alias.wpi") << true;
         QTest::newRow("other file") << path("folder/a.wpi") << false;
         QTest::newRow("missing file") << path("b.wpi") << false;
@@ -81,30 +98,6 @@ private slots:
         QFETCH(bool, same);
         writeFile(path("folder/a.wpi"), "new sketch");
         QCOMPARE(isSameFile(path("a.wpi"), other), same);
-    }
-
-    void dragDataCarriesThePath()
-    {
-        const QString sketch = QStringLiteral("/Volumes/Pen/My Sketches/\u00e9t\u00e9.wpi");
-        QCOMPARE(decodeSketchDragData(encodeSketchDragData(sketch)), sketch);
-        QCOMPARE(encodeSketchDragData(QStringLiteral("a")), QByteArray("\0\0\0\2\0a", 6));
-        QCOMPARE(QByteArray(kSketchDragFormat), QByteArray("image/x-nivok-piece"));
-    }
-
-    void brokenDragDataGivesNoPath_data()
-    {
-        QTest::addColumn<QByteArray>("data");
-        QTest::newRow("empty") << QByteArray();
-        QTest::newRow("short length") << QByteArray("\0\0", 2);
-        QTest::newRow("length past the end") << QByteArray("\0\0\0\x10\0a", 6);
-        QTest::newRow("huge length") << QByteArray("\x7f\xff\xff\xf0\0a", 6);
-        QTest::newRow("odd length") << QByteArray("\0\0\0\3\0a\0", 7);
-    }
-
-    void brokenDragDataGivesNoPath()
-    {
-        QFETCH(QByteArray, data);
-        QCOMPARE(decodeSketchDragData(data), QString());
     }
 };
 

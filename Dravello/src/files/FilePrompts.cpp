@@ -1,0 +1,28 @@
+#include "FilePrompts.h"
+
+#include "UserPrompt.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+QString questionAboutFile(const QString& question, const QString& file)
+{
+    return QStringLiteral("%1  %2?").arg(question, file);
+}
+
+bool userConfirmsOverwrite(QWidget* parent, const QString& file)
+{
+    return userConfirms(
+        parent, questionAboutFile(QCoreApplication::translate(
+                                      "FilePrompts", "Are you sure you want to overwrite file "),
+                                  file));
+}
+
+void warnCopyFailed(QWidget* parent, const QStringList& sources)
+{
+    QStringList lines;
+    for (const QString& source : sources)
+        lines << QCoreApplication::translate("FilePrompts", "Failed to copy file ")
+                     + QDir::toNativeSeparators(source);
+    warnUser(parent, lines.join(QLatin1Char('\n')));
+}
