@@ -1,50 +1,17 @@
-// A start of the whole window: menus, tool bar and status bar of both pages.
+// A start of the whole window: menus, tool bar and status bar of both pages,
+// the keys of the browser page, and the editor commands.
 
-#include "DialogTestSupport.h"
-#include "MainWindow.h"
-#include "ui_MainWindow.h"
+#include "WindowTestSupport.h"
 
 #include <QMenuBar>
 #include <QStatusBar>
-#include <QTest>
 #include <QToolBar>
 
-class TestMainWindowStart : public QObject {
-    Q_OBJECT
+using windowtest::WindowRig;
 
-private slots:
-    void initTestCase();
-    void startsOnTheBrowserPage();
-    void screenshot();
+namespace {
 
-private:
-    QStringList menuTitles() const;
-    QStringList visibleEntries(const QList<QAction*>& actions) const;
-
-    std::unique_ptr<dialogtest::SettingsEnvironment> environment;
-    std::unique_ptr<MainWindow> window;
-};
-
-void TestMainWindowStart::initTestCase()
-{
-    environment = std::make_unique<dialogtest::SettingsEnvironment>();
-    QVERIFY(environment->load());
-    window = std::make_unique<MainWindow>();
-    QVERIFY(window->init(QString::fromStdString(environment->system.documents().string()),
-                         environment->settingsPath));
-    window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-}
-
-QStringList TestMainWindowStart::menuTitles() const
-{
-    QStringList titles;
-    for (QAction* action : window->menuBar()->actions())
-        titles << action->text();
-    return titles;
-}
-
-QStringList TestMainWindowStart::visibleEntries(const QList<QAction*>& actions) const
+QStringList visibleEntries(const QList<QAction*>& actions)
 {
     QStringList texts;
     for (QAction* action : actions) {
@@ -54,20 +21,146 @@ QStringList TestMainWindowStart::visibleEntries(const QList<QAction*>& actions) 
     return texts;
 }
 
-void TestMainWindowStart::startsOnTheBrowserPage()
+QStringList menuTitles(MainWindow& window)
 {
-    QCOMPARE(window->currentPage(), 0);
-    QCOMPARE(menuTitles(), (QStringList{"File", "View", "Tools", "Help"}));
-    QToolBar* toolBar = window->findChild<QToolBar*>("toolBar");
-    QCOMPARE(visibleEntries(toolBar->actions()),
-             (QStringList{"Back", "Forward", "Save Document As", "|"}));
-    QMenu* view = window->findChild<QMenu*>("menuView");
-    QCOMPARE(visibleEntries(view->actions()), (QStringList{"|", "|", "File System Tree", "|"}));
+    QStringList titles;
+    for (QAction* action : window.menuBar()->actions())
+        titles << action->text();
+    return titles;
 }
 
-void TestMainWindowStart::screenshot()
+// Counts the triggers of an action.
+struct Triggers {
+    explicit Triggers(QAction* action)
+    {
+        QObject::connect(action, &QAction::triggered, &context, [this] { ++count; });
+    }
+    QObject context;
+    int count = 0;
+};
+
+} // namespace
+
+class TestMainWindowStart : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void browserPageShowsTheFolderCommands();
+    void editorPageShowsTheEditingCommands();
+    void controlFReachesOneActionOnEachPage();
+    void editorCommandsDoNothingOnTheBrowserPage();
+    void returnAfterARenameOpensNothing();
+    void statusBarZoomFollowsThePage();
+
+private:
+    std::unique_ptr<WindowRig> rig;
+};
+
+void TestMainWindowStart::initTestCase()
 {
-    QVERIFY(window->grab().save("/tmp/mainwindow-browser.png"));
+    rig = std::make_unique<WindowRig>();
+    QVERIFY(rig->start());
+    QVERIFY(QTest::qWaitForWindowActive(rig->window.get()));
+}
+
+void TestMainWindowStart::browserPageShowsTheFolderCommands()
+{
+    MainWindow& window = *rig->window;
+    QCOMPARE(window.currentPage(), 0);
+    QCOMPARE(menuTitles(window), (QStringList{"File", "View", "Tools", "Help"}));
+    QCOMPARE(visibleEntries(rig->part<QToolBar>("toolBar")->actions()),
+             (QStringList{"Back", "Forward", "Save Document As", "|"}));
+    QCOMPARE(visibleEntries(rig->part<QMenu>("menuView")->actions()),
+             (QStringList{"|", "|", "File System Tree", "|"}));
+    QVERIFY(!visibleEntries(rig->part<QMenu>("menuFile")->actions()).contains("Save"));
+    QVERIFY(rig->action("actionPreferences")->isEnabled());
+    QTest::qWait(50);
+    QVERIFY(window.grab().save("/tmp/mainwindow-browser.png"));
+}
+
+void TestMainWindowStart::editorPageShowsTheEditingCommands()
+{
+    QVERIFY(rig->open("a.hlv"));
+    MainWindow& window = *rig->window;
+    QCOMPARE(menuTitles(window), (QStringList{"File", "Edit", "View", "Help"}));
+    QCOMPARE(visibleEntries(rig->part<QToolBar>("toolBar")->actions()),
+             (QStringList{"|", "Rotate Clockwise", "Rotate Counterclockwise", "Zoom In", "Zoom Out",
+                          "Undo", "Redo", "|", "Save", "Save Document As", "|"}));
+    QVERIFY(!rig->action("actionDelete")->isEnabled());
+    QVERIFY(!rig->action("actionPreferences")->isEnabled());
+    QVERIFY(!rig->action("actionFileTree")->isVisible());
+    QTest::qWait(50);
+    QVERIFY(window.grab().save("/tmp/mainwindow-editor.png"));
+
+    rig->editor()->m_back2preview_btn->click();
+    QCOMPARE(window.currentPage(), 0);
+    QVERIFY(rig->action("actionDelete")->isEnabled());
+}
+
+void TestMainWindowStart::controlFReachesOneActionOnEachPage()
+{
+    QAction* forward = rig->action("actionForward");
+    QAction* otherFormat = rig->action("actionExport_as_DifferentFormat");
+    forward->setEnabled(true);
+    rig->thumbnails()->setCurrentRow(0);
+    QVERIFY(otherFormat->isEnabled());
+    Triggers forwardTriggers(forward);
+    Triggers otherFormatTriggers(otherFormat);
+
+    QTest::keyClick(rig->window.get(), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(forwardTriggers.count, 1);
+    QCOMPARE(otherFormatTriggers.count, 0);
+
+    QVERIFY(rig->open("b.hlv"));
+    QTest::keyClick(rig->window.get(), Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(forwardTriggers.count, 1);
+    QCOMPARE(otherFormatTriggers.count, 1);
+    rig->editor()->m_back2preview_btn->click();
+    forward->setEnabled(false);
+}
+
+void TestMainWindowStart::editorCommandsDoNothingOnTheBrowserPage()
+{
+    QCOMPARE(rig->window->currentPage(), 0);
+    for (const char* name : {"m_actionRotate_Clockwise", "m_actionRotate_Contrclockwise",
+                             "m_actionZoom_In", "m_actionZoom_Out", "m_actionUndo"})
+        rig->action(name)->trigger();
+    QCOMPARE(rig->editor()->getRotation(), 0);
+    QVERIFY(!rig->editor()->isDocumentChanged());
+}
+
+void TestMainWindowStart::returnAfterARenameOpensNothing()
+{
+    PreviewThumbnailList* thumbnails = rig->thumbnails();
+    thumbnails->setCurrentRow(rig->rowOf(rig->sketch("b.hlv")));
+    emit thumbnails->enableEnterKeyHandling(false);
+
+    QTest::keyRelease(rig->window.get(), Qt::Key_Return);
+    QCOMPARE(rig->window->currentPage(), 0);
+
+    QTest::keyRelease(rig->window.get(), Qt::Key_Return);
+    QCOMPARE(rig->window->currentPage(), 1);
+    QCOMPARE(rig->editor()->getCurrentMetaDataPtr()->m_filePath, rig->sketch("b.hlv"));
+    rig->editor()->m_back2preview_btn->click();
+}
+
+void TestMainWindowStart::statusBarZoomFollowsThePage()
+{
+    auto* slider = rig->part<QSlider>("zoomHSlider");
+    auto* zoomIn = rig->part<QToolButton>("m_thumbs_zoom_in");
+    QTRY_VERIFY(slider->isEnabled());
+    QVERIFY(slider->isVisible());
+    const int before = slider->value();
+    zoomIn->click();
+    QCOMPARE(slider->value(), before + 1);
+
+    QVERIFY(rig->open("a.hlv"));
+    QVERIFY(!slider->isVisible());
+    QVERIFY(!zoomIn->isVisible());
+    rig->editor()->m_back2preview_btn->click();
+    QVERIFY(slider->isVisible());
+    QVERIFY(slider->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindowStart)

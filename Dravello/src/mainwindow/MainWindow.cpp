@@ -5,6 +5,9 @@
 #include "ApplSettings.h"
 #include "ApplicationLook.h"
 #include "DeviceManager.h"
+#include "DirView.h"
+#include "LayerManager.h"
+#include "PreviewThumbnailList.h"
 
 #include <QApplication>
 #include <QDir>
@@ -35,6 +38,14 @@ MainWindow::~MainWindow()
 {
     if (m_observer)
         DeviceManager::instance()->finish();
+    // The editor's undo stack and the thumbnail list signal while they are
+    // destroyed, when this window is half gone.
+    if (ui->m_layer_manager) {
+        ui->m_layer_manager->undoStack()->disconnect(this);
+        ui->m_layer_manager->disconnect(this);
+        ui->m_pieces_list->disconnect(this);
+        ui->m_dirtree_view->disconnect(this);
+    }
 }
 
 bool MainWindow::init(const QString& documentsDir, const QString& userSettingsPath)
@@ -83,18 +94,72 @@ void MainWindow::createTrayIconMenu()
 
 void MainWindow::createGui(const QString& startDir)
 {
-    Q_UNUSED(startDir);
     ui->setupUi(this);
     m_currentPage = 0;
     ui->m_maintab_wgt->setCurrentIndex(0);
     currentTabChanged(0);
 
     connectActions();
+    connectBrowserAndEditor();
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &MainWindow::iconActivated);
     createExportEntries();
 
+    ui->m_dirtree_view->init(startDir);
+    ui->m_dirtree_view->setFocus(Qt::OtherFocusReason);
     m_trayIcon->setVisible(true);
     switchToolbarButtons(false);
+}
+
+void MainWindow::connectBrowserAndEditor()
+{
+    PreviewThumbnailList* thumbnails = ui->m_pieces_list;
+    DirView* tree = ui->m_dirtree_view;
+    LayerManager* editor = ui->m_layer_manager;
+    QUndoStack* undoStack = editor->undoStack();
+
+    connect(thumbnails, &PreviewThumbnailList::enableEnterKeyHandling, this,
+            &MainWindow::enterKeyHandlingSlot);
+    connect(thumbnails, &PreviewThumbnailList::thumbnailSelectedEx, this,
+            &MainWindow::thumbnailSelectedExSlot);
+    connect(tree, &DirView::navigationEvent, thumbnails, &PreviewThumbnailList::previewEliFiles);
+    connect(tree, &DirView::clicked, tree, &DirView::mouseClickedSlot);
+    connect(ui->actionDelete, &QAction::triggered, thumbnails,
+            &PreviewThumbnailList::deleteCurrentFile);
+    connect(thumbnails, &PreviewThumbnailList::currentItemChanged, this,
+            &MainWindow::On_FirstThumbnailSelected);
+    connect(thumbnails, &PreviewThumbnailList::mergeDocSave, this, &MainWindow::saveDocumentSlot);
+    connect(ui->m_actionRedo, &QAction::triggered, undoStack, &QUndoStack::redo);
+    connect(undoStack, &QUndoStack::canUndoChanged, this, &MainWindow::On_CanUndoChanged);
+    connect(undoStack, &QUndoStack::canRedoChanged, this, &MainWindow::On_CanRedoChanged);
+    connect(editor->m_forward_btn, &QAbstractButton::clicked, thumbnails,
+            &PreviewThumbnailList::navigateForward);
+    connect(editor->m_back_btn, &QAbstractButton::clicked, thumbnails,
+            &PreviewThumbnailList::navigateBackward);
+    // The list reads m_navigationCancelled right after the question.
+    connect(thumbnails, &PreviewThumbnailList::checkIfSaveNeeded, this,
+            &MainWindow::checkIfSaveNeededSlot, Qt::DirectConnection);
+    // The editor's back button reaches the window through this signal only,
+    // so its question comes once.
+    connect(editor, &LayerManager::backToPreviewTab, this, &MainWindow::backToPreviewTab);
+    connect(thumbnails, &PreviewThumbnailList::canEnableForwardButton, editor,
+            &LayerManager::enableForwardButton);
+    connect(thumbnails, &PreviewThumbnailList::canEnableBackButton, editor,
+            &LayerManager::enableBackButton);
+    connect(thumbnails, &PreviewThumbnailList::saveDocumentAs, this, &MainWindow::On_SaveAs);
+    connect(tree, &DirView::navigationEvent, this, &MainWindow::directoryNewEntrySlot);
+    connect(tree, &DirView::moveFromUsbToSelectedFolderSgnl, this,
+            &MainWindow::moveFromUsbToSelectedFolderSlot);
+    connect(thumbnails, &PreviewThumbnailList::setFilesProgressBarRangeSignal, this,
+            &MainWindow::setFilesProgressBarRange);
+    connect(thumbnails, &PreviewThumbnailList::setFilesProgressBarValueSignal, this,
+            &MainWindow::setFilesProgressBarValue);
+    connect(thumbnails, &PreviewThumbnailList::loaderFinishedWorkSgnl, this,
+            &MainWindow::loaderFinishedWorkSlot);
+    connect(editor, &LayerManager::saveDocumentAs, this, &MainWindow::On_SaveAs);
+    connect(editor, &LayerManager::saveDocument, this, &MainWindow::On_Save);
+    connect(editor, &LayerManager::signalSaveEnable, this, &MainWindow::slotSaveEnable);
+    connect(editor, &LayerManager::signalToolBarEnable, this, &MainWindow::toolBarEnableSlot);
+    connect(thumbnails, &PreviewThumbnailList::dragStarted, tree, &DirView::onDragStarted);
 }
 
 void MainWindow::connectActions()
@@ -149,24 +214,36 @@ void MainWindow::createExportEntries()
     }
 }
 
+void MainWindow::onEditorPage(void (LayerManager::*command)())
+{
+    if (m_currentPage == 1)
+        (ui->m_layer_manager->*command)();
+}
+
 void MainWindow::On_EditUndo_Clicked()
 {
+    if (m_currentPage == 1)
+        ui->m_layer_manager->undoStack()->undo();
 }
 
 void MainWindow::On_ViewRotateClockwise_Clicked()
 {
+    onEditorPage(&LayerManager::rotateClockwise);
 }
 
 void MainWindow::On_ViewRotateContrclockwise_Clicked()
 {
+    onEditorPage(&LayerManager::rotateCounterclockwise);
 }
 
 void MainWindow::On_ViewZoomIn_Clicked()
 {
+    onEditorPage(&LayerManager::zoomViewIn);
 }
 
 void MainWindow::On_ViewZoomOut_Clicked()
 {
+    onEditorPage(&LayerManager::zoomViewOut);
 }
 
 void MainWindow::viewFileTree(bool show)
@@ -188,7 +265,9 @@ void MainWindow::showMaximizedLocal()
 
 void MainWindow::quitFromTray()
 {
-    QCoreApplication::quit();
+    // Through the window's close handling, so a changed sketch is asked
+    // about and Cancel keeps the program running.
+    close();
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)

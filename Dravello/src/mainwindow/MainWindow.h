@@ -7,19 +7,19 @@
 // GUI thread only.
 
 #include "DocumentMetaData.h"
+#include "FolderHistory.h"
 #include "ReceiverNotices.h"
 
 #include <QDir>
 #include <QMainWindow>
 #include <QString>
-#include <QStringList>
 #include <QSystemTrayIcon>
-#include <QVector>
 
 #include <memory>
 
 class ApplSettings;
 class KeyboardTrackingSlider;
+class LayerManager;
 class PagesStrip;
 class QLabel;
 class QListWidgetItem;
@@ -135,6 +135,8 @@ private:
     void connectActions();
     void connectBrowserAndEditor();
     void createExportEntries();
+    // Runs an editor command only while the editor page is shown.
+    void onEditorPage(void (LayerManager::*command)());
 
     // Status bar, pages and enabling.
     void addStatusBarWidgets();
@@ -144,14 +146,15 @@ private:
     void applyStyleSheet(const QString& resource);
 
     // Opening and saving.
+    // True once the file was written and read back.
     bool SaveDocument(MetadataPtr record, bool merged);
-    void SaveAsAnotherDocument(MetadataPtr record);
+    bool SaveAsAnotherDocument(MetadataPtr record);
+    // Appends the saved sketch's thumbnail, replacing the one of its path.
+    void showSavedThumbnail(const MetadataPtr& saved, bool replacing);
     int checkIfSaveNeeded();
     int viewPreviewTab();
 
-    // Folder history.
-    void directoryNewEntry(const QString& path);
-    void directoryExistsInListEntry(const QString& path);
+    // Shows a folder without recording it in the history.
     void loadDir(const QString& path);
 
     // The receiver.
@@ -175,9 +178,7 @@ private:
     QString m_startDir;
     QString m_userSettingsPath;
     bool m_enterKeyHandling = true;
-    QStringList m_visitedDirs;
-    QVector<QString> m_backDirs;
-    QVector<QString> m_forwardDirs;
+    FolderHistory m_folderHistory;
     ScrivetDeviceObserver* m_observer = nullptr;
     QString m_lastHandedOverPath;
 

@@ -5,59 +5,46 @@
 
 #include "ui_MainWindow.h"
 
+#include "DirView.h"
+#include "FolderCommands.h"
+#include "PreviewThumbnailList.h"
+#include "SketchMover.h"
+
 void MainWindow::directoryNewEntrySlot(QDir dir)
 {
-    const QString path = dir.path();
-    if (m_visitedDirs.contains(path))
-        directoryExistsInListEntry(path);
-    else
-        directoryNewEntry(path);
-    m_visitedDirs.append(path);
-    if (m_visitedDirs.size() >= 2) {
-        ui->actionBack->setEnabled(true);
-        m_backDirs.append(m_visitedDirs.at(m_visitedDirs.size() - 2));
-    }
-}
-
-void MainWindow::directoryExistsInListEntry(const QString& path)
-{
-    Q_UNUSED(path);
-    m_forwardDirs.clear();
-    ui->actionForward->setEnabled(false);
-    ui->actionForward->setToolTip(tr("Forward"));
-}
-
-void MainWindow::directoryNewEntry(const QString& path)
-{
-    Q_UNUSED(path);
-    if (m_forwardDirs.isEmpty() || m_visitedDirs.isEmpty())
-        return;
-    m_forwardDirs.clear();
-    ui->actionForward->setEnabled(false);
-    ui->actionForward->setToolTip(tr("Forward"));
-    m_visitedDirs = QStringList{m_visitedDirs.first()};
-    m_backDirs.clear();
-    ui->actionBack->setEnabled(true);
+    m_folderHistory.record(dir.path());
+    showHistoryState(m_folderHistory, *ui->actionBack, *ui->actionForward);
 }
 
 void MainWindow::loadDir(const QString& path)
 {
-    Q_UNUSED(path);
+    DirView* tree = ui->m_dirtree_view;
+    disconnect(tree, &DirView::navigationEvent, this, &MainWindow::directoryNewEntrySlot);
+    tree->navigateToDir(path);
+    connect(tree, &DirView::navigationEvent, this, &MainWindow::directoryNewEntrySlot);
 }
 
 void MainWindow::actionBackSlot()
 {
+    if (const auto folder = m_folderHistory.back(ui->m_dirtree_view->getCurrentDir().path()))
+        loadDir(*folder);
+    showHistoryState(m_folderHistory, *ui->actionBack, *ui->actionForward);
 }
 
 void MainWindow::actionForwardSlot()
 {
+    if (const auto folder = m_folderHistory.forward(ui->m_dirtree_view->getCurrentDir().path()))
+        loadDir(*folder);
+    showHistoryState(m_folderHistory, *ui->actionBack, *ui->actionForward);
 }
 
 void MainWindow::On_FolderOpen_Clicked()
 {
+    openChosenFolder(*ui->m_dirtree_view, chooseFolderToOpen(this));
 }
 
 void MainWindow::moveFromUsbToSelectedFolderSlot(QDir source)
 {
-    Q_UNUSED(source);
+    if (moveSketchesOffReceiver(this, source, chooseDestinationFolder(this)))
+        ui->m_pieces_list->reloadSameFolder(false);
 }

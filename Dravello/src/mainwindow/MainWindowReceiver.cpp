@@ -8,6 +8,7 @@
 
 #include "ApplSettings.h"
 #include "DeviceManager.h"
+#include "FolderCommands.h"
 #include "ScrivetDeviceObserver.h"
 #include "UserPrompt.h"
 
@@ -153,10 +154,8 @@ void MainWindow::handleStorageDeviceUnplugSlot(QString)
 
 void MainWindow::clearFolderHistory()
 {
-    m_backDirs.clear();
-    m_forwardDirs.clear();
-    ui->actionBack->setEnabled(false);
-    ui->actionForward->setEnabled(false);
+    m_folderHistory.clearBackAndForward();
+    showHistoryState(m_folderHistory, *ui->actionBack, *ui->actionForward);
 }
 
 void MainWindow::handleDeviceLastErrorSlot(QString event)

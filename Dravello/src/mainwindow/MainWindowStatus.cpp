@@ -7,6 +7,7 @@
 #include "ApplicationLook.h"
 #include "KeyboardTrackingSlider.h"
 #include "PagesStrip.h"
+#include "PreviewThumbnailList.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -68,9 +69,21 @@ void MainWindow::addStatusBarWidgets()
                                 ":/tolbar/Resources/tool icons/64X64/active/zoomIn_active.png");
     connect(m_zoomOutButton, &QToolButton::clicked, this, &MainWindow::thumbsZoomMinusSlot);
     connect(m_zoomInButton, &QToolButton::clicked, this, &MainWindow::thumbsZoomPlusSlot);
+    PreviewThumbnailList* thumbnails = ui->m_pieces_list;
+    connect(thumbnails, &PreviewThumbnailList::zoomSliderPosition, this,
+            &MainWindow::On_ZoomSliderPosition);
+    connect(m_zoomSlider, &QSlider::sliderMoved, thumbnails, &PreviewThumbnailList::sliderMovedSlot);
+    connect(m_zoomSlider, &KeyboardTrackingSlider::sliderEvent, thumbnails,
+            &PreviewThumbnailList::handleZoomSliderKeyEvent);
+    connect(thumbnails, &PreviewThumbnailList::emitSetPagesStripInfo, this,
+            &MainWindow::setPagesStripInfo);
 
     m_batteryLabel = new QLabel(bar);
     m_pagesStrip = new PagesStrip(bar);
+    connect(m_pagesStrip, &PagesStrip::pageSelectionChange, thumbnails,
+            &PreviewThumbnailList::handlePageSelectionClick);
+    connect(thumbnails, &PreviewThumbnailList::emitSetPagesStripVisible, this,
+            &MainWindow::setPagesStripVisible);
 
     QWidget* container = new QWidget(bar);
     QHBoxLayout* layout = new QHBoxLayout(container);
@@ -132,6 +145,10 @@ void MainWindow::switchToolbarButtons(bool editor)
     ui->actionPreferences->setEnabled(m_currentPage == 0);
     if (entries.size() > 2)
         entries[2]->setVisible(editor);
+    // Forward and Save as Different Format share Ctrl+F; an ambiguous key
+    // reaches neither, so it goes to Forward while Forward is shown.
+    ui->actionExport_as_DifferentFormat->setShortcut(editor ? ui->actionForward->shortcut()
+                                                            : QKeySequence());
 }
 
 void MainWindow::setEnabledZoomSlider(bool value)
@@ -275,6 +292,7 @@ void MainWindow::stepThumbnailZoom(int step)
 {
     const int value = m_zoomSlider->value() + step;
     m_zoomSlider->setValue(value);
+    ui->m_pieces_list->handleZoomSliderKeyEvent(value, Qt::SmoothTransformation);
 }
 
 void MainWindow::enterKeyHandlingSlot(bool enable)
@@ -286,7 +304,9 @@ void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (m_currentPage == 0 && enter) {
-        if (!m_enterKeyHandling)
+        if (m_enterKeyHandling)
+            ui->m_pieces_list->selectThumbnail();
+        else
             m_enterKeyHandling = true;
     }
     QMainWindow::keyReleaseEvent(event);

@@ -1,0 +1,132 @@
+#ifndef DRAVELLO_TESTS_MAINWINDOW_WINDOWTESTSUPPORT_H
+#define DRAVELLO_TESTS_MAINWINDOW_WINDOWTESTSUPPORT_H
+
+// What the main window tests share: the settings and a documents folder of
+// sketch fixtures, a started window showing that folder, its parts by object
+// name, and a way to open a sketch in the editor.
+
+#include "DialogTestSupport.h"
+#include "LayerManager.h"
+#include "MainWindow.h"
+#include "PreviewThumbnailList.h"
+#include "WhenModal.h"
+
+#include <QAction>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QStackedWidget>
+#include <QTest>
+
+namespace windowtest {
+
+inline const QString kInkMLFixture = QStringLiteral(DRAVELLO_TEST_DATA "/sketch/two-layers.inkml");
+inline const QString kWpiFixture = QStringLiteral(DRAVELLO_TEST_DATA "/wpi/two_layers.wpi");
+
+class WindowRig {
+public:
+    // The documents folder holds the given files, each a copy of the fixture
+    // its suffix calls for (WPI for ".wpi", InkML for any other).
+    explicit WindowRig(const QStringList& sketches = {"a.hlv", "b.hlv", "c.wpi"},
+                       const std::vector<std::string>& applications = {})
+    {
+        // Found once, when the settings store is first used.
+        for (const std::string& application : applications)
+            environment.system.installApplication(application);
+        if (!environment.load())
+            throw std::runtime_error("cannot load the settings");
+        for (const QString& name : sketches)
+            QFile::copy(name.endsWith(".wpi") ? kWpiFixture : kInkMLFixture, sketch(name));
+        shownSketches = sketches.size();
+    }
+
+    // Starts and shows the window; true once the folder's thumbnails are in.
+    bool start()
+    {
+        window = std::make_unique<MainWindow>();
+        window->init(documents(), environment.settingsPath);
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get()))
+            return false;
+        return QTest::qWaitFor([this] { return thumbnails()->count() == shownSketches; }, 10000);
+    }
+
+    QString documents() const { return QString::fromStdString(environment.system.documents().string()); }
+    QString sketch(const QString& name) const { return documents() + "/" + name; }
+
+    PreviewThumbnailList* thumbnails() const { return part<PreviewThumbnailList>("m_pieces_list"); }
+    LayerManager* editor() const { return part<LayerManager>("m_layer_manager"); }
+    QAction* action(const char* name) const { return part<QAction>(name); }
+    QStackedWidget* pages() const { return part<QStackedWidget>("m_maintab_wgt"); }
+
+    template <class Part>
+    Part* part(const char* name) const
+    {
+        Part* found = window->findChild<Part*>(QString::fromLatin1(name));
+        if (!found)
+            throw std::runtime_error(std::string("no part ") + name);
+        return found;
+    }
+
+    // The sketch paths of the thumbnails in row order.
+    QStringList shownPaths() const
+    {
+        QStringList paths;
+        for (int row = 0; row < thumbnails()->count(); ++row) {
+            const MetadataPtr record = thumbnails()->getCurrentFileMetadata(thumbnails()->item(row));
+            paths << (record.GetData() ? record->m_filePath : QString());
+        }
+        return paths;
+    }
+
+    int rowOf(const QString& path) const { return shownPaths().indexOf(path); }
+
+    // Opens the thumbnail of the file in the editor page.
+    bool open(const QString& name)
+    {
+        const int row = rowOf(sketch(name));
+        if (row < 0)
+            return false;
+        thumbnails()->setCurrentRow(row);
+        thumbnails()->selectThumbnail();
+        return window->currentPage() == 1 && editor()->getCurrentMetaDataPtr().GetData();
+    }
+
+    // Opens the file and turns it once clockwise, which counts as a change.
+    bool openChanged(const QString& name)
+    {
+        if (!open(name))
+            return false;
+        action("m_actionRotate_Clockwise")->trigger();
+        return editor()->isDocumentChanged();
+    }
+
+    dialogtest::SettingsEnvironment environment;
+    std::unique_ptr<MainWindow> window;
+    int shownSketches = 0;
+};
+
+// Answers the next file dialog with the path, or cancels it when empty;
+// `proposed` (when given) receives the file the dialog offered.
+inline void answerFileDialog(const QString& path, QString* proposed = nullptr)
+{
+    testsupport::whenModal<QFileDialog>([path, proposed](QFileDialog* dialog) {
+        if (proposed)
+            *proposed = QDir::toNativeSeparators(dialog->selectedFiles().value(0));
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+    });
+}
+
+inline QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace windowtest
+
+#endif
