@@ -7,9 +7,10 @@
 #include "AtomicFile.h"
 #include "FixedPaths.h"
 #include "HandOffFolder.h"
+#include "InkMLDefinitions.h"
 #include "LayerPictures.h"
 #include "SceneRendering.h"
-#include "SketchInkFile.h"
+#include "SketchInkWriter.h"
 #include "UserPrompt.h"
 
 #include <QApplication>
@@ -214,7 +215,8 @@ bool ExportFormats::SaveMetaDataToFile(MetadataPtr sketch, QString& path)
 
     ExportProgress progress(tr("Exporting document"), 8);
     progress.setValue(3);
-    if (!writeSketchInkFile(*record, path)) {
+    Pelm::DefaultInkMLDefinitions defaults;
+    if (!writeSketchInkML(*record, sceneRotation(*record), path, defaults)) {
         tellUser(tr("The sketch could not be written to %1.").arg(path));
         return false;
     }

@@ -61,12 +61,6 @@ MetadataPtr readBack(const QString& path, const DocumentMetaData& source)
     return MetadataPtr(saved);
 }
 
-int sceneRotation(const DocumentMetaData& record)
-{
-    const DocumentGraphicModel* scene = record.m_graphicModel.GetData();
-    return scene ? scene->paintRotation() : 0;
-}
-
 void warnUnableToSave(QWidget* parent)
 {
     PromptRequest request = PromptRequest::message(QMessageBox::Warning,

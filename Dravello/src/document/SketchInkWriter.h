@@ -1,5 +1,5 @@
-#ifndef DRAVELLO_MAINWINDOW_SKETCHINKWRITER_H
-#define DRAVELLO_MAINWINDOW_SKETCHINKWRITER_H
+#ifndef DRAVELLO_DOCUMENT_SKETCHINKWRITER_H
+#define DRAVELLO_DOCUMENT_SKETCHINKWRITER_H
 
 #include <QString>
 
@@ -16,5 +16,8 @@ class InkMLDefinitions;
 // is complete. False when the record holds no document or the write failed.
 bool writeSketchInkML(const DocumentMetaData& record, int degrees, const QString& path,
                       Pelm::InkMLDefinitions& fallback);
+
+// The rotation of the record's scene in whole degrees; 0 without a scene.
+int sceneRotation(const DocumentMetaData& record);
 
 #endif

@@ -2,6 +2,7 @@
 
 #include "AngleUnits.h"
 #include "Document.h"
+#include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
 #include "DocumentSerializer.h"
 #include "InkMLDefinitions.h"
@@ -21,4 +22,10 @@ bool writeSketchInkML(const DocumentMetaData& record, int degrees, const QString
     Pelm::DocumentSerializer serializer(copy);
     return serializer.Serialize(QFile::encodeName(QDir::toNativeSeparators(path)).constData(),
                                 own ? *own : fallback);
+}
+
+int sceneRotation(const DocumentMetaData& record)
+{
+    const DocumentGraphicModel* scene = record.m_graphicModel.GetData();
+    return scene ? scene->paintRotation() : 0;
 }
