@@ -253,7 +253,7 @@ private slots:
             testsupport::EnvironmentOverride tmpdir("TMPDIR", temp.path().c_str());
             RecordingMailer unreachable(-50);
             QVERIFY(!f.editor->emailDocumentasPDF(unreachable));
-            QCOMPARE(f.environment.prompt.texts(), QStringList({"Unable to hand the document to Mail."}));
+            QCOMPARE(f.environment.prompt.texts(), QStringList({"Unable to hand the document to Mail (error -50)."}));
             QVERIFY(!QFile::exists(QString::fromStdString(temp.file("a.hlv.pdf"))));
         }
         f.environment.prompt.clear();

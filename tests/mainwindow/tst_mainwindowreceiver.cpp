@@ -3,6 +3,7 @@
 // after its real settle time of ten seconds.
 
 #include "DialogTestSupport.h"
+#include "DirView.h"
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
@@ -61,6 +62,7 @@ private slots:
     void memoryFullBeforeTheMountOpensTheVolumeWhenItMounts();
     void memoryFullAfterTheVolumeWentAwayWaitsForTheNextMount();
     void batteryPollShowsTheStateAndWarnsOncePerConnection();
+    void treeFollowsTheVolume();
 
 private:
     void plug();
@@ -245,6 +247,26 @@ void TestMainWindowReceiver::batteryPollShowsTheStateAndWarnsOncePerConnection()
     plug();
     tick();
     QCOMPARE(environment->prompt.texts(), (QStringList{kCritical, kCritical}));
+}
+
+void TestMainWindowReceiver::treeFollowsTheVolume()
+{
+    auto* tree = window->findChild<DirView*>("m_dirtree_view");
+    const QString documents = QString::fromStdString(environment->system.documents().string());
+    QVERIFY(QDir(documents).exists());
+    QCOMPARE(tree->getCurrentDir(), QDir(documents));
+
+    mount();
+    const QString sketches = QDir::toNativeSeparators(volumePath + "/My Sketches");
+    QCOMPARE(tree->m_receiverFolder, sketches);
+    QCOMPARE(tree->getCurrentDir(), QDir(sketches));
+    // Back from the receiver's folder, which unmounting forgets.
+    QVERIFY(window->findChild<QAction*>("actionBack")->isEnabled());
+
+    unmount();
+    QCOMPARE(tree->getCurrentDir(), QDir(documents));
+    QVERIFY(!window->findChild<QAction*>("actionBack")->isEnabled());
+    QVERIFY(!window->findChild<QAction*>("actionForward")->isEnabled());
 }
 
 QTEST_MAIN(TestMainWindowReceiver)

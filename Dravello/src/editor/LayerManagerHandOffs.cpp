@@ -4,17 +4,11 @@
 
 #include "AppleMailer.h"
 #include "ApplSettings.h"
-#include "DocumentGraphicModel.h"
-#include "DocumentMetaData.h"
 #include "ExportFormats.h"
-#include "UserPrompt.h"
+#include "SketchMail.h"
 #include "WaitCursor.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMenu>
-#include <QStandardPaths>
 
 namespace {
 
@@ -81,22 +75,5 @@ bool LayerManager::emailDocumentasPDF()
 
 bool LayerManager::emailDocumentasPDF(IEMailClient& mailer)
 {
-    DocumentGraphicModel* model = sceneModel();
-    if (!model)
-        return false;
-    QString path = QDir::toNativeSeparators(
-        QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/")
-        + QFileInfo(sketch()->m_filePath).fileName() + QStringLiteral(".pdf"));
-    // The exporter tells the user itself why a PDF could not be written.
-    const bool written = ExportFormats::SaveAsPDF(model, path, model->paperRectangle());
-    const bool mailed = written && mailer.EmailAttachedDcoument(QFile::encodeName(path).toStdString()) == 0;
-    if (written && !mailed)
-        warn(tr("Unable to hand the document to Mail."));
-    if (QFile::exists(path) && !QFile::remove(path)) {
-        PromptRequest request = PromptRequest::message(QMessageBox::Critical,
-                                                       tr("Cannot delete file : ") + QFileInfo(path).fileName());
-        request.parent = this;
-        askUser(request);
-    }
-    return mailed;
+    return sketch() && mailSketchAsPdf(*sketch(), mailer, this);
 }

@@ -160,6 +160,12 @@ void MainWindow::connectBrowserAndEditor()
     connect(editor, &LayerManager::signalSaveEnable, this, &MainWindow::slotSaveEnable);
     connect(editor, &LayerManager::signalToolBarEnable, this, &MainWindow::toolBarEnableSlot);
     connect(thumbnails, &PreviewThumbnailList::dragStarted, tree, &DirView::onDragStarted);
+    connect(thumbnails, &PreviewThumbnailList::saveAsDiffrentFormatSignal, this,
+            &MainWindow::SaveDiffrentrFormatHandler);
+    connect(thumbnails, &PreviewThumbnailList::exportPsSignal, this, &MainWindow::exportPsSlot);
+    connect(thumbnails, &PreviewThumbnailList::exportAiSignal, this, &MainWindow::exportAiSlot);
+    connect(thumbnails, &PreviewThumbnailList::exportSPBSignal, this, &MainWindow::exportSPBSlot);
+    connect(thumbnails, &PreviewThumbnailList::exportASSignal, this, &MainWindow::exportASSlot);
 }
 
 void MainWindow::connectActions()
@@ -184,6 +190,10 @@ void MainWindow::connectActions()
     connect(ui->actionImportant_Product_Information_Folder, &QAction::triggered, this, &MainWindow::On_IPISlot);
     connect(ui->actionScrivet_Web_Tutorial, &QAction::triggered, this, &MainWindow::On_ScrivetWebTutorilaSlot);
     connect(ui->actionPreferences, &QAction::triggered, this, &MainWindow::setPreferences);
+    connect(ui->actionExport_as_DifferentFormat, &QAction::triggered, this,
+            &MainWindow::On_ExportAsDiffrentFormat_Clicked);
+    connect(ui->actionPrint, &QAction::triggered, this, &MainWindow::On_FilePrint_Cliked);
+    connect(ui->actionEmail, &QAction::triggered, this, &MainWindow::On_FileEmail_Cliked);
 }
 
 void MainWindow::createExportEntries()

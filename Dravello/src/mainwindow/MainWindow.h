@@ -52,6 +52,13 @@ public:
     // The receiver's volume is mounted (the start shows the window then).
     bool receiverVolumeMounted() const { return m_volumeMounted; }
 
+    // A centred copy of the record, made the editor's current record (the
+    // browser page stays shown); empty for a record without a document.
+    MetadataPtr PrepareMetadaForExport(const DocumentMetaData& record);
+    void PrintDocFormatted(MetadataPtr record);
+    // Mails the record's paper as a PDF; true once the mail program has it.
+    bool emailDocumentasPDF(MetadataPtr record);
+
 public slots:
     void showMaximizedLocal();
     void setPagesStripVisible(bool isVisible);
@@ -119,6 +126,16 @@ private slots:
     void handleHIDDeviceUnplugSlot(QString origin);
     void handleDeviceLastErrorSlot(QString event);
     void shootBatteryStatusSlot();
+
+    // Other formats, hand-offs, printing and mail.
+    void On_ExportAsDiffrentFormat_Clicked();
+    void SaveDiffrentrFormatHandler();
+    void exportPsSlot();
+    void exportAiSlot();
+    void exportSPBSlot();
+    void exportASSlot();
+    void On_FilePrint_Cliked();
+    void On_FileEmail_Cliked();
 
     // Help, about and settings.
     void On_HelpAboutUserGuide_Clicked();

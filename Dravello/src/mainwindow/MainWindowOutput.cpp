@@ -1,16 +1,24 @@
-// Help and information commands: the user guide and licence in the system's
-// language, the About box, the product information folder, the web tutorial
-// and the settings dialog.
+// Output, help and information commands: other formats, the hand-offs to
+// other applications, printing and mail of the sketch in view; the user guide
+// and licence in the system's language, the About box, the product
+// information folder, the web tutorial and the settings dialog.
 
 #include "MainWindow.h"
 
 #include "ui_MainWindow.h"
 
 #include "AboutDlg.h"
+#include "AppleMailer.h"
 #include "ApplSettings.h"
+#include "DocumentMetaData.h"
+#include "ExportFormats.h"
 #include "HelpFiles.h"
+#include "LayerManager.h"
+#include "PreviewThumbnailList.h"
 #include "SettingsDlg.h"
+#include "SketchMail.h"
 #include "Translations.h"
+#include "WaitCursor.h"
 
 #include <QCoreApplication>
 #include <QDebug>
@@ -34,7 +42,118 @@ bool creditsUnlocked(ApplSettings& settings)
     return size.toLower() == QLatin1String("legal") && width.toInt(nullptr, 10) == 13;
 }
 
+using Exporter = bool (ExportFormats::*)(MetadataPtr);
+using EditorCommand = void (LayerManager::*)();
+
+enum class Preparation { Centred, AsListed };
+
+// The list's current sketch, as a centred copy held by the editor unless
+// taken as listed; empty when there is no readable current sketch.
+MetadataPtr browserRecord(MainWindow& window, PreviewThumbnailList& list, Preparation preparation)
+{
+    const MetadataPtr listed = list.getCurrentFileMetadata();
+    if (!listed.GetData() || preparation == Preparation::AsListed)
+        return listed;
+    return window.PrepareMetadaForExport(*listed.GetData());
+}
+
+void exportUnderWaitCursor(Exporter exporter, const MetadataPtr& record)
+{
+    if (!record.GetData())
+        return;
+    WaitCursor wait;
+    ExportFormats exports;
+    (exports.*exporter)(record);
+}
+
+// On the editor page the editor exports its own sketch; on the browser page
+// the list's current one goes to the exporter.
+void runExport(MainWindow& window, Ui::MainWindow& form, EditorCommand onEditor, Exporter exporter,
+               Preparation preparation)
+{
+    if (window.currentPage() == 1)
+        (form.m_layer_manager->*onEditor)();
+    else
+        exportUnderWaitCursor(exporter, browserRecord(window, *form.m_pieces_list, preparation));
+}
+
+// The editor's sketch on the editor page, else the list's current one centred.
+MetadataPtr commandRecord(MainWindow& window, Ui::MainWindow& form)
+{
+    if (window.currentPage() == 1)
+        return form.m_layer_manager->getCurrentMetaDataPtr();
+    return browserRecord(window, *form.m_pieces_list, Preparation::Centred);
+}
+
 } // namespace
+
+MetadataPtr MainWindow::PrepareMetadaForExport(const DocumentMetaData& record)
+{
+    // An unread record has nothing to show: the editor keeps what it holds.
+    if (!record.hasDocument())
+        return MetadataPtr();
+    ui->m_layer_manager->init(MetadataPtr(new DocumentMetaData(record, true)));
+    return ui->m_layer_manager->getCurrentMetaDataPtr();
+}
+
+void MainWindow::On_ExportAsDiffrentFormat_Clicked()
+{
+    if (m_currentPage == 1)
+        ui->m_layer_manager->saveAsDifferentFormatSlot();
+    else
+        ui->m_pieces_list->saveAsDiffrentFormatSlot();
+}
+
+void MainWindow::SaveDiffrentrFormatHandler()
+{
+    exportUnderWaitCursor(&ExportFormats::SaveGeneric,
+                          browserRecord(*this, *ui->m_pieces_list, Preparation::Centred));
+}
+
+void MainWindow::exportPsSlot()
+{
+    runExport(*this, *ui, &LayerManager::exportPsSlot, &ExportFormats::AdobePhotoshopExport,
+              Preparation::Centred);
+}
+
+void MainWindow::exportAiSlot()
+{
+    runExport(*this, *ui, &LayerManager::exportAiSlot, &ExportFormats::AdobeIllustartorExport,
+              Preparation::AsListed);
+}
+
+void MainWindow::exportSPBSlot()
+{
+    runExport(*this, *ui, &LayerManager::exportSBPSlot, &ExportFormats::SBPExport, Preparation::Centred);
+}
+
+void MainWindow::exportASSlot()
+{
+    runExport(*this, *ui, &LayerManager::exportASSlot, &ExportFormats::AliasSketchExport,
+              Preparation::Centred);
+}
+
+void MainWindow::On_FilePrint_Cliked()
+{
+    const MetadataPtr record = commandRecord(*this, *ui);
+    if (record.GetData())
+        PrintDocFormatted(record);
+}
+
+void MainWindow::On_FileEmail_Cliked()
+{
+    const MetadataPtr record = commandRecord(*this, *ui);
+    if (record.GetData())
+        emailDocumentasPDF(record);
+}
+
+void MainWindow::PrintDocFormatted(MetadataPtr record) { ExportFormats::PrintFile(record); }
+
+bool MainWindow::emailDocumentasPDF(MetadataPtr record)
+{
+    AppleMailer mailer;
+    return record.GetData() && mailSketchAsPdf(*record.GetData(), mailer, this);
+}
 
 void MainWindow::prepareUG_EULAlanguage()
 {
@@ -94,4 +213,6 @@ void MainWindow::setPreferences()
     connect(this, &MainWindow::handleHIDDeviceUnplugSgnl, &dialog, &SettingsDlg::hidDeviceUnplugSlot);
     connect(this, &MainWindow::handleHIDDevicePlugSgnl, &dialog, &SettingsDlg::hidDevicePlugSlot);
     dialog.exec();
+    if (dialog.m_lookChanged)
+        ui->m_pieces_list->reloadSameFolder(false);
 }

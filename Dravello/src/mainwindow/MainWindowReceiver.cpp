@@ -8,7 +8,9 @@
 
 #include "ApplSettings.h"
 #include "DeviceManager.h"
+#include "DirView.h"
 #include "FolderCommands.h"
+#include "PreviewThumbnailList.h"
 #include "ScrivetDeviceObserver.h"
 #include "UserPrompt.h"
 
@@ -126,6 +128,8 @@ void MainWindow::handleStorageDevicePlugSlot(QString path)
     showMaximized();
     m_deviceDir = QDir::toNativeSeparators(m_volumePath + QLatin1String("/My Sketches"));
     m_startDir = m_volumePath;
+    ui->m_dirtree_view->m_receiverFolder = m_deviceDir;
+    ui->m_dirtree_view->init(m_deviceDir);
     ui->m_pieces_list->setFocus();
     m_volumeMounted = true;
     if (m_memoryFullPending) {
@@ -148,6 +152,7 @@ void MainWindow::handleStorageDeviceUnplugSlot(QString)
     if (startFolder.isEmpty() || !QDir(startFolder).exists())
         return;
     m_startDir = startFolder;
+    ui->m_dirtree_view->init(m_startDir);
     ui->m_pieces_list->setFocus();
     clearFolderHistory();
 }

@@ -1,0 +1,49 @@
+#include "SketchMail.h"
+
+#include "DocumentGraphicModel.h"
+#include "DocumentMetaData.h"
+#include "ExportFormats.h"
+#include "IEMailClient.h"
+#include "UserPrompt.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace {
+
+void tell(QMessageBox::Icon icon, const QString& title, const QString& text, QWidget* parent)
+{
+    PromptRequest request = PromptRequest::message(icon, text);
+    request.title = title;
+    request.parent = parent;
+    askUser(request);
+}
+
+} // namespace
+
+QString mailAttachmentPath(const DocumentMetaData& sketch)
+{
+    return QDir::toNativeSeparators(QStandardPaths::writableLocation(QStandardPaths::TempLocation)
+                                    + QLatin1Char('/') + QFileInfo(sketch.m_filePath).fileName()
+                                    + QLatin1String(".pdf"));
+}
+
+bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidget* parent)
+{
+    DocumentGraphicModel* scene = sketch.m_graphicModel.GetData();
+    if (!scene)
+        return false;
+    QString path = mailAttachmentPath(sketch);
+    if (!ExportFormats::SaveAsPDF(scene, path, scene->paperRectangle()))
+        return false;
+    const int status = mailer.EmailAttachedDcoument(QFile::encodeName(path).toStdString());
+    if (status != 0)
+        tell(QMessageBox::Warning, QString::fromLatin1(kPromptTitle),
+             QCoreApplication::translate("SketchMail", "Unable to hand the document to Mail (error %1).").arg(status), parent);
+    if (QFile::exists(path) && !QFile::remove(path))
+        tell(QMessageBox::Critical, QStringLiteral(" Message"), QCoreApplication::translate("SketchMail", "Cannot delete file : ") + path, parent);
+    return status == 0;
+}
