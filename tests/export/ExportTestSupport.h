@@ -21,10 +21,10 @@ using namespace sketchtest;
 
 // A record of the sketch at `path` with its scene, the paper shown unless
 // told otherwise.
-inline MetadataPtr makeSketch(const SketchSpec& spec, const QString& path, bool paper = true)
+inline MetadataPtr makeSketch(const SketchSpec& drawing, const QString& path, bool paper = true)
 {
     auto* record = new DocumentMetaData(path);
-    record->m_document = DocumentMetaData::DocumentPtr(new Pelm::Document(makeDocument(spec)));
+    record->m_document = DocumentMetaData::DocumentPtr(new Pelm::Document(makeDocument(drawing)));
     record->buildScene();
     if (paper)
         record->m_graphicModel->showBackground(true, true);

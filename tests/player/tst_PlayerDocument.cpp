@@ -102,8 +102,8 @@ QTimeLine* timeLineOf(PlayerDocument& player) { return player.findChild<QTimeLin
 
 // A player, the view it draws in (smaller than A4 at scale 1) and a sketch copy.
 struct PlayerBench {
-    explicit PlayerBench(const SketchSpec& spec = fiveStrokes(), int rotation = 0)
-        : sketch(playerCopy(spec, rotation))
+    explicit PlayerBench(const SketchSpec& drawing = fiveStrokes(), int rotation = 0)
+        : sketch(playerCopy(drawing, rotation))
     {
         view.resize(420, 297);
     }
