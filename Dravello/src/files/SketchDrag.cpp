@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QDataStream>
+#include <QDropEvent>
 #include <QIODevice>
 #include <QMimeData>
 
@@ -20,6 +21,17 @@ QMimeData* newSketchDragData(const QString& path)
 bool carriesSketch(const QMimeData* data)
 {
     return data && data->hasFormat(QString::fromLatin1(kSketchDragFormat));
+}
+
+bool acceptSketchMove(QDropEvent* event)
+{
+    if (!carriesSketch(event->mimeData())) {
+        event->ignore();
+        return false;
+    }
+    event->setDropAction(Qt::MoveAction);
+    event->accept();
+    return true;
 }
 
 QString draggedSketchPath(const QMimeData* data)

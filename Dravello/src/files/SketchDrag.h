@@ -7,6 +7,7 @@
 
 #include <QString>
 
+class QDropEvent;
 class QMimeData;
 
 extern const char* const kSketchDragFormat;
@@ -15,6 +16,10 @@ extern const char* const kSketchDragFormat;
 QMimeData* newSketchDragData(const QString& path);
 
 bool carriesSketch(const QMimeData* data);
+
+// Accepts the drag or drop as a move when it carries a sketch, else ignores
+// it; true when accepted.
+bool acceptSketchMove(QDropEvent* event);
 
 // The path carried by the data; a null string when it carries none or the
 // payload is damaged.

@@ -573,29 +573,18 @@ void PreviewThumbnailList::startDrag(Qt::DropActions)
 
 void PreviewThumbnailList::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (carriesSketch(event->mimeData()))
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(carriesSketch(event->mimeData()));
 }
 
 void PreviewThumbnailList::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!carriesSketch(event->mimeData())) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
+    acceptSketchMove(event);
 }
 
 void PreviewThumbnailList::dropEvent(QDropEvent* event)
 {
-    if (!carriesSketch(event->mimeData())) {
-        event->ignore();
+    if (!acceptSketchMove(event))
         return;
-    }
-    event->setDropAction(Qt::MoveAction);
     m_dropRow = -1;
     QListWidgetItem* target = itemAt(event->position().toPoint());
     if (target && !target->text().isEmpty()

@@ -90,30 +90,19 @@ void DirView::mouseReleaseEvent(QMouseEvent* event)
 
 void DirView::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (carriesSketch(event->mimeData()))
-        event->accept();
-    else
-        event->ignore();
+    event->setAccepted(carriesSketch(event->mimeData()));
 }
 
 void DirView::dragMoveEvent(QDragMoveEvent* event)
 {
-    if (!carriesSketch(event->mimeData())) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
-    makeCurrent(indexAt(event->position().toPoint()));
+    if (acceptSketchMove(event))
+        makeCurrent(indexAt(event->position().toPoint()));
 }
 
 void DirView::dropEvent(QDropEvent* event)
 {
-    if (!carriesSketch(event->mimeData())) {
-        event->ignore();
+    if (!acceptSketchMove(event))
         return;
-    }
-    event->setDropAction(Qt::MoveAction);
     const QModelIndex target = indexAt(event->position().toPoint());
     if (!target.isValid()) {
         event->ignore();
