@@ -7,7 +7,7 @@ find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 file(GLOB DRAVELLO_TS_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.ts)
 set_source_files_properties(${DRAVELLO_TS_FILES} PROPERTIES OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR})
 qt_add_lrelease(dravello_core TS_FILES ${DRAVELLO_TS_FILES} QM_FILES_OUTPUT_VARIABLE DRAVELLO_QM_FILES)
-install(FILES ${DRAVELLO_QM_FILES} DESTINATION share/dravello)
+install(FILES ${DRAVELLO_QM_FILES} DESTINATION ${DRAVELLO_INSTALL_PROGRAMDIR})
 
 get_target_property(DRAVELLO_QTPATHS Qt6::qtpaths IMPORTED_LOCATION)
 execute_process(COMMAND ${DRAVELLO_QTPATHS} --query QT_INSTALL_TRANSLATIONS
@@ -16,7 +16,7 @@ execute_process(COMMAND ${DRAVELLO_QTPATHS} --query QT_INSTALL_TRANSLATIONS
 # Copies one file of Qt's translations beside the program under `name`.
 function(dravello_ship_qt_translation source name)
   configure_file(${source} ${CMAKE_CURRENT_BINARY_DIR}/${name} COPYONLY)
-  install(FILES ${source} DESTINATION share/dravello RENAME ${name})
+  install(FILES ${source} DESTINATION ${DRAVELLO_INSTALL_PROGRAMDIR} RENAME ${name})
 endfunction()
 
 # Our toolkit file name suffix : Qt's catalogue suffix. Each qt_ catalogue
