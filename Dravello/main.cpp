@@ -7,6 +7,7 @@
 #include "MainWindow.h"
 #include "QtSingleApplication.h"
 #include "StartupArguments.h"
+#include "TestRunQuit.h"
 #include "Translations.h"
 
 #include <QDebug>
@@ -47,6 +48,7 @@ int runMainWindow(QtSingleApplication& application, const StartupArguments& argu
         splash.finish(&window);
     if (arguments.loadFile)
         window.LoadSpecificFile(arguments.strFileArg);
+    scheduleTestRunQuit(window);
     return QCoreApplication::exec();
 }
 
