@@ -18,8 +18,8 @@ bool AboutDlg::showFirmwareVersion(ScrivetDeviceObserver* observer)
         return false;
     // The version area ends with an empty paragraph, so the firmware line
     // stands below the software version.
-    ui.textEditVersion->setPlainText(ui.textEditVersion->toPlainText() + tr("Firmware version: ")
-                                     + QString::fromStdString(version));
+    ui.textEditVersion->setPlainText(ui.textEditVersion->toPlainText()
+                                     + tr("Firmware version: %1").arg(QString::fromStdString(version)));
     return true;
 }
 

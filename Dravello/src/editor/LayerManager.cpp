@@ -493,11 +493,12 @@ void LayerManager::saveDocumentAsSlot() { emit saveDocumentAs(); }
 
 void LayerManager::setMainViewTitle()
 {
-    QString title = tr("File : ") + sketch()->m_filePath;
+    const QString& path = sketch()->m_filePath;
+    QString title = tr("File : %1").arg(path);
     if (const Pelm::Document* document = inkDocument()) {
         const auto tag = document->annotations.find("tag");
         if (tag != document->annotations.end())
-            title += tr(" Tag : \"") + QString::fromStdString(tag->second) + tr("\"");
+            title = tr("File : %1 Tag : \"%2\"").arg(path, QString::fromStdString(tag->second));
     }
     m_edit_group->setTitle(title);
 }

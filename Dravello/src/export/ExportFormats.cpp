@@ -160,7 +160,7 @@ bool ExportFormats::SaveAsSVG(QGraphicsScene* scene, QString& path, QRectF rect)
 
 bool ExportFormats::SaveAsSuffix(QGraphicsScene* scene, QString path, QString format, QRectF rect)
 {
-    ExportProgress progress(tr("Saving document as ") + format, 10);
+    ExportProgress progress(tr("Saving document as %1").arg(format), 10);
     QPixmap picture(truncatedSize(rect.size()));
     picture.fill(Qt::transparent);
     const bool drawn = paintScene(picture, scene, rect);

@@ -44,6 +44,6 @@ bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidg
         tell(QMessageBox::Warning, QString::fromLatin1(kPromptTitle),
              QCoreApplication::translate("SketchMail", "Unable to hand the document to Mail (error %1).").arg(status), parent);
     if (QFile::exists(path) && !QFile::remove(path))
-        tell(QMessageBox::Critical, QStringLiteral(" Message"), QCoreApplication::translate("SketchMail", "Cannot delete file : ") + path, parent);
+        tell(QMessageBox::Critical, QStringLiteral(" Message"), QCoreApplication::translate("SketchMail", "Cannot delete file : %1").arg(path), parent);
     return status == 0;
 }

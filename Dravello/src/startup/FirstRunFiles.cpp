@@ -64,11 +64,9 @@ bool provideUserSettingsFile(const QString& userPath, const QString& factoryPath
         return true;
     QString problem;
     if (!QFile::exists(factoryPath))
-        problem = QObject::tr("The factory settings file does not exists") + QLatin1Char(' ')
-            + factoryPath;
+        problem = QObject::tr("The factory settings file does not exists %1").arg(factoryPath);
     else if (!QFile::copy(factoryPath, userPath))
-        problem = QObject::tr("Problem to copy the factory settings") + QLatin1Char(' ')
-            + factoryPath + QLatin1String(" to ") + QLatin1Char(' ') + userPath;
+        problem = QObject::tr("Problem to copy the factory settings %1 to  %2").arg(factoryPath, userPath);
     if (problem.isEmpty())
         return true;
     askUser(PromptRequest::message(QMessageBox::Critical, problem));

@@ -54,14 +54,14 @@ MetadataPtr loadedRecord(MetadataPtr record)
 
 QString fileToolTip(const DocumentMetaData& record)
 {
-    QString tip = PreviewThumbnailList::tr("File : ") + record.m_filePath;
+    QString tip = PreviewThumbnailList::tr("File : %1").arg(record.m_filePath);
     const Pelm::Document* document = record.m_document.GetData();
     if (!document)
         return tip;
     const auto tag = document->annotations.find("tag");
     if (tag != document->annotations.end())
-        tip += QStringLiteral("\n%1 : \"%2\"")
-                   .arg(PreviewThumbnailList::tr("Tag"), QString::fromStdString(tag->second));
+        tip += QLatin1Char('\n')
+            + PreviewThumbnailList::tr("Tag : \"%1\"").arg(QString::fromStdString(tag->second));
     return tip;
 }
 
@@ -490,7 +490,7 @@ void PreviewThumbnailList::deleteCurrentFile()
                       questionAboutFile(tr("Do you want to delete this file?"), shownPath(path))))
         return;
     if (!QFile::remove(path))
-        warnUser(this, tr("Failed to delete file ") + path);
+        warnUser(this, tr("Failed to delete file %1").arg(path));
     QListWidgetItem* taken = takeItem(currentRow());
     if (count() > 0)
         setCurrentRow(0, QItemSelectionModel::ClearAndSelect);
@@ -604,10 +604,9 @@ bool PreviewThumbnailList::mergeOnto(const QString& draggedPath, QListWidgetItem
     const MetadataPtr onto = getCurrentFileMetadata(target);
     QString mergedPath = mergedSketchPath(draggedPath, targetPath);
     const bool agreed = dragged.GetData() && onto.GetData()
-        && userConfirms(this, QStringLiteral("%1 \n%2 %3 \n%4 %5?")
-                                  .arg(tr("Are you sure you want to merge"),
-                                       QFileInfo(draggedPath).absoluteFilePath(), tr(" and "),
-                                       QFileInfo(targetPath).absoluteFilePath(), tr(" files")))
+        && userConfirms(this, tr("Are you sure you want to merge \n%1  and  \n%2  files?")
+                                  .arg(QFileInfo(draggedPath).absoluteFilePath(),
+                                       QFileInfo(targetPath).absoluteFilePath()))
         && (!QFileInfo::exists(mergedPath)
             || userConfirmsOverwrite(this, mergedPath));
     restoreDropRow();

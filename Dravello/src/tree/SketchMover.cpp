@@ -35,15 +35,14 @@ bool moveSketchesOffReceiver(QWidget* parent, const QDir& receiverFolder,
     if (destination.isEmpty() || QDir(destination) == receiverFolder)
         return false;
     const QString backup = backupFolderPath(destination, now);
-    const QString question = QStringLiteral("%1").arg(
-        QCoreApplication::translate("MainWindow",
-                                    "Are you sure you want to move your sketches to \n")
-        + backup + QCoreApplication::translate("MainWindow", " folder?"));
+    const QString question =
+        QCoreApplication::translate("MainWindow", "Are you sure you want to move your sketches to \n%1 folder?")
+            .arg(backup);
     if (!userConfirms(parent, question))
         return false;
     if (!QDir(destination).mkdir(backup)) {
         warnUser(parent,
-                 QCoreApplication::translate("SketchMover", "Failed to create folder ") + backup);
+                 QCoreApplication::translate("SketchMover", "Failed to create folder %1").arg(backup));
         return false;
     }
     const QStringList files = getDirContent(receiverFolder.absolutePath(),
