@@ -1,0 +1,269 @@
+// The program's own texts in each language it offers, loaded as the start-up
+// loads them: the language from the settings file (or the system), the
+// translation files from the program's folder, where this test runs.
+
+#include "SettingsDlg.h"
+#include "SketchMover.h"
+#include "Translations.h"
+#include "WindowTestSupport.h"
+
+#include <QRegularExpression>
+#include <QSlider>
+#include <QTabWidget>
+#include <QTranslator>
+#include <QXmlStreamReader>
+
+#include <memory>
+
+namespace {
+
+// Texts from different places of the program.
+struct ShownTexts {
+    QString menuEntry;    // the window's "&Open File"
+    QString question;     // the question before sketches move off the receiver
+    QString backupFolder; // the folder that question names
+    QString statusTip;    // the status bar's zoom slider
+    QString settingsTab;  // the settings dialog's first tab
+};
+
+const QDateTime kMoveTime(QDate(2024, 3, 5), QTime(14, 7, 9, 21));
+
+ShownTexts shownTexts(windowtest::WindowRig& rig)
+{
+    ShownTexts shown;
+    shown.menuEntry = rig.action("action_Open")->text();
+    shown.statusTip = rig.part<QSlider>("zoomHSlider")->toolTip();
+    SettingsDlg settings(nullptr, nullptr);
+    shown.settingsTab = settings.findChild<QTabWidget*>("m_settings_tab")->tabText(0);
+
+    testsupport::ScratchDir scratch;
+    const QString destination = QString::fromStdString(scratch.path().string());
+    rig.environment.prompt.clear();
+    rig.environment.prompt.answers = {QMessageBox::Cancel};
+    moveSketchesOffReceiver(nullptr, QDir(rig.documents()), destination, kMoveTime);
+    shown.question = rig.environment.prompt.texts().value(0);
+    shown.backupFolder = backupFolderPath(destination, kMoveTime);
+    return shown;
+}
+
+// One message of a catalogue.
+struct CatalogueEntry {
+    QString context;
+    QString source;
+    bool plural = false;
+    QString type;             // "unfinished", "vanished", "obsolete" or empty
+    QStringList translations; // one, or one per plural form
+};
+
+QList<CatalogueEntry> readCatalogue(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QList<CatalogueEntry> entries;
+    QString context;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const auto name = xml.name();
+        if (name == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (name == QLatin1String("message")) {
+            CatalogueEntry entry;
+            entry.context = context;
+            entry.plural = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+            entries.append(entry);
+        } else if (entries.isEmpty()) {
+            continue;
+        } else if (name == QLatin1String("source")) {
+            entries.last().source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            entries.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            if (!entries.last().plural)
+                entries.last().translations << xml.readElementText();
+        } else if (name == QLatin1String("numerusform")) {
+            entries.last().translations << xml.readElementText();
+        }
+    }
+    return xml.hasError() ? QList<CatalogueEntry>() : entries;
+}
+
+QStringList placeholders(const QString& text)
+{
+    QStringList found;
+    for (const QRegularExpressionMatch& match : QRegularExpression(QStringLiteral("%(\\d+|n)")).globalMatch(text))
+        found << match.captured();
+    found.sort();
+    return found;
+}
+
+int accelerators(QString text) { return int(text.remove(QLatin1String("&&")).count(QLatin1Char('&'))); }
+
+// What keeps the entry from being shown as the English text means it.
+QStringList problemsOf(const CatalogueEntry& entry)
+{
+    QStringList problems;
+    if (!entry.type.isEmpty())
+        problems << entry.type;
+    if (entry.translations.isEmpty())
+        problems << QStringLiteral("no translation");
+    for (const QString& translation : entry.translations) {
+        if (translation.trimmed().isEmpty())
+            problems << QStringLiteral("empty");
+        if (placeholders(translation) != placeholders(entry.source))
+            problems << QStringLiteral("placeholders differ");
+        if (accelerators(translation) != accelerators(entry.source))
+            problems << QStringLiteral("accelerators differ");
+        if (translation.count(QLatin1Char('\n')) != entry.source.count(QLatin1Char('\n')))
+            problems << QStringLiteral("line breaks differ");
+    }
+    return problems;
+}
+
+} // namespace
+
+class ProgramTextsTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<QTranslator> program;
+
+private slots:
+    void init() { translatorQT = new QTranslator(qApp); }
+
+    void cleanup()
+    {
+        QCoreApplication::removeTranslator(program.get());
+        program.reset();
+        QCoreApplication::removeTranslator(translatorQT);
+        delete translatorQT;
+        translatorQT = nullptr;
+    }
+
+    void textsInTheChosenLanguage_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("menuEntry");
+        QTest::addColumn<QString>("question");
+        QTest::addColumn<QString>("statusTip");
+        QTest::addColumn<QString>("settingsTab");
+
+        QTest::newRow("French") << "French" << "1" << "&Ouvrir un fichier"
+                                << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1 ?"
+                                << "Zoom avant ou arrière" << "Mappage";
+        QTest::newRow("Spanish") << "spanish" << "1" << "&Abrir archivo"
+                                 << "¿Seguro que desea mover sus bocetos a la carpeta \n%1?" << "Acercar o alejar"
+                                 << "Asignación";
+        QTest::newRow("Portuguese (Brazil)") << "Portuguese(Brazil)" << "1" << "&Abrir arquivo"
+                                             << "Tem certeza de que deseja mover os seus esboços para a pasta \n%1?"
+                                             << "Ampliar ou reduzir" << "Mapeamento";
+        QTest::newRow("German") << "German" << "1" << "Datei ö&ffnen"
+                                << "Möchten Sie Ihre Skizzen wirklich in den Ordner \n%1 verschieben?"
+                                << "Vergrößern oder verkleinern" << "Zuordnung";
+        QTest::newRow("Dutch") << "Dutch" << "1" << "Bestand &openen"
+                               << "Weet u zeker dat u uw schetsen naar de map \n%1 wilt verplaatsen?"
+                               << "In- of uitzoomen" << "Toewijzing";
+        QTest::newRow("Italian") << "Italian" << "1" << "&Apri file" << "Spostare gli schizzi nella cartella \n%1?"
+                                 << "Zoom avanti o indietro" << "Mappatura";
+        QTest::newRow("Russian") << "Russian" << "1" << "&Открыть файл"
+                                 << "Вы действительно хотите переместить эскизы в папку \n%1?"
+                                 << "Увеличить или уменьшить" << "Сопоставление";
+        QTest::newRow("Chinese Traditional") << "Chinese Traditional" << "1" << "開啟檔案(&O)"
+                                             << "確定要將草圖移至資料夾 \n%1 嗎？" << "放大或縮小" << "對應";
+        QTest::newRow("Chinese Simplified") << "Chinese Simplified" << "1" << "打开文件(&O)"
+                                            << "确定要将草图移动到文件夹 \n%1 吗？" << "放大或缩小" << "映射";
+        QTest::newRow("Japanese") << "Japanese" << "1" << "ファイルを開く(&O)"
+                                  << "スケッチをフォルダー \n%1 に移動してもよろしいですか?" << "拡大または縮小"
+                                  << "マッピング";
+        QTest::newRow("Korean") << "Korean" << "1" << "파일 열기(&O)" << "스케치를 \n%1 폴더로 이동하시겠습니까?"
+                                << "확대 또는 축소" << "매핑";
+        QTest::newRow("Polish") << "Polish" << "1" << "&Otwórz plik"
+                                << "Czy na pewno chcesz przenieść szkice do folderu \n%1?"
+                                << "Powiększ lub pomniejsz" << "Mapowanie";
+        // main() makes the system French.
+        QTest::newRow("system language") << "German" << "0" << "&Ouvrir un fichier"
+                                         << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1 ?"
+                                         << "Zoom avant ou arrière" << "Mappage";
+        QTest::newRow("English") << "English" << "1" << "&Open File"
+                                 << "Are you sure you want to move your sketches to \n%1 folder?"
+                                 << "Zoom in or out" << "Mapping";
+    }
+
+    void textsInTheChosenLanguage()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, status);
+        QFETCH(QString, menuEntry);
+        QFETCH(QString, question);
+        QFETCH(QString, statusTip);
+        QFETCH(QString, settingsTab);
+        windowtest::WindowRig rig({"a.hlv"});
+        QVERIFY(rig.environment.load({{"translator/language", "name", name}, {"translator/language", "status", status}}));
+        LanguageSetting language = readLanguageSetting(*rig.environment.store());
+        program.reset(PrepareTransaltoin(qApp, language.name, language.status));
+        QVERIFY(rig.environment.prompt.requests.isEmpty());
+        QVERIFY(rig.start());
+
+        const ShownTexts shown = shownTexts(rig);
+
+        QCOMPARE(shown.menuEntry, menuEntry);
+        QCOMPARE(shown.statusTip, statusTip);
+        QCOMPARE(shown.settingsTab, settingsTab);
+        QCOMPARE(shown.question, question.arg(shown.backupFolder));
+    }
+
+    void programTextsStayWhenTheToolkitFileIsMissing()
+    {
+        testsupport::ScratchDir folder;
+        const QString path = QString::fromStdString(folder.path().string());
+        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/dravello_fr.qm", path + "/dravello_fr.qm"));
+        windowtest::WindowRig rig({"a.hlv"});
+
+        program.reset(installTranslations(qApp, chooseTranslationFiles("French", 1, QLocale::C, 1), path));
+
+        QCOMPARE(rig.environment.prompt.texts(), QStringList{"loading QT ts failed" + path + "/qt_fr"});
+        QVERIFY(rig.start());
+        const ShownTexts shown = shownTexts(rig);
+        QCOMPARE(shown.menuEntry, QString("&Ouvrir un fichier"));
+        QCOMPARE(shown.settingsTab, QString("Mappage"));
+    }
+
+    void everyCatalogueIsComplete_data()
+    {
+        QTest::addColumn<QString>("path");
+        const QDir folder(QStringLiteral(DRAVELLO_CATALOGUES));
+        for (const QString& name : folder.entryList({"dravello_*.ts"}, QDir::Files, QDir::Name)) {
+            if (name != QLatin1String("dravello_en.ts"))
+                QTest::newRow(qPrintable(name)) << folder.filePath(name);
+        }
+    }
+
+    // A failure lists every entry that wants work.
+    void everyCatalogueIsComplete()
+    {
+        QFETCH(QString, path);
+
+        const QList<CatalogueEntry> entries = readCatalogue(path);
+
+        QVERIFY2(!entries.isEmpty(), "no messages read");
+        QStringList report;
+        for (const CatalogueEntry& entry : entries) {
+            const QStringList problems = problemsOf(entry);
+            if (!problems.isEmpty())
+                report << QStringLiteral("%1 \"%2\": %3").arg(entry.context, entry.source, problems.join(", "));
+        }
+        QVERIFY2(report.isEmpty(), qPrintable(report.join(QLatin1Char('\n'))));
+    }
+};
+
+int main(int argc, char** argv)
+{
+    testsupport::EnvironmentOverride systemLocale("LC_ALL", "fr_FR.UTF-8");
+    QApplication application(argc, argv);
+    ProgramTextsTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_programtexts.moc"
