@@ -2,11 +2,14 @@
 // loads them: the language from the settings file (or the system), the
 // translation files from the program's folder, where this test runs.
 
+#include "ApplicationLook.h"
+#include "LayerManager.h"
 #include "SettingsDlg.h"
 #include "SketchMover.h"
 #include "Translations.h"
 #include "WindowTestSupport.h"
 
+#include <QGroupBox>
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTabWidget>
@@ -121,6 +124,26 @@ QStringList problemsOf(const CatalogueEntry& entry)
     return problems;
 }
 
+// The titled group boxes of `form` whose title a child widget covers.
+QStringList coveredTitles(QWidget& form)
+{
+    QStringList covered;
+    for (QGroupBox* box : form.findChildren<QGroupBox*>()) {
+        if (box->title().isEmpty() || !box->isVisible())
+            continue;
+        QStyleOptionGroupBox option;
+        option.initFrom(box);
+        option.text = box->title();
+        option.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+        const QRect title = box->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, box);
+        for (QWidget* child : box->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible() && child->geometry().intersects(title))
+                covered << QStringLiteral("%1 (\"%2\") under %3").arg(box->objectName(), box->title(), child->objectName());
+        }
+    }
+    return covered;
+}
+
 } // namespace
 
 class ProgramTextsTest : public QObject {
@@ -130,10 +153,13 @@ private:
     std::unique_ptr<QTranslator> program;
 
 private slots:
+    void initTestCase() { registerCompiledResources(); }
+
     void init() { translatorQT = new QTranslator(qApp); }
 
     void cleanup()
     {
+        qApp->setStyleSheet(QString());
         QCoreApplication::removeTranslator(program.get());
         program.reset();
         QCoreApplication::removeTranslator(translatorQT);
@@ -228,6 +254,36 @@ private slots:
         const ShownTexts shown = shownTexts(rig);
         QCOMPARE(shown.menuEntry, QString("&Ouvrir un fichier"));
         QCOMPARE(shown.settingsTab, QString("Mappage"));
+    }
+
+    void titlesStayClearOfTheirContents_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("English") << "English";
+        QTest::newRow("German") << "German";
+        QTest::newRow("Russian") << "Russian";
+        QTest::newRow("Japanese") << "Japanese";
+    }
+
+    void titlesStayClearOfTheirContents()
+    {
+        QFETCH(QString, name);
+        dialogtest::SettingsEnvironment environment;
+        QVERIFY(environment.load());
+        program.reset(PrepareTransaltoin(qApp, name, 1));
+        qApp->setStyleSheet(applicationStyleSheet());
+        LayerManager editor;
+        editor.resize(1400, 900);
+        editor.show();
+        SettingsDlg settings(nullptr, nullptr);
+        settings.findChild<QTabWidget*>("m_settings_tab")->setCurrentIndex(1); // the pen tab
+        settings.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&editor));
+        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+
+        const QStringList covered = coveredTitles(editor) + coveredTitles(settings);
+
+        QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QLatin1Char('\n'))));
     }
 
     void everyCatalogueIsComplete_data()
