@@ -316,7 +316,9 @@ private slots:
 
 int main(int argc, char** argv)
 {
+    // A French system, whatever the preferred-languages list of the caller.
     testsupport::EnvironmentOverride systemLocale("LC_ALL", "fr_FR.UTF-8");
+    testsupport::EnvironmentOverride preferredLanguages("LANGUAGE", nullptr);
     QApplication application(argc, argv);
     ProgramTextsTest test;
     return QTest::qExec(&test, argc, argv);
