@@ -80,24 +80,34 @@ private slots:
         QVERIFY(QFileInfo(path("alias.wpi")).isSymLink());
     }
 
+    // Existing files by device and inode, missing ones by their cleaned
+    // absolute path; letter case always counts.
     void sameFileHoweverSpelled_data()
     {
-        QTest::addColumn<QString>("other");
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("second");
         QTest::addColumn<bool>("same");
-        QTest::newRow("same text") << path("a.wpi") << true;
-        QTest::newRow("other spelling") << path("folder/..//a.wpi") << true;
-        QTest::newRow("other case") << path("A.WPI") << true;
-        QTest::newRow("through a link") << path("alias.wpi") << true;
-        QTest::newRow("other file") << path("folder/a.wpi") << false;
-        QTest::newRow("missing file") << path("b.wpi") << false;
+        const QString a = path("a.wpi");
+        QTest::newRow("same text") << a << a << true;
+        QTest::newRow("other spelling") << a << path("folder/..//a.wpi") << true;
+        QTest::newRow("through a link") << a << path("alias.wpi") << true;
+        QTest::newRow("other file") << a << path("folder/a.wpi") << false;
+        QTest::newRow("other case, another file") << a << path("A.WPI") << false;
+        QTest::newRow("other case, no such file") << a << path("A.wpi") << false;
+        QTest::newRow("missing file") << a << path("b.wpi") << false;
+        QTest::newRow("missing, other spelling") << path("b.wpi") << path("folder/../b.wpi") << true;
+        QTest::newRow("missing, other case") << path("b.wpi") << path("B.wpi") << false;
     }
 
     void sameFileHoweverSpelled()
     {
-        QFETCH(QString, other);
+        QFETCH(QString, first);
+        QFETCH(QString, second);
         QFETCH(bool, same);
         writeFile(path("folder/a.wpi"), "new sketch");
-        QCOMPARE(isSameFile(path("a.wpi"), other), same);
+        writeFile(path("A.WPI"), "new sketch");
+        QCOMPARE(isSameFile(first, second), same);
+        QCOMPARE(isSameFile(second, first), same);
     }
 };
 

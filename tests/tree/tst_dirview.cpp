@@ -1,4 +1,5 @@
 #include "DirView.h"
+#include "FolderCommands.h"
 #include "SketchDrag.h"
 #include "SketchTestSupport.h"
 #include "TestFiles.h"
@@ -9,6 +10,7 @@
 #include <QPointer>
 #include <QtTest>
 
+#include <algorithm>
 #include <memory>
 
 using testsupport::makeFolder;
@@ -62,15 +64,27 @@ private:
         view->resize(300, 400);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
-        const QStringList expected = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot,
-                                                          QDir::Name);
+        QStringList expected = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+        expected.sort(Qt::CaseSensitive);
         auto shown = [&] {
             QStringList names;
             for (int row = 0; row < model()->rowCount(view->rootIndex()); ++row)
                 names << model()->index(row, 0, view->rootIndex()).data().toString();
             return names;
         };
-        QTRY_COMPARE(shown(), expected);
+        // Every folder, once the model has sorted them by name ignoring case.
+        auto complete = [&] {
+            QStringList names = shown();
+            QStringList ordered = names;
+            std::stable_sort(ordered.begin(), ordered.end(), [](const QString& a, const QString& b) {
+                return a.compare(b, Qt::CaseInsensitive) < 0;
+            });
+            if (names != ordered)
+                return false;
+            names.sort(Qt::CaseSensitive);
+            return names == expected;
+        };
+        QTRY_VERIFY(complete());
     }
 
     QPoint pointOf(const QString& name) const { return view->visualRect(indexOf(name)).center(); }
@@ -275,6 +289,44 @@ private slots:
         QCOMPARE(readFile(folder("src/a.wpi")), QByteArray("sketch a"));
         QCOMPARE(QDir(folder("src")).entryList(QDir::Files), QStringList{"a.wpi"});
         QCOMPARE(currentFolder(), folder("dst"));
+    }
+
+    // Names that differ in letter case are different folders here.
+    void dropOnAFolderNamedInAnotherCaseCopies()
+    {
+        makeFolder(folder("SRC"));
+        showRoot();
+        view->navigateToDir(folder("src"));
+        view->onDragStarted();
+        QVERIFY(dragOnto(folder("src/a.wpi"), "SRC"));
+        QCOMPARE(readFile(folder("SRC/a.wpi")), QByteArray("sketch a"));
+        QVERIFY(env->prompt.requests.isEmpty());
+    }
+
+    void openFolderSkipsOnlyTheFolderShown_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("navigates");
+        QTest::newRow("the folder shown") << "tree/src" << false;
+        QTest::newRow("shown, other spelling") << "tree/dst/../src/" << false;
+        QTest::newRow("shown, through a link") << "link" << false;
+        QTest::newRow("other case") << "tree/SRC" << true;
+        QTest::newRow("another folder") << "tree/dst" << true;
+        QTest::newRow("cancelled") << "" << false;
+    }
+
+    void openFolderSkipsOnlyTheFolderShown()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, navigates);
+        makeFolder(folder("SRC"));
+        QVERIFY(QFile::link(folder("src"), env->path("link")));
+        view->init(folder("src"));
+        QSignalSpy navigated(view.get(), &DirView::navigationEvent);
+        const QString answer = chosen.isEmpty() ? QString() : env->path(chosen.toStdString());
+        QCOMPARE(openChosenFolder(*view, answer), navigates);
+        QCOMPARE(navigated.size(), navigates ? 1 : 0);
+        QCOMPARE(currentFolder(), navigates ? answer : folder("src"));
     }
 
     void overwriteIsAskedFirst_data()

@@ -1,6 +1,8 @@
 #include "FileCopy.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <filesystem>
@@ -50,8 +52,11 @@ bool copyFileChecked(const QString& source, const QString& destination)
 
 bool isSameFile(const QString& first, const QString& second)
 {
-    if (first.compare(second, Qt::CaseInsensitive) == 0)
-        return true;
+    const QFileInfo a(first);
+    const QFileInfo b(second);
+    if (!a.exists() || !b.exists())
+        return QDir::cleanPath(a.absoluteFilePath()) == QDir::cleanPath(b.absoluteFilePath());
+    // Device and inode, after following links.
     std::error_code error;
     const bool same = std::filesystem::equivalent(QFile::encodeName(first).constData(),
                                                   QFile::encodeName(second).constData(), error);

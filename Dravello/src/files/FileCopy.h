@@ -12,8 +12,9 @@
 // False, touching nothing, when both name one file.
 bool copyFileChecked(const QString& source, const QString& destination);
 
-// True when both names lead to one file: equal text ignoring case, another
-// spelling ("..", doubled separators) or links.
+// True when both names lead to one file: for existing files the same device
+// and inode (so also through links), otherwise the same cleaned absolute
+// path. Names that differ only in letter case are different files.
 bool isSameFile(const QString& first, const QString& second);
 
 #endif

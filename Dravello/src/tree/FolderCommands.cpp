@@ -1,6 +1,7 @@
 #include "FolderCommands.h"
 
 #include "DirView.h"
+#include "FileCopy.h"
 #include "FolderHistory.h"
 
 #include <QAction>
@@ -34,8 +35,7 @@ bool openChosenFolder(DirView& tree, const QString& chosen)
 {
     if (chosen.isEmpty())
         return false;
-    const QString current = tree.getCurrentDir().absolutePath();
-    if (current.compare(QDir(chosen).canonicalPath(), Qt::CaseInsensitive) == 0)
+    if (isSameFile(tree.getCurrentDir().absolutePath(), chosen))
         return false;
     return tree.navigateToDir(QDir::toNativeSeparators(chosen));
 }

@@ -17,7 +17,8 @@ QString chooseFolderToOpen(QWidget* parent);
 QString chooseDestinationFolder(QWidget* parent);
 
 // Shows the chosen folder in the tree unless the answer is empty or names
-// the folder shown already (any letter case). True when the tree navigated.
+// the folder shown already (however spelled or linked; letter case counts).
+// True when the tree navigated.
 bool openChosenFolder(DirView& tree, const QString& chosen);
 
 // Back is enabled while the history can go back, Forward while it can go

@@ -32,7 +32,7 @@ QStringList moveFilesInto(const QStringList& files, const QString& folder)
 bool moveSketchesOffReceiver(QWidget* parent, const QDir& receiverFolder,
                              const QString& destination, const QDateTime& now)
 {
-    if (destination.isEmpty() || QDir(destination) == receiverFolder)
+    if (destination.isEmpty() || isSameFile(destination, receiverFolder.absolutePath()))
         return false;
     const QString backup = backupFolderPath(destination, now);
     const QString question =

@@ -250,6 +250,24 @@ private slots:
         QCOMPARE(bytesOf(folder->filePath("a.wpi")), before);
     }
 
+    // Names that differ in letter case are different files: a copy into
+    // such a folder and a merge of two such sketches go ahead.
+    void namesInAnotherCaseAreOtherFiles()
+    {
+        show({"a.wpi", "A.wpi"});
+        SketchFolder other(*environment, "F");
+        makeCurrent("a.wpi");
+        chooseFolder(other.path());
+        list->copyFileSlot();
+        QCOMPARE(bytesOf(other.filePath("a.wpi")), bytesOf(folder->filePath("a.wpi")));
+
+        int merges = 0;
+        connect(list.get(), &PreviewThumbnailList::mergeDocSave, list.get(), [&] { ++merges; });
+        QVERIFY(drop(newSketchDragData(folder->filePath("a.wpi")), centreOf("A.wpi")));
+        QCOMPARE(merges, 1);
+        QCOMPARE(prompt().requests.size(), 1);
+    }
+
     // --- rename ---------------------------------------------------------------
 
     void renameKeepsTheCompleteSuffix()
