@@ -54,11 +54,15 @@ private slots:
     void saveAsNamesTheFile_data();
     void saveAsNamesTheFile();
     void saveAsOverAShownFileReplacesItsThumbnail();
+    void saveAsAsksBeforeTheSuffixReachesAnExistingFile_data();
+    void saveAsAsksBeforeTheSuffixReachesAnExistingFile();
     void mergedSketchIsSavedAsANewThumbnail();
     void recordWithoutInkIsReportedUnsaved();
     void leavingAChangedSketch_data();
     void leavingAChangedSketch();
     void unchangedSketchIsLeftWithoutAQuestion();
+    void nextAndPreviousAfterASaveGoToTheNeighbourShown_data();
+    void nextAndPreviousAfterASaveGoToTheNeighbourShown();
     void loadSpecificFile();
     void handOverAsksBeforeReplacingAChangedSketch();
     void trayQuitAsksAndCancelKeepsTheWindow();
@@ -160,6 +164,43 @@ void TestMainWindowFiles::saveAsOverAShownFileReplacesItsThumbnail()
     QCOMPARE(rig.window->currentPage(), 0);
 }
 
+// The dialog checked the name as typed; the ".hlv" added afterwards may
+// name an existing file, which is replaced only after the question.
+void TestMainWindowFiles::saveAsAsksBeforeTheSuffixReachesAnExistingFile_data()
+{
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("reply");
+    QTest::addColumn<bool>("asked");
+    QTest::addColumn<bool>("replaced");
+    QTest::newRow("cancel keeps the file") << "b" << int(QMessageBox::Cancel) << true << false;
+    QTest::newRow("ok replaces it") << "b" << int(QMessageBox::Ok) << true << true;
+    QTest::newRow("new name, no question") << "n" << int(QMessageBox::Cancel) << false << true;
+}
+
+void TestMainWindowFiles::saveAsAsksBeforeTheSuffixReachesAnExistingFile()
+{
+    QFETCH(QString, answer);
+    QFETCH(int, reply);
+    QFETCH(bool, asked);
+    QFETCH(bool, replaced);
+    WindowRig rig;
+    QVERIFY(rig.start());
+    const QString target = rig.sketch(answer + ".hlv");
+    const QByteArray before = contents(target);
+    rig.thumbnails()->setCurrentRow(rig.rowOf(rig.sketch("c.wpi")));
+    rig.environment.prompt.answers = {QMessageBox::StandardButton(reply)};
+    answerFileDialog(rig.sketch(answer));
+
+    rig.action("m_actionSave_As")->trigger();
+
+    const QStringList expected = asked ? QStringList{"Are you sure you want to overwrite file   "
+                                                     + QDir::toNativeSeparators(target) + "?"}
+                                       : QStringList();
+    QCOMPARE(rig.environment.prompt.texts(), expected);
+    QCOMPARE(contents(target) != before, replaced);
+    QVERIFY(!QFile::exists(rig.sketch(answer)));
+}
+
 void TestMainWindowFiles::mergedSketchIsSavedAsANewThumbnail()
 {
     WindowRig rig;
@@ -254,6 +295,41 @@ void TestMainWindowFiles::unchangedSketchIsLeftWithoutAQuestion()
     QVERIFY(rig.environment.prompt.requests.isEmpty());
     QCOMPARE(rig.window->currentPage(), 0);
     QVERIFY(rig.action("actionFileTree")->isVisible());
+}
+
+// Saving moves the open sketch's thumbnail to the end; the step still goes
+// to the neighbour that was beside it.
+void TestMainWindowFiles::nextAndPreviousAfterASaveGoToTheNeighbourShown_data()
+{
+    QTest::addColumn<int>("openedRow");
+    QTest::addColumn<bool>("forward");
+    QTest::addColumn<int>("reachedRow");
+    QTest::newRow("next") << 1 << true << 2;
+    QTest::newRow("previous") << 2 << false << 1;
+    QTest::newRow("next from the first") << 0 << true << 1;
+    QTest::newRow("previous from the last") << 3 << false << 2;
+}
+
+void TestMainWindowFiles::nextAndPreviousAfterASaveGoToTheNeighbourShown()
+{
+    QFETCH(int, openedRow);
+    QFETCH(bool, forward);
+    QFETCH(int, reachedRow);
+    WindowRig rig({"a.hlv", "b.hlv", "c.hlv", "d.hlv"});
+    QVERIFY(rig.start());
+    // The rows as the user saw them, in the folder's order.
+    const QStringList seen = rig.shownPaths();
+    const QString opened = QFileInfo(seen.at(openedRow)).fileName();
+    QVERIFY(rig.openChanged(opened));
+    const QByteArray before = contents(rig.sketch(opened));
+    rig.environment.prompt.answers = {QMessageBox::Save};
+
+    (forward ? rig.editor()->m_forward_btn : rig.editor()->m_back_btn)->click();
+
+    QVERIFY(contents(rig.sketch(opened)) != before);
+    QCOMPARE(rig.editor()->getCurrentMetaDataPtr()->m_filePath, seen.at(reachedRow));
+    QCOMPARE(rig.shownPaths().value(rig.thumbnails()->currentRow()), seen.at(reachedRow));
+    QCOMPARE(rig.shownPaths().last(), rig.sketch(opened));
 }
 
 void TestMainWindowFiles::loadSpecificFile()

@@ -8,6 +8,7 @@
 #include "ApplSettings.h"
 #include "DirView.h"
 #include "DocumentGraphicModel.h"
+#include "FilePrompts.h"
 #include "InkMLDefinitions.h"
 #include "LayerManager.h"
 #include "PreviewThumbnailList.h"
@@ -227,8 +228,12 @@ bool MainWindow::SaveAsAnotherDocument(MetadataPtr record)
                                                   proposed, "Scrivet files (*.hlv)");
     if (chosen.length() <= 3)
         return false;
-    if (!chosen.endsWith(".hlv") && !chosen.endsWith(".HLV"))
+    if (!chosen.endsWith(".hlv") && !chosen.endsWith(".HLV")) {
         chosen += ".hlv";
+        // The dialog asked about the name without the suffix, not this one.
+        if (QFileInfo::exists(chosen) && !userConfirmsOverwrite(this, QDir::toNativeSeparators(chosen)))
+            return false;
+    }
     chosen = QDir::toNativeSeparators(chosen);
     const bool overwritingShown =
         QFileInfo::exists(chosen)

@@ -361,15 +361,20 @@ void PreviewThumbnailList::navigateBackward()
 
 void PreviewThumbnailList::navigate(int step)
 {
+    // Saving the open sketch moves its thumbnail to the end of the list: the
+    // step goes to the neighbour the user saw before the question.
+    const QModelIndex current = currentIndex();
+    const QModelIndex next = model()->index(current.row() + step, current.column());
+    const QString neighbour = current.isValid() && next.isValid()
+                                  ? next.data(Qt::UserRole).toString()
+                                  : QString();
     emit checkIfSaveNeeded();
     if (m_navigationCancelled) {
         m_navigationCancelled = false;
         return;
     }
-    const QModelIndex current = currentIndex();
-    const QModelIndex next = model()->index(current.row() + step, current.column());
-    if (current.isValid() && next.isValid())
-        setCurrentIndex(next);
+    if (!neighbour.isEmpty())
+        selectItemByName(neighbour);
     if (step > 0 && atLastItem())
         emit canEnableForwardButton(false);
     if (step < 0 && atFirstItem())
