@@ -96,7 +96,6 @@ bool DocumentMetaData::isLoaded() const { return hasDocument() && m_document->lo
 bool DocumentMetaData::loadDocumentFromFile()
 {
     m_aborted = false;
-    clearLoadedData();
     switch (kindOfFile(m_filePath)) {
     case SketchFileKind::Wpi:
         return loadWpiFile();
@@ -110,7 +109,7 @@ bool DocumentMetaData::loadDocumentFromFile()
 
 bool DocumentMetaData::buildScene()
 {
-    if (!hasDocument() || m_aborted)
+    if (!hasDocument() || m_graphicModel.GetData() || m_aborted)
         return false;
     setGraphicModel(new DocumentGraphicModel(*m_document.GetData(), m_paintFormat));
     return true;
@@ -163,7 +162,7 @@ bool DocumentMetaData::loadWpiFile()
                             return false;
                         // The record takes the document over; the parser lets go of it.
                         Pelm::SmartPointer<Pelm::WpiDocument>& read = parser.getDocument();
-                        m_document = DocumentPtr(read.GetData());
+                        takeReadDocument(DocumentPtr(read.GetData()));
                         read.SetData(nullptr);
                         mindReaderPosition();
                         return m_document->loaded.Get();
@@ -178,7 +177,7 @@ bool DocumentMetaData::loadInkMLFile()
                     [this](Pelm::DocumentReader& reader) {
                         if (!reader.readDocFromFile())
                             return false;
-                        m_document = reader.getDocument();
+                        takeReadDocument(reader.getDocument());
                         m_inkDefinitions = reader.getInkData();
                         return m_document->loaded.Get();
                     });
@@ -200,11 +199,11 @@ void DocumentMetaData::mindReaderPosition()
     m_document->shift(correction->dx, correction->dy);
 }
 
-void DocumentMetaData::clearLoadedData()
+void DocumentMetaData::takeReadDocument(const DocumentPtr& document)
 {
+    // The scene drew the document that goes.
     releaseGraphicModel(m_graphicModel);
-    m_inkDefinitions = DefinitionsPtr();
-    m_document = DocumentPtr();
+    m_document = document;
 }
 
 void DocumentMetaData::copyDefinitionsOf(const DocumentMetaData& other)

@@ -55,12 +55,14 @@ public:
 
     // Reads the file by its suffix ("wpi", "WPI", "eli", "ELI" through the WPI
     // reader, "inkml", "INKML", "hlv", "HLV" through the InkML reader) and
-    // turns a WPI sketch by the receiver position of the settings. Replaces
-    // document, definitions and scene (a failed read leaves none); true when
-    // a loaded document was read. Any thread.
+    // turns a WPI sketch by the receiver position of the settings. A read
+    // that succeeds replaces the document (and, from an InkML file, the
+    // definitions) and drops the scene; a failed read or an unknown suffix
+    // leaves the record as it was. True when a loaded document was read.
+    // Any thread.
     bool loadDocumentFromFile();
-    // Makes the scene from the document unless there is none or its load was
-    // aborted. GUI thread.
+    // Makes the scene from the document unless there is none, the record has
+    // a scene already, or its load was aborted. GUI thread.
     bool buildScene();
     // Both steps. GUI thread.
     bool loadDataFile();
@@ -117,7 +119,7 @@ private:
     void mindReaderPosition();
     bool sceneMatchesDocument() const;
     void copyDefinitionsOf(const DocumentMetaData& other);
-    void clearLoadedData();
+    void takeReadDocument(const DocumentPtr& document);
     void setGraphicModel(DocumentGraphicModel* model);
 
     // Guards the reader pointers against an abort from another thread.

@@ -3,6 +3,7 @@
 
 #include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
+#include "DocumentSerializer.h"
 #include "GraphicsInkPathItem.h"
 #include "GraphicsItemsGroup.h"
 #include "InkMLDefinitions.h"
@@ -168,7 +169,8 @@ private slots:
         QTest::newRow("missing InkML file")
             << FileMaker([](const SketchEnvironment& e) { return e.path("gone.hlv"); });
         QTest::newRow("WPI file cut short") << FileMaker([](const SketchEnvironment& e) {
-            wpiSketch(wpiFixture()).truncate(3).writeTo(e.file("short.wpi"));
+            testsupport::WpiBuilder().descriptor().penDown().point(10, 10).point(20, 20).truncate(3).writeTo(
+                e.file("short.wpi"));
             return e.path("short.wpi");
         });
         QTest::newRow("InkML file that is not XML") << FileMaker([](const SketchEnvironment& e) {
@@ -177,9 +179,6 @@ private slots:
             file.write("<ink><tracegroup>");
             return file.fileName();
         });
-        // Loaded once; then the file goes and the record is read again.
-        QTest::newRow("file that was there before")
-            << FileMaker([](const SketchEnvironment& e) { return wpiFile(e, "vanishing.wpi"); });
     }
 
     void failedLoadLeavesAnEmptyRecordThatIsSafeToUse()
@@ -187,10 +186,7 @@ private slots:
         QFETCH(FileMaker, makeFile);
         const QString path = makeFile(environment);
         DocumentMetaData record(path);
-        if (record.loadDataFile()) {
-            QVERIFY(QFile::remove(path));
-            QVERIFY(!record.loadDataFile());
-        }
+        QVERIFY(!record.loadDataFile());
 
         QVERIFY(!record.hasDocument());
         QVERIFY(!record.m_graphicModel.GetData());
@@ -210,6 +206,65 @@ private slots:
         QVERIFY(!record.deleteLayer(0, layer, container));
         QVERIFY(!record.addLayer(0, layer, container));
         record.abortLoadFromFile();
+    }
+
+    // A loaded record read again keeps what it holds unless the new read
+    // succeeds.
+    void reloadReplacesTheSketchOnlyWhenItReads_data()
+    {
+        QTest::addColumn<bool>("ink");
+        QTest::addColumn<QString>("change");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("WPI file gone") << false << "remove" << false;
+        QTest::newRow("InkML file gone") << true << "remove" << false;
+        QTest::newRow("WPI file damaged") << false << "damage" << false;
+        QTest::newRow("InkML file damaged") << true << "damage" << false;
+        QTest::newRow("unknown suffix") << true << "rename" << false;
+        QTest::newRow("WPI file rewritten") << false << "rewrite" << true;
+        QTest::newRow("InkML file rewritten") << true << "rewrite" << true;
+    }
+
+    void reloadReplacesTheSketchOnlyWhenItReads()
+    {
+        QFETCH(bool, ink);
+        QFETCH(QString, change);
+        QFETCH(bool, replaced);
+        const std::unique_ptr<DocumentMetaData> record = loaded(ink);
+        const Pelm::Document* document = record->m_document.GetData();
+        const DocumentGraphicModel* scene = record->m_graphicModel.GetData();
+        const Pelm::InkMLDefinitions* definitions = record->m_inkDefinitions.GetData();
+        const QString path = record->m_filePath;
+        QFile::remove(path);
+        const std::string file = path.toStdString();
+        if (change == "damage") {
+            QFile text(path);
+            QVERIFY(text.open(QIODevice::WriteOnly));
+            text.write(ink ? "<ink><tracegroup>" : "not a sketch at all");
+        } else if (change == "rename") {
+            QVERIFY(QFile::copy(fixturePath(kInkFixture), path + ".txt"));
+            record->m_filePath = path + ".txt";
+        } else if (change == "rewrite") {
+            // One layer now, where the record holds two.
+            const SketchSpec oneLayer{wpiFixture().front()};
+            Pelm::DefaultInkMLDefinitions defaults;
+            Pelm::Document document = makeDocument(oneLayer);
+            if (ink)
+                QVERIFY(Pelm::DocumentSerializer(document).Serialize(file.c_str(), defaults));
+            else
+                wpiSketch(oneLayer).writeTo(file);
+        }
+
+        QCOMPARE(record->loadDataFile(), replaced);
+
+        QVERIFY(record->isLoaded());
+        QCOMPARE(record->m_document->getSize(), replaced ? 1ul : 2ul);
+        QCOMPARE(groupCount(*record), replaced ? 1 : 2);
+        QCOMPARE(record->m_inkDefinitions.GetData() != nullptr, ink);
+        if (!replaced) {
+            QCOMPARE(record->m_document.GetData(), document);
+            QCOMPARE(record->m_graphicModel.GetData(), scene);
+            QCOMPARE(record->m_inkDefinitions.GetData(), definitions);
+        }
     }
 
     void receiverPositionTurnsWpiSketches_data()
