@@ -3,17 +3,24 @@
 
 #include "EditorTestSupport.h"
 #include "EnvironmentOverride.h"
+#include "GraphicsInkPathItem.h"
 #include "IEMailClient.h"
 #include "PlayerDocument.h"
 #include "ScratchDir.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QFileDialog>
+#include <QImage>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QUrl>
 #include <QtTest>
+
+#include <cstdlib>
+#include <functional>
 
 using namespace editortest;
 
@@ -43,13 +50,50 @@ public:
     int EmailAttachedDcoument(std::string path) override
     {
         paths.push_back(path);
-        attachmentWasThere = QFile::exists(QFile::decodeName(QByteArray::fromStdString(path)));
+        const QString attachment = QFile::decodeName(QByteArray::fromStdString(path));
+        attachmentWasThere = QFile::exists(attachment);
+        if (whileMailing)
+            whileMailing(attachment);
         return status;
     }
     int status;
     std::vector<std::string> paths;
     bool attachmentWasThere = false;
+    std::function<void(const QString&)> whileMailing;
 };
+
+// Answers the next file dialog with the path.
+void answerFileDialog(const QString& path)
+{
+    testsupport::whenModal<QFileDialog>([path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->done(QDialog::Accepted);
+    });
+}
+
+QByteArray contentOf(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// True when some pixel is the pen's red blended with white or the paper,
+// and none carries another hue (the highlight's orange, the scrubber's
+// blue): red on white keeps green and blue equal.
+bool drawnInRedOnly(const QImage& picture)
+{
+    bool red = false;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x) {
+            const QColor c = picture.pixelColor(x, y);
+            if (c.alpha() == 0)
+                continue;
+            if (std::abs(c.green() - c.blue()) > 8)
+                return false;
+            red = red || c.red() - c.green() > 60;
+        }
+    return red;
+}
 
 } // namespace
 
@@ -265,6 +309,75 @@ private slots:
         QVERIFY(!f.editor->emailDocumentasPDF(mailer));
         QVERIFY(mailer.paths.empty());
         QCOMPARE(f.environment.prompt.requests.size(), 1);
+    }
+
+    // What the editor writes out is the sketch's own ink in its pen: the
+    // selection's highlight and the scrubber's colours stay on the screen.
+    void exportsDrawTheSketchsOwnInk_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<bool>("scrubbed");
+        QTest::newRow("SVG of a selected layer") << "svg" << false;
+        QTest::newRow("SVG of a scrubbed range") << "svg" << true;
+        QTest::newRow("PNG of a selected layer") << "png" << false;
+        QTest::newRow("PNG of a scrubbed range") << "png" << true;
+    }
+
+    void exportsDrawTheSketchsOwnInk()
+    {
+        QFETCH(QString, suffix);
+        QFETCH(bool, scrubbed);
+        EditorFixture f;
+        f.open(numberedSketch({4, 3}));
+        f.select({0});
+        if (scrubbed) {
+            f.editor->m_left_spin->setValue(1);
+            f.editor->m_right_spin->setValue(3);
+        }
+        const PaintFormat shownLayer = f.group(0)->paintFormat();
+        QList<QColor> shownStrokes;
+        for (QGraphicsItem* child : f.group(0)->childItems())
+            shownStrokes << qgraphicsitem_cast<GraphicsInkPathItem*>(child)->paintFormat().penColor();
+        testsupport::ScratchDir out;
+        const QString path = QString::fromStdString(out.file("sketch." + suffix.toStdString()));
+        answerFileDialog(path);
+
+        f.editor->saveAsDifferentFormatSlot();
+
+        if (suffix == "svg") {
+            const QByteArray svg = contentOf(path);
+            QVERIFY(svg.contains("#ff0000"));
+            for (const char* other : {"#ff8c00", "#0000ff", "#c8c8c8"})
+                QVERIFY2(!svg.contains(other), other);
+        } else {
+            QVERIFY(drawnInRedOnly(QImage(path)));
+        }
+        QCOMPARE(f.group(0)->paintFormat().penColor(), shownLayer.penColor());
+        QCOMPARE(f.group(0)->drawMode(),
+                 scrubbed ? GraphicsItemsGroup::StrokePenMode : GraphicsItemsGroup::LayerPenMode);
+        QList<QColor> strokesAfter;
+        for (QGraphicsItem* child : f.group(0)->childItems())
+            strokesAfter << qgraphicsitem_cast<GraphicsInkPathItem*>(child)->paintFormat().penColor();
+        QCOMPARE(strokesAfter, shownStrokes);
+        QVERIFY(f.list().item(0)->isSelected());
+    }
+
+    void leftoverMailAttachmentIsReportedUnderTheProgramsTitle()
+    {
+        EditorFixture f;
+        f.open(numberedSketch({1}));
+        testsupport::ScratchDir temp;
+        testsupport::EnvironmentOverride tmpdir("TMPDIR", temp.path().c_str());
+        RecordingMailer mailer(0);
+        // A folder in the attachment's place cannot be removed as a file.
+        mailer.whileMailing = [](const QString& attachment) {
+            QFile::remove(attachment);
+            QDir().mkpath(attachment + "/inside");
+        };
+        QVERIFY(f.editor->emailDocumentasPDF(mailer));
+        QCOMPARE(f.environment.prompt.requests.size(), 1);
+        QCOMPARE(f.environment.prompt.requests[0].title, QString("Scrivet Dravello"));
+        QVERIFY(f.environment.prompt.requests[0].text.startsWith("Cannot delete file : "));
     }
 
     void exportMenuListsTheKnownApplications()

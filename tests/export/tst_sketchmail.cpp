@@ -12,6 +12,8 @@ using namespace exporttest;
 
 namespace {
 
+const QString kLeftoverTitle = QStringLiteral("Title of the leftover box");
+
 // Takes the mail in place of the mail program and answers with `status`.
 class RecordingMailer : public IEMailClient {
 public:
@@ -53,7 +55,7 @@ void tst_SketchMail::attachmentIsWrittenMailedAndRemoved()
 {
     const MetadataPtr sketch = makeSketch(oneStroke(), env->path("harbour.hlv"));
     RecordingMailer mailer;
-    QVERIFY(mailSketchAsPdf(*sketch.GetData(), mailer, nullptr));
+    QVERIFY(mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
     const QString pdf = env->temporaryFolder() + "/harbour.hlv.pdf";
     QCOMPARE(mailAttachmentPath(*sketch.GetData()), pdf);
     QCOMPARE(mailer.paths, QStringList{pdf});
@@ -66,7 +68,7 @@ void tst_SketchMail::mailProgramFailureIsShownAndThePdfStillGoes()
 {
     const MetadataPtr sketch = makeSketch(oneStroke(), env->path("harbour.hlv"));
     RecordingMailer mailer(-1708);
-    QVERIFY(!mailSketchAsPdf(*sketch.GetData(), mailer, nullptr));
+    QVERIFY(!mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
     QCOMPARE(env->prompt.texts(), QStringList{"Unable to hand the document to Mail (error -1708)."});
     QCOMPARE(env->prompt.requests[0].icon, QMessageBox::Warning);
     QVERIFY(!QFile::exists(mailer.paths.value(0)));
@@ -81,11 +83,11 @@ void tst_SketchMail::pdfThatStaysIsReportedWithItsPath()
         QFile::remove(path);
         QDir().mkpath(path + "/inside");
     };
-    QVERIFY(mailSketchAsPdf(*sketch.GetData(), mailer, nullptr));
+    QVERIFY(mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
     QCOMPARE(env->prompt.requests.size(), 1);
     const PromptRequest& box = env->prompt.requests[0];
     QCOMPARE(box.icon, QMessageBox::Critical);
-    QCOMPARE(box.title, " Message");
+    QCOMPARE(box.title, kLeftoverTitle);
     QCOMPARE(box.text, "Cannot delete file : " + mailer.paths.value(0));
 }
 
@@ -97,7 +99,7 @@ void tst_SketchMail::nothingIsMailedWithoutAPdf()
     QFile(notAFolder).open(QIODevice::WriteOnly);
     testsupport::EnvironmentOverride tmpdir("TMPDIR", QFile::encodeName(notAFolder).constData());
     RecordingMailer mailer;
-    QVERIFY(!mailSketchAsPdf(*sketch.GetData(), mailer, nullptr));
+    QVERIFY(!mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
     QVERIFY(mailer.paths.isEmpty());
     // The exporter's own report, and nothing about mail or removal.
     QCOMPARE(env->prompt.requests.size(), 1);
@@ -108,7 +110,7 @@ void tst_SketchMail::recordWithoutSceneDoesNothing()
 {
     DocumentMetaData unread(env->path("unread.hlv"));
     RecordingMailer mailer;
-    QVERIFY(!mailSketchAsPdf(unread, mailer, nullptr));
+    QVERIFY(!mailSketchAsPdf(unread, mailer, nullptr, kLeftoverTitle));
     QVERIFY(mailer.paths.isEmpty());
     QCOMPARE(env->prompt.requests.size(), 0);
 }

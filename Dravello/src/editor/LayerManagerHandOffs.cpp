@@ -6,6 +6,7 @@
 #include "ApplSettings.h"
 #include "ExportFormats.h"
 #include "SketchMail.h"
+#include "UserPrompt.h"
 #include "WaitCursor.h"
 
 #include <QMenu>
@@ -75,5 +76,6 @@ bool LayerManager::emailDocumentasPDF()
 
 bool LayerManager::emailDocumentasPDF(IEMailClient& mailer)
 {
-    return sketch() && mailSketchAsPdf(*sketch(), mailer, this);
+    return sketch()
+        && mailSketchAsPdf(*sketch(), mailer, this, QString::fromLatin1(kPromptTitle));
 }

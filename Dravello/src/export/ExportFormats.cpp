@@ -73,11 +73,11 @@ bool writeDrawing(const QString& label, const QString& path, Draw draw)
     return written;
 }
 
-// The scene of a record that holds one, else null.
-DocumentGraphicModel* sceneOf(const MetadataPtr& sketch)
+// What is written of a record that holds a scene, else null.
+std::unique_ptr<DocumentGraphicModel> writtenSceneOf(const MetadataPtr& sketch)
 {
     const DocumentMetaData* record = sketch.GetData();
-    return record ? record->m_graphicModel.GetData() : nullptr;
+    return record ? inkSceneOf(*record) : nullptr;
 }
 
 // The path of the last application in the list whose bundle name contains
@@ -108,7 +108,7 @@ ExportFormats::~ExportFormats() = default;
 
 bool ExportFormats::SaveGeneric(MetadataPtr sketch)
 {
-    DocumentGraphicModel* scene = sceneOf(sketch);
+    const std::unique_ptr<DocumentGraphicModel> scene = writtenSceneOf(sketch);
     if (!scene)
         return false;
     const QFileInfo source(sketch->m_filePath);
@@ -126,10 +126,10 @@ bool ExportFormats::SaveGeneric(MetadataPtr sketch)
 
     const QRectF paper = scene->paperRectangle();
     if (suffix == "pdf" || suffix == "PDF")
-        return SaveAsPDF(scene, chosen, paper);
+        return SaveAsPDF(scene.get(), chosen, paper);
     if (suffix == "svg" || suffix == "SVG")
-        return SaveAsSVG(scene, chosen, paper);
-    return SaveAsSuffix(scene, chosen, suffix.toUpper(), paper);
+        return SaveAsSVG(scene.get(), chosen, paper);
+    return SaveAsSuffix(scene.get(), chosen, suffix.toUpper(), paper);
 }
 
 bool ExportFormats::SaveAsPDF(QGraphicsScene* scene, QString& path, QRectF rect)
@@ -177,7 +177,7 @@ bool ExportFormats::SaveAsSuffix(QGraphicsScene* scene, QString path, QString fo
 
 bool ExportFormats::PrintFile(MetadataPtr sketch)
 {
-    DocumentGraphicModel* scene = sceneOf(sketch);
+    const std::unique_ptr<DocumentGraphicModel> scene = writtenSceneOf(sketch);
     if (!scene)
         return false;
     QPrinter printer(QPrinter::HighResolution);
@@ -185,7 +185,7 @@ bool ExportFormats::PrintFile(MetadataPtr sketch)
         tellUser(tr("No printer is available to print the sketch."));
         return false;
     }
-    return PrintScene(scene, printer);
+    return PrintScene(scene.get(), printer);
 }
 
 bool ExportFormats::PrintScene(QGraphicsScene* scene, QPrinter& printer)
@@ -272,7 +272,7 @@ bool ExportFormats::handOffInkFile(MetadataPtr sketch, const QString& keyword,
 
 bool ExportFormats::AdobePhotoshopExport(MetadataPtr sketch)
 {
-    DocumentGraphicModel* scene = sceneOf(sketch);
+    const std::unique_ptr<DocumentGraphicModel> scene = writtenSceneOf(sketch);
     if (!scene)
         return false;
     ExportProgress progress(tr("Exporting document to Photoshop"), 10);

@@ -1,5 +1,9 @@
 #include "SceneRendering.h"
 
+#include "DocumentGraphicModel.h"
+#include "DocumentMetaData.h"
+#include "GraphicsItemsGroup.h"
+
 #include <QGraphicsScene>
 #include <QPainter>
 #include <QTransform>
@@ -16,4 +20,27 @@ bool paintScene(QPaintDevice& device, QGraphicsScene* scene, const QRectF& sourc
     painter.setTransform(QTransform().scale(1.0, 1.0), false);
     scene->render(&painter, QRectF(), source, Qt::KeepAspectRatio);
     return painter.end();
+}
+
+std::unique_ptr<DocumentGraphicModel> inkSceneOf(const DocumentMetaData& record)
+{
+    const DocumentGraphicModel* shown = record.m_graphicModel.GetData();
+    Pelm::Document* document = record.m_document.GetData();
+    if (!shown || !document)
+        return nullptr;
+    auto ink = shown->isOutline()
+                   ? std::make_unique<DocumentGraphicModel>(*document, record.m_paintFormat,
+                                                            shown->paperRectangle())
+                   : std::make_unique<DocumentGraphicModel>(*document, record.m_paintFormat);
+    ink->setPaintRotation(shown->paintRotation());
+    ink->setPaintShift(static_cast<float>(shown->paintShift().x()),
+                       static_cast<float>(shown->paintShift().y()));
+    if (shown->hasBackground())
+        ink->showBackground(true, false);
+    ink->setBackgroundBrush(shown->backgroundBrush());
+    const QList<GraphicsItemsGroup*>& shownLayers = shown->layerGroups();
+    for (int i = 0; i < ink->layerGroups().size(); ++i)
+        ink->setLayerPaintMode(i, i >= shownLayers.size() || shownLayers.at(i)->isPainted());
+    ink->setSceneRect(shown->sceneRect());
+    return ink;
 }

@@ -4,6 +4,10 @@
 #include <QRectF>
 #include <QSize>
 
+#include <memory>
+
+class DocumentGraphicModel;
+class DocumentMetaData;
 class QGraphicsScene;
 class QPaintDevice;
 
@@ -11,6 +15,13 @@ class QPaintDevice;
 // device, aspect ratio kept, antialiased, on a transparent background.
 // False when there is no scene or the device cannot be painted on.
 bool paintScene(QPaintDevice& device, QGraphicsScene* scene, const QRectF& source);
+
+// What is written out of a sketch: its own ink in the record's pen, with the
+// paper, area, rotation, shift and shown layers of the record's scene but
+// none of the highlight or scrubber colours the editor puts on it. The
+// record's scene is left as it is. Null when the record has no scene or no
+// document. GUI thread.
+std::unique_ptr<DocumentGraphicModel> inkSceneOf(const DocumentMetaData& record);
 
 // The size with width and height cut to whole numbers.
 inline QSize truncatedSize(const QSizeF& size)

@@ -4,6 +4,7 @@
 #include "DocumentMetaData.h"
 #include "ExportFormats.h"
 #include "IEMailClient.h"
+#include "SceneRendering.h"
 #include "UserPrompt.h"
 
 #include <QCoreApplication>
@@ -31,19 +32,20 @@ QString mailAttachmentPath(const DocumentMetaData& sketch)
                                     + QLatin1String(".pdf"));
 }
 
-bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidget* parent)
+bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidget* parent,
+                     const QString& leftoverTitle)
 {
-    DocumentGraphicModel* scene = sketch.m_graphicModel.GetData();
+    const std::unique_ptr<DocumentGraphicModel> scene = inkSceneOf(sketch);
     if (!scene)
         return false;
     QString path = mailAttachmentPath(sketch);
-    if (!ExportFormats::SaveAsPDF(scene, path, scene->paperRectangle()))
+    if (!ExportFormats::SaveAsPDF(scene.get(), path, scene->paperRectangle()))
         return false;
     const int status = mailer.EmailAttachedDcoument(QFile::encodeName(path).toStdString());
     if (status != 0)
         tell(QMessageBox::Warning, QString::fromLatin1(kPromptTitle),
              QCoreApplication::translate("SketchMail", "Unable to hand the document to Mail (error %1).").arg(status), parent);
     if (QFile::exists(path) && !QFile::remove(path))
-        tell(QMessageBox::Critical, QStringLiteral(" Message"), QCoreApplication::translate("SketchMail", "Cannot delete file : %1").arg(path), parent);
+        tell(QMessageBox::Critical, leftoverTitle, QCoreApplication::translate("SketchMail", "Cannot delete file : %1").arg(path), parent);
     return status == 0;
 }

@@ -15,8 +15,9 @@ QString mailAttachmentPath(const DocumentMetaData& sketch);
 // the mail program and removes it again. True once the mail program has the
 // message. An unwritable PDF is reported by the exporter and nothing is
 // mailed; a mail program's failure and a PDF that cannot be removed are
-// reported here, in boxes over `parent`. A record without a scene does
-// nothing.
-bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidget* parent);
+// reported here, in boxes over `parent`, the latter titled `leftoverTitle`.
+// A record without a scene does nothing.
+bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidget* parent,
+                     const QString& leftoverTitle);
 
 #endif

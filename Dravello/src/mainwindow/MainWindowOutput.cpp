@@ -152,7 +152,8 @@ void MainWindow::PrintDocFormatted(MetadataPtr record) { ExportFormats::PrintFil
 bool MainWindow::emailDocumentasPDF(MetadataPtr record)
 {
     AppleMailer mailer;
-    return record.GetData() && mailSketchAsPdf(*record.GetData(), mailer, this);
+    return record.GetData()
+        && mailSketchAsPdf(*record.GetData(), mailer, this, QStringLiteral(" Message"));
 }
 
 void MainWindow::prepareUG_EULAlanguage()
