@@ -190,6 +190,48 @@ private slots:
         QCOMPARE(f.rowTexts(), QStringList({"layer 1", "layer 2", "layer 3", "layer 4", "layer 5"}));
     }
 
+    // After every change the rows without a tag read "layer n" by their
+    // place, as a rebuild names them; a tagged row keeps its tag.
+    void untaggedRowsAreNamedByPosition_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("split") << "split"
+                               << QStringList({"layer 1", "layer 2", "layer 3", "boats", "layer 5"});
+        QTest::newRow("merge") << "merge" << QStringList({"layer 1", "boats", "layer 3"});
+        QTest::newRow("delete") << "delete" << QStringList({"layer 1", "boats", "layer 3"});
+    }
+
+    void untaggedRowsAreNamedByPosition()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QStringList, names);
+        EditorFixture f;
+        f.record = recordOf(numberedSketch({1, 4, 1, 1}));
+        Pelm::Layer* tagged = nullptr;
+        QVERIFY(f.record->m_document->at(2, &tagged));
+        tagged->annotations["tag"] = "boats";
+        f.editor->init(f.record);
+        const QStringList before = f.rowTexts();
+        QCOMPARE(before, QStringList({"layer 1", "layer 2", "boats", "layer 4"}));
+
+        if (operation == "split") {
+            f.select({1});
+            setHandles(*f.editor, 0, 2);
+            f.editor->m_split_layer_btn->click();
+        } else if (operation == "merge") {
+            f.select({0, 1});
+            f.editor->m_merge_layer_btn->click();
+        } else {
+            f.select({0});
+            f.editor->m_delete_layer_btn->click();
+        }
+        QCOMPARE(f.rowTexts(), names);
+
+        f.editor->undoStack()->undo();
+        QCOMPARE(f.rowTexts(), before);
+    }
+
     void deleteWithoutSelectionPushesNothing()
     {
         EditorFixture f;

@@ -49,8 +49,9 @@ private slots:
         QSignalSpy done(step, &AddLayerCommand::done);
         f.editor->undoStack()->push(step);
         QCOMPARE(f.layerCount(), 3);
-        // A new row goes in at its index, named after the layer.
-        QCOMPARE(f.rowTexts(), QStringList({"layer 1", "Sky", "layer 2"}));
+        // A new row goes in at its index, named after the layer; the rows
+        // after it are named by their new places.
+        QCOMPARE(f.rowTexts(), QStringList({"layer 1", "Sky", "layer 3"}));
         QListWidgetItem* row = f.list().item(1);
 
         f.editor->undoStack()->undo();
@@ -62,14 +63,14 @@ private slots:
         QCOMPARE(done[2][0].toInt(), 1);
     }
 
-    void newRowsAreNamedByIndexWithoutATag()
+    void rowsWithoutATagAreNamedByPosition()
     {
         EditorFixture f;
         f.open(numberedSketch({1, 1}));
         Pelm::Layer layer;
         layer.addElement(Pelm::Stroke());
         f.editor->undoStack()->push(new AddLayerCommand(f.editor.get(), 0, LayerGroupContainer(), layer));
-        QCOMPARE(f.rowTexts(), QStringList({"layer 1", "layer 1", "layer 2"}));
+        QCOMPARE(f.rowTexts(), QStringList({"layer 1", "layer 2", "layer 3"}));
         QCOMPARE(f.list().item(0)->type(), int(ListWidgetPelm::LayerRowType));
         QCOMPARE(f.list().item(0)->flags(),
                  Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);

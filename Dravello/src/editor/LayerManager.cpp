@@ -201,9 +201,17 @@ void LayerManager::buildThumbnails()
     const QSize renderSize = thumbnailRenderSize();
     for (GraphicsItemsGroup* group : m_layerGroups)
         group->setPainted(false);
-    for (int i = 0; i < m_layerGroups.size(); ++i)
-        if (QListWidgetItem* row = m_detailed_layers_list->item(i))
-            row->setIcon(layerIcon(i, renderSize));
+    Pelm::Document* document = inkDocument();
+    for (int i = 0; i < m_layerGroups.size(); ++i) {
+        QListWidgetItem* row = m_detailed_layers_list->item(i);
+        if (!row)
+            continue;
+        row->setIcon(layerIcon(i, renderSize));
+        // Rows move after a split, merge or delete: names go by position.
+        Pelm::Layer* layer = nullptr;
+        if (document && document->at(static_cast<unsigned long>(i), &layer))
+            row->setText(ListWidgetPelm::layerRowName(*layer, i));
+    }
     connectListSignals();
 }
 

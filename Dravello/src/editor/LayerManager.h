@@ -50,7 +50,8 @@ public:
     // Rebuilds list, icons and view; true when the list signals were
     // connected. fit: scales the view to show the whole scene.
     bool buildLM(bool fit);
-    // The layer icons of every row, from the current scene.
+    // The layer icons and names of every row, from the current scene and
+    // document.
     void buildThumbnails();
     // Enables the layer tools for the selection and redraws the layers.
     void updateAll();

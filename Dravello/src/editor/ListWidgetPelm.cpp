@@ -52,12 +52,17 @@ ListWidgetPelm::ListWidgetPelm(QWidget* parent) : QListWidget(parent), m_menu(ne
 
 ListWidgetPelm::~ListWidgetPelm() { showPointingHand(false); }
 
+QString ListWidgetPelm::layerRowName(const Pelm::Layer& layer, int index)
+{
+    const auto tag = layer.annotations.find("tag");
+    return tag != layer.annotations.end() ? QString::fromStdString(tag->second)
+                                          : QStringLiteral("layer %1").arg(index + 1);
+}
+
 QListWidgetItem* ListWidgetPelm::newLayerRow(const Pelm::Layer& layer, int index)
 {
     auto* row = new QListWidgetItem(nullptr, LayerRowType);
-    const auto tag = layer.annotations.find("tag");
-    row->setText(tag != layer.annotations.end() ? QString::fromStdString(tag->second)
-                                                : QStringLiteral("layer %1").arg(index + 1));
+    row->setText(layerRowName(layer, index));
     row->setFlags(Qt::ItemIsSelectable | Qt::ItemIsUserCheckable | Qt::ItemIsEnabled);
     row->setCheckState(Qt::Unchecked);
     return row;

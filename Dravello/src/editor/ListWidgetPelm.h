@@ -23,8 +23,10 @@ public:
     explicit ListWidgetPelm(QWidget* parent = nullptr);
     ~ListWidgetPelm() override;
 
-    // A row for layer `index`, in no list yet: named by the layer's tag, else
-    // "layer n"; selectable, checkable, unchecked.
+    // The name of the row of layer `index`: the layer's tag, else "layer n".
+    static QString layerRowName(const Pelm::Layer& layer, int index);
+    // A row for layer `index`, in no list yet: named as above; selectable,
+    // checkable, unchecked.
     static QListWidgetItem* newLayerRow(const Pelm::Layer& layer, int index);
 
     QMenu* contextMenu() const { return m_menu; }
