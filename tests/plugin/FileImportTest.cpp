@@ -8,6 +8,7 @@
 
 #include <gmock/gmock.h>
 
+#include <cmath>
 #include <fstream>
 
 using namespace testhost;
@@ -34,6 +35,26 @@ protected:
         std::size_t count = 0;
         for (AILayerHandle layer : host.layers())
             count += host.pathsOf(layer).size();
+        return count;
+    }
+
+    // An InkML file written by the ink library's writer.
+    std::string writeInkFile(const std::string& name, const std::vector<InkLayer>& layers)
+    {
+        Pelm::Document document = inkDocument(layers);
+        Pelm::DefaultInkMLDefinitions definitions;
+        const std::string path = scratch.file(name);
+        if (!Pelm::DocumentSerializer(document).Serialize(path.c_str(), definitions))
+            ADD_FAILURE() << "cannot write " << path;
+        return path;
+    }
+
+    std::size_t styledPathCount()
+    {
+        std::size_t count = 0;
+        for (AILayerHandle layer : host.layers())
+            for (const ArtObject* path : host.pathsOf(layer))
+                count += host.styleOf(*path) == "hlvaiexportset" ? 1 : 0;
         return count;
     }
 
@@ -133,18 +154,7 @@ TEST_F(FileImport, AnOpenWithoutTheReadFlagLoadsTheBrushLibraryOnly)
 }
 
 // InkML files written by the ink library's writer, opened as "hlv" or "inkml".
-class InkMLImport : public FileImport, public ::testing::WithParamInterface<const char*> {
-protected:
-    std::string writeInkFile(const std::string& name, const std::vector<InkLayer>& layers)
-    {
-        Pelm::Document document = inkDocument(layers);
-        Pelm::DefaultInkMLDefinitions definitions;
-        const std::string path = scratch.file(name);
-        if (!Pelm::DocumentSerializer(document).Serialize(path.c_str(), definitions))
-            ADD_FAILURE() << "cannot write " << path;
-        return path;
-    }
-};
+class InkMLImport : public FileImport, public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(InkMLImport, AnInkFileBecomesOneHostLayerPerInkLayer)
 {
@@ -189,9 +199,84 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values("CopyFilePath", "GetFullPath", "GetFileExtension", "NewUnicodeString", "GetAs",
                       "AppendUnicodeString", "NewFilePathFromUnicode", "OpenStyleLibrary", "GetArtStyleByName",
                       "GetDocumentSetup", "SetDocumentRulerOrigin", "SetDocumentSetup", "GetFirstLayer",
-                      "SetCurrentLayer", "SetLayerEditable", "InsertLayer", "NewArt", "SetPathSegmentCount",
-                      "SetPathSegments", "SetPathClosed", "SetTabletData", "CountLayers", "GetNthLayer",
-                      "LayerHasArt", "NewArtSet", "LayerArtSet", "CountArtSet", "IndexArtSet", "SetArtStyle"));
+                      "SetLayerEditable", "InsertLayer", "NewArt", "SetPathSegmentCount", "SetPathSegments",
+                      "SetPathClosed", "SetTabletData", "CountLayers"));
+
+// A layer that cannot be made current is still filled.
+TEST_F(FileImport, ALayerThatCannotBeMadeCurrentIsStillFilled)
+{
+    host.failCall("SetCurrentLayer", kInjected);
+    host.failCall("SetCurrentLayer", kInjected);
+    EXPECT_EQ(host.openFile(writeSketch("sketch.wpi")), kNoErr);
+    EXPECT_EQ(host.layers().size(), 2u);
+    EXPECT_EQ(styledPathCount(), 3u);
+}
+
+// The style goes to every art object of every layer, past any failing
+// call; the open answers with the result of the last call made. The
+// sketch's host layers, as the host counts them: the second ink layer (its
+// group and one path), then the first (its group and two paths).
+struct StylingFailure {
+    const char* op;
+    int occurrence;
+    AIErr result;
+    std::size_t styledPaths;
+};
+
+class FailingStyling : public FileImport, public ::testing::WithParamInterface<StylingFailure> {};
+
+TEST_P(FailingStyling, GoesOnAndAnswersWithTheLastCall)
+{
+    const StylingFailure failure = GetParam();
+    host.failCall(failure.op, kInjected, "", failure.occurrence);
+    EXPECT_EQ(host.openFile(writeSketch("sketch.wpi")), failure.result);
+    EXPECT_EQ(pathCount(), 3u);
+    EXPECT_EQ(styledPathCount(), failure.styledPaths);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachCall, FailingStyling,
+    ::testing::Values(StylingFailure{"SetArtStyle", 2, kNoErr, 2}, StylingFailure{"SetArtStyle", 5, kInjected, 2},
+                      StylingFailure{"IndexArtSet", 2, kNoErr, 2}, StylingFailure{"CountArtSet", 2, kInjected, 1},
+                      StylingFailure{"LayerArtSet", 1, kNoErr, 2}, StylingFailure{"NewArtSet", 1, kNoErr, 2},
+                      StylingFailure{"NewArtSet", 2, kInjected, 1}, StylingFailure{"LayerHasArt", 1, kNoErr, 3},
+                      StylingFailure{"GetNthLayer", 1, kNoErr, 2}, StylingFailure{"GetNthLayer", 2, kInjected, 1}),
+    [](const ::testing::TestParamInfo<StylingFailure>& info) {
+        return std::string(info.param.op) + "_" + std::to_string(info.param.occurrence);
+    });
+
+// Coordinates the host cannot hold make the file unreadable: nothing of it
+// reaches the host's document.
+class OutOfRangeCoordinate : public FileImport, public ::testing::WithParamInterface<Sample> {};
+
+std::string nameOfCoordinate(const ::testing::TestParamInfo<Sample>& info)
+{
+    const auto text = [](double value) {
+        std::string name = std::to_string(static_cast<int>(std::log10(std::fabs(value))));
+        return (value < 0 ? "minus_1e" : "1e") + name;
+    };
+    return std::abs(info.param.x) > std::abs(info.param.y) ? "x_" + text(info.param.x) : "y_" + text(info.param.y);
+}
+
+TEST_P(OutOfRangeCoordinate, MakesTheFileUnreadable)
+{
+    const std::string path = writeInkFile("far.hlv", {{{{0, 0, 512}, GetParam()}}});
+    EXPECT_EQ(host.openFile(path), kFileFormatErr);
+    EXPECT_EQ(pathCount(), 0u);
+    EXPECT_THAT(host.callsOf("SetDocumentSetup"), IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Coordinates, OutOfRangeCoordinate,
+                         ::testing::Values(Sample{1e300, 10, 512}, Sample{10, -1e300, 512}, Sample{1e39, 10, 512}),
+                         nameOfCoordinate);
+
+TEST_F(FileImport, FarButHostSizedCoordinatesImport)
+{
+    EXPECT_EQ(host.openFile(writeInkFile("far.hlv", {{{{0, 0, 512}, {1e37, -1e37, 512}}}})), kNoErr);
+    EXPECT_EQ(pathCount(), 1u);
+    EXPECT_TRUE(std::isfinite(host.setup().width));
+    EXPECT_TRUE(std::isfinite(host.setup().height));
+}
 
 TEST_F(FileImport, AFailingPathStopsTheStrokesAfterItAndTheStyling)
 {

@@ -69,6 +69,25 @@ TEST_F(Lifecycle, UnknownMessagesAndMessagesBeforeStartupAnswerZero)
     EXPECT_EQ(host.shutdown(), kNoErr);
 }
 
+// A message without caller, selector or record is not handled, before
+// start-up and after it; the plug-in goes on answering.
+TEST_F(Lifecycle, MessagesWithoutNamesOrRecordAreNotHandled)
+{
+    for (bool started : {false, true}) {
+        if (started) {
+            ASSERT_EQ(host.startup(), kNoErr);
+        }
+        EXPECT_EQ(host.send(nullptr, hostmsg::kGoSelector), kUnhandledMsgErr) << started;
+        EXPECT_EQ(host.send(hostmsg::kAIFileFormatCaller, nullptr), kUnhandledMsgErr) << started;
+        EXPECT_EQ(host.send(nullptr, nullptr), kUnhandledMsgErr) << started;
+        EXPECT_EQ(host.sendWithoutRecord(hostmsg::kAIFileFormatCaller, hostmsg::kGoSelector), kUnhandledMsgErr)
+            << started;
+    }
+    EXPECT_EQ(host.send("AI Menu", "AI Go"), kNoErr);
+    EXPECT_EQ(host.shutdown(), kNoErr);
+    EXPECT_THAT(host.heldSuites(), IsEmpty());
+}
+
 TEST_F(Lifecycle, ApplicationStartedNotifierRunsInsideAnApplicationContext)
 {
     ASSERT_EQ(host.startup(), kNoErr);
@@ -107,7 +126,22 @@ INSTANTIATE_TEST_SUITE_P(EachStep, FailedStartup,
                                            StartupFailure{"AcquireSuite", "ATE ArrayComposerEngine Suite"},
                                            StartupFailure{"SetPluginName", ""},
                                            StartupFailure{"AddNotifier", ""},
-                                           StartupFailure{"GetAppMajorVersion", ""},
                                            StartupFailure{"AddFileFormat", ""}));
+
+// The host's versions are only kept and printed: a query that fails does
+// not stop the start-up.
+class FailedVersionQuery : public PluginHostTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(FailedVersionQuery, StillStartsAndRegistersTheFormat)
+{
+    host.failCall(GetParam(), kInjected);
+    EXPECT_EQ(host.startup(), kNoErr);
+    EXPECT_NE(host.globals(), nullptr);
+    EXPECT_EQ(host.fileFormats().size(), 1u);
+    EXPECT_EQ(host.shutdown(), kNoErr);
+    EXPECT_THAT(host.heldSuites(), IsEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(EachQuery, FailedVersionQuery, ::testing::Values("GetAppMajorVersion", "GetAppMinorVersion"));
 
 } // namespace

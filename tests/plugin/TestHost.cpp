@@ -64,6 +64,11 @@ AIErr TestHost::send(const char* caller, const char* selector)
     return deliver(caller, selector, message.d);
 }
 
+AIErr TestHost::sendWithoutRecord(const char* caller, const char* selector)
+{
+    return entry_(caller, selector, nullptr);
+}
+
 AIErr TestHost::startup() { return send(hostmsg::kSPInterfaceCaller, hostmsg::kStartupSelector); }
 AIErr TestHost::shutdown() { return send(hostmsg::kSPInterfaceCaller, hostmsg::kShutdownSelector); }
 AIErr TestHost::unload() { return send(hostmsg::kSPAccessCaller, hostmsg::kUnloadSelector); }
@@ -145,7 +150,8 @@ std::vector<std::string> TestHost::heldSuites() const
 
 void TestHost::checkLeftovers(const char* caller, const char* selector)
 {
-    const std::string message = std::string(" left open after ") + caller + "/" + selector;
+    const std::string message = std::string(" left open after ") + (caller ? caller : "(null)") + "/"
+        + (selector ? selector : "(null)");
     const auto report = [&](std::size_t count, const char* what) {
         if (count)
             problems_.push_back(std::to_string(count) + " " + what + message);

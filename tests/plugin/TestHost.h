@@ -80,6 +80,8 @@ public:
 
     // Messages; each answers the plug-in's result.
     AIErr send(const char* caller, const char* selector);
+    // The entry called with a null message record.
+    AIErr sendWithoutRecord(const char* caller, const char* selector);
     AIErr startup();
     AIErr shutdown();
     AIErr unload();

@@ -18,4 +18,9 @@ Pelm::SmartPointer<Pelm::Document> ParseSomething(const char* path, HalvrenfileT
 // Prints the point count of every stroke.
 void PrintDocumentData(Pelm::Document& document);
 
+// True when every point's coordinates are finite and small enough that the
+// drawing's size and every anchor, in points, stay within the host's single
+// precision.
+bool HasHostSizedCoordinates(Pelm::Document& document);
+
 #endif

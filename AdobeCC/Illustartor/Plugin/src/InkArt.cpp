@@ -22,9 +22,10 @@ constexpr double kPageHalfWidth = 297.57f;
 constexpr double kPageHeight = 841.698f;
 constexpr double kPageHalfHeight = 420.849f;
 
+// Only a layer that cannot be made editable ends the import.
 void makeCurrentAndEditable(AILayerHandle layer)
 {
-    check_result(sAILayer->SetCurrentLayer(layer));
+    sAILayer->SetCurrentLayer(layer);
     check_result(sAILayer->SetLayerEditable(layer, true));
 }
 
@@ -167,40 +168,45 @@ void hlvexportfileplugin::insertPath(const Pelm::Stroke& stroke, unsigned long f
     check_result(sAITabletData->SetTabletData(path, profile.data(), count, kTabletPressure));
 }
 
-// Gives the named style to all art of every layer; the first failure ends it.
+// Gives the named style to all art of every layer, going on past failures;
+// the result is that of the last host operation made. What a failed call
+// should have handed over (a layer, an art set, an art object) is not used.
 AIErr hlvexportfileplugin::FixPathBrush()
 {
     std::int32_t count = 0;
-    AIErr error = sAILayer->CountLayers(&count);
-    for (std::int32_t i = 0; error == kNoErr && i < count; ++i) {
+    AIErr result = sAILayer->CountLayers(&count);
+    for (std::int32_t i = 0; i < count; ++i) {
         AILayerHandle layer = nullptr;
-        error = sAILayer->GetNthLayer(i, &layer);
-        if (error == kNoErr)
-            error = applyNamedStyle(layer);
+        result = sAILayer->GetNthLayer(i, &layer);
+        if (result == kNoErr)
+            result = applyNamedStyle(layer);
     }
-    return error;
+    return result;
 }
 
+// A layer without art adds nothing after the question, so the successful
+// fetch of the layer stays the last result.
 AIErr hlvexportfileplugin::applyNamedStyle(AILayerHandle layer)
 {
+    // Asked with the answer preset: a question that fails counts as art.
     AIBoolean hasArt = true;
-    AIErr error = sAILayer->LayerHasArt(layer, &hasArt);
-    if (error != kNoErr || !hasArt)
-        return error;
+    sAILayer->LayerHasArt(layer, &hasArt);
+    if (!hasArt)
+        return kNoErr;
     ScopedArtSet art;
-    error = art.create();
-    if (error == kNoErr)
-        error = sAIArtSet->LayerArtSet(layer, art.get());
+    AIErr result = art.create();
+    if (result != kNoErr)
+        return result;
+    result = sAIArtSet->LayerArtSet(layer, art.get());
     std::size_t size = 0;
-    if (error == kNoErr)
-        error = sAIArtSet->CountArtSet(art.get(), &size);
-    for (std::size_t i = 0; error == kNoErr && i < size; ++i) {
+    result = sAIArtSet->CountArtSet(art.get(), &size);
+    for (std::size_t i = 0; i < size; ++i) {
         AIArtHandle object = nullptr;
-        error = sAIArtSet->IndexArtSet(art.get(), i, &object);
-        if (error == kNoErr)
-            error = sAIArtStyle->SetArtStyle(object, fNamedStyle);
+        result = sAIArtSet->IndexArtSet(art.get(), i, &object);
+        if (result == kNoErr)
+            result = sAIArtStyle->SetArtStyle(object, fNamedStyle);
     }
-    return error;
+    return result;
 }
 
 void hlvexportfileplugin::FixPelmPointAI(const Pelm::Point& point, AIRealPoint& result) const

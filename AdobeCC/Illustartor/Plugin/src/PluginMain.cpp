@@ -68,6 +68,9 @@ AIErr handle(const char* caller, const char* selector, SPMessageData* data, Plug
 
 extern "C" AIErr PluginMain(const char* caller, const char* selector, void* message)
 {
+    // A message without its names or record cannot be dispatched.
+    if (!caller || !selector || !message)
+        return kUnhandledMsgErr;
     auto* data = static_cast<SPMessageData*>(message);
     sSPBasic = data->basic;
     auto* plugin = static_cast<Plugin*>(data->globals);

@@ -21,7 +21,8 @@ constexpr const char* kFormatExtensions = "wpi,hlv";
 
 // Thrown when the user has no Application Support folder to hold the brush library.
 constexpr AIErr kNoSupportFolderErr = kNotFoundErr;
-// Thrown when the file does not read as a pen file.
+// Thrown when the file does not read as a pen file, or holds coordinates
+// the host cannot take.
 constexpr AIErr kUnreadableFileErr = kFileFormatErr;
 
 HalvrenfileType fileTypeForExtension(const ai::UnicodeString& extension, HalvrenfileType previous)
@@ -67,8 +68,10 @@ AIErr hlvexportfileplugin::StartupPlugin(SPInterfaceMessage* message)
 {
     if (const AIErr error = Plugin::StartupPlugin(message))
         return error;
-    check_result(sAIRuntime->GetAppMajorVersion(&fAppMajorVersion));
-    check_result(sAIRuntime->GetAppMinorVersion(&fAppMinorVersion));
+    // The versions are only kept and shown: a query that fails leaves its
+    // value as it was (0 at first) and the start-up goes on.
+    sAIRuntime->GetAppMajorVersion(&fAppMajorVersion);
+    sAIRuntime->GetAppMinorVersion(&fAppMinorVersion);
     std::printf("AI Major version %d , Minor version %d\n", fAppMajorVersion, fAppMinorVersion);
     check_result(AddMenus(message));
     check_result(AddFileFormatsHalvren(message));
@@ -112,7 +115,7 @@ AIErr hlvexportfileplugin::GoFileFormat(AIFileFormatMessage* message)
     if (!(message->option & kFileFormatRead))
         return kNoErr;
     Pelm::SmartPointer<Pelm::Document> document = ParseSomething(fullPath.c_str(), currentFileType);
-    if (!document.GetData() || !document->loaded.Get())
+    if (!document.GetData() || !document->loaded.Get() || !HasHostSizedCoordinates(*document.GetData()))
         throw ai::Error(kUnreadableFileErr);
     ParseVectorFileData(document);
     return kNoErr;
