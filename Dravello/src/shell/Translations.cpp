@@ -58,16 +58,16 @@ QString nativePath(const QString& folder, const QString& file)
     return QDir::toNativeSeparators(folder + QLatin1Char('/') + file);
 }
 
-// "zh_TW.UTF-8" -> "zh-Hant", "fr_FR@euro" -> "fr-FR"; empty for "C" and "POSIX".
-QString languageTag(const QString& localeName)
+// "zh-TW" -> "zh-Hant", "zh-Hans-CN" -> "zh-Hans", other tags as they are;
+// empty for the "C" and "POSIX" locales.
+QString languageTag(const QString& uiLanguage)
 {
-    QString name = localeName.section(QLatin1Char('.'), 0, 0).section(QLatin1Char('@'), 0, 0);
-    if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
+    if (uiLanguage.isEmpty() || uiLanguage == QLatin1String("C") || uiLanguage == QLatin1String("POSIX"))
         return QString();
-    const QLocale locale(name);
+    const QLocale locale(uiLanguage);
     if (locale.language() == QLocale::Chinese)
         return QLatin1String(locale.script() == QLocale::TraditionalHanScript ? "zh-Hant" : "zh-Hans");
-    return name.replace(QLatin1Char('_'), QLatin1Char('-'));
+    return uiLanguage;
 }
 
 } // namespace
@@ -126,15 +126,13 @@ QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int st
 
 QStringList preferredLanguages()
 {
-    QString list = qEnvironmentVariable("LANGUAGE");
-    if (list.isEmpty())
-        list = qEnvironmentVariable("LANG");
     QStringList tags;
-    for (const QString& entry : list.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+    for (const QString& entry : QLocale::system().uiLanguages()) {
         const QString tag = languageTag(entry);
         if (!tag.isEmpty())
             tags << tag;
     }
+    tags.removeDuplicates();
     return tags;
 }
 

@@ -49,8 +49,9 @@ QTranslator* installTranslations(QApplication* application, const TranslationFil
 QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int status);
 
 // The user's preferred languages, most wanted first, as language tags
-// ("fr-FR", "zh-Hans", "zh-Hant"). Taken from LANGUAGE (a colon-separated
-// list) or else LANG.
+// ("fr-FR", "zh-Hans", "zh-Hant"), Chinese by its script. Taken from the
+// system locale's user-interface languages (LANGUAGE, else LC_ALL,
+// LC_MESSAGES or LANG).
 QStringList preferredLanguages();
 
 // 2 when the first preferred language is Simplified Chinese ("zh-Hans"),
