@@ -7,6 +7,7 @@
 #include "Document.h"
 #include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
+#include "GraphicsInkPathItem.h"
 #include "GraphicsItemsGroup.h"
 #include "LayerManager.h"
 #include "ListWidgetPelm.h"
@@ -62,6 +63,15 @@ inline std::vector<int> strokeStarts(const DocumentMetaData& record, unsigned lo
         starts.push_back(static_cast<int>(point.x.Get()));
     }
     return starts;
+}
+
+// The pen colour of every stroke of the layer's group, in child order.
+inline QList<QColor> strokeColours(const GraphicsItemsGroup& group)
+{
+    QList<QColor> colours;
+    for (QGraphicsItem* child : group.childItems())
+        colours << qgraphicsitem_cast<GraphicsInkPathItem*>(child)->paintFormat().penColor();
+    return colours;
 }
 
 inline std::vector<int> range(int from, int to)

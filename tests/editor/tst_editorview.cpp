@@ -3,7 +3,6 @@
 
 #include "EditorTestSupport.h"
 #include "EnvironmentOverride.h"
-#include "GraphicsInkPathItem.h"
 #include "IEMailClient.h"
 #include "PlayerDocument.h"
 #include "ScratchDir.h"
@@ -334,10 +333,8 @@ private slots:
             f.editor->m_left_spin->setValue(1);
             f.editor->m_right_spin->setValue(3);
         }
-        const PaintFormat shownLayer = f.group(0)->paintFormat();
-        QList<QColor> shownStrokes;
-        for (QGraphicsItem* child : f.group(0)->childItems())
-            shownStrokes << qgraphicsitem_cast<GraphicsInkPathItem*>(child)->paintFormat().penColor();
+        const QColor shownLayer = f.group(0)->paintFormat().penColor();
+        const QList<QColor> shownStrokes = strokeColours(*f.group(0));
         testsupport::ScratchDir out;
         const QString path = QString::fromStdString(out.file("sketch." + suffix.toStdString()));
         answerFileDialog(path);
@@ -352,13 +349,10 @@ private slots:
         } else {
             QVERIFY(drawnInRedOnly(QImage(path)));
         }
-        QCOMPARE(f.group(0)->paintFormat().penColor(), shownLayer.penColor());
+        QCOMPARE(f.group(0)->paintFormat().penColor(), shownLayer);
         QCOMPARE(f.group(0)->drawMode(),
                  scrubbed ? GraphicsItemsGroup::StrokePenMode : GraphicsItemsGroup::LayerPenMode);
-        QList<QColor> strokesAfter;
-        for (QGraphicsItem* child : f.group(0)->childItems())
-            strokesAfter << qgraphicsitem_cast<GraphicsInkPathItem*>(child)->paintFormat().penColor();
-        QCOMPARE(strokesAfter, shownStrokes);
+        QCOMPARE(strokeColours(*f.group(0)), shownStrokes);
         QVERIFY(f.list().item(0)->isSelected());
     }
 

@@ -30,14 +30,6 @@ void answerNextDialog(const QString& text, bool accept = true)
     });
 }
 
-QList<QColor> strokeColours(const GraphicsItemsGroup& group)
-{
-    QList<QColor> colours;
-    for (QGraphicsItem* child : group.childItems())
-        colours << qgraphicsitem_cast<GraphicsInkPathItem*>(child)->paintFormat().penColor();
-    return colours;
-}
-
 // Reaches the protected receiver count of the list's signals.
 struct SignalPeek : QListWidget {
     using QObject::receivers;
