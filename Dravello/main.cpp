@@ -70,10 +70,12 @@ int main(int argc, char** argv)
     const QString userPath = userSettingsFilePath();
     application->setStyleSheet(applicationStyleSheet());
     const QString factoryPath = factorySettingsFilePath();
-    if (!provideUserSettingsFile(userPath, factoryPath))
+    if (!userPath.isEmpty() && !provideUserSettingsFile(userPath, factoryPath))
         return -1;
+    // Without a user folder the factory settings are read as they are, and
+    // the settings dialog has no file to save to.
     ApplSettings* settings = ApplSettings::instance();
-    if (!settings->readApplSettings(userPath, factoryPath))
+    if (!settings->readApplSettings(userPath.isEmpty() ? factoryPath : userPath, factoryPath))
         return -1;
 
     LanguageSetting language = readLanguageSetting(*settings);

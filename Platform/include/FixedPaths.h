@@ -4,7 +4,10 @@
 // Every fixed path of the program, in one place. System paths are the
 // platform's own; when DRAVELLO_SYSTEM_ROOT is set they are taken below that
 // folder instead (tests point it at a temporary folder). User paths follow
-// HOME.
+// the freedesktop base directories: XDG_DATA_HOME, XDG_CONFIG_HOME and
+// XDG_RUNTIME_DIR when they hold absolute paths, else their defaults below
+// HOME. A relative HOME or XDG variable counts as not set, so no user path
+// is ever taken relative to the current folder.
 
 #include <string>
 
@@ -16,7 +19,7 @@ std::string systemRoot();
 // An absolute system path ("/Applications") as this process must use it.
 std::string systemPath(const std::string& absolute);
 
-// HOME, or empty when it is not set.
+// HOME, or empty when it is not set or not absolute.
 std::string homeFolder();
 
 // "/Library/Application Support/Scrivet": support files installed with the program.
@@ -28,19 +31,24 @@ std::string applicationsFolder();
 // "/Volumes/": mount points of removable volumes (with the trailing slash).
 std::string volumesFolder();
 
-// HOME + "/Library/Application Support": the user's Application Support folder.
-// Empty when HOME is not set.
-std::string userApplicationSupportFolder();
+// XDG_DATA_HOME, else HOME + "/.local/share": the user's data files. Empty
+// when neither gives an absolute path.
+std::string userDataHome();
 
-// HOME + "/Library/Application Support/Scrivet/": the program's user data folder
-// (with the trailing slash). Empty when HOME is not set.
+// userDataHome() + "/Scrivet/": the program's user support folder (with the
+// trailing slash): settings file, brush library, first-run files. Empty when
+// there is no userDataHome().
 std::string userSupportFolder();
 
-// HOME + "/Library/LaunchAgents": the user's launch agents. Empty when HOME is not set.
-std::string userLaunchAgentsFolder();
+// XDG_CONFIG_HOME, else HOME + "/.config", + "/autostart": entries the
+// desktop starts at login. Empty when neither gives an absolute path.
+std::string userAutostartFolder();
 
 // Creates the folder with all its parents; true when it exists afterwards.
 bool makeFolders(const std::string& path);
+
+// TMPDIR when absolute, else "/tmp": the temporary-files folder.
+std::string temporaryFolder();
 
 // Installed support files and the plug-in installation record.
 
@@ -51,15 +59,20 @@ std::string copiedFilesRecord();
 std::string photoshopScriptSource();
 
 // HOME + "/temppics.adob": names the folder of the pictures handed to the
-// Photoshop loader script. Empty when HOME is not set.
+// Photoshop loader script. Empty without a home folder.
 std::string photoshopPicturesRecord();
 
-// HOME + "/qtsasock": the local socket on which the running copy takes
-// hand-overs from later starts. Empty when HOME is not set.
+// XDG_RUNTIME_DIR + "/Scrivet" when that variable is set, else the user
+// support folder (without the trailing slash): the folder of the hand-over
+// socket and the single-instance lock. Empty when there is neither.
+std::string handOverFolder();
+
+// handOverFolder() + "/qtsasock": the local socket on which the running copy
+// takes hand-overs from later starts. Empty without a hand-over folder.
 std::string handOverSocketPath();
 
-// HOME + "/Library/Application Support/Scrivet/qtsingleapplock": the file whose
-// lock elects the running copy. Empty when HOME is not set.
+// handOverFolder() + "/qtsingleapplock": the file whose lock elects the
+// running copy. Empty without a hand-over folder.
 std::string singleInstanceLockFile();
 
 } // namespace Platform

@@ -14,11 +14,32 @@ std::string environment(const char* name)
     return value ? value : "";
 }
 
-// HOME + tail, or empty without HOME.
-std::string belowHome(const char* tail)
+// The variable's value when it is an absolute path, else empty.
+std::string absoluteEnvironment(const char* name)
 {
-    const std::string home = homeFolder();
-    return home.empty() ? std::string() : home + tail;
+    std::string value = environment(name);
+    if (value.empty() || value.front() != '/')
+        return std::string();
+    while (value.size() > 1 && value.back() == '/')
+        value.pop_back();
+    return value;
+}
+
+// folder + tail (tail starts with "/"), or empty without a folder.
+std::string below(const std::string& folder, const char* tail)
+{
+    if (folder.empty())
+        return folder;
+    return (folder == "/" ? std::string() : folder) + tail;
+}
+
+// The base directory named by `variable`, else HOME + `homeDefault`; empty without either.
+std::string baseDirectory(const char* variable, const char* homeDefault)
+{
+    const std::string set = absoluteEnvironment(variable);
+    if (!set.empty())
+        return set;
+    return below(homeFolder(), homeDefault);
 }
 
 } // namespace
@@ -33,7 +54,7 @@ std::string systemRoot()
 
 std::string systemPath(const std::string& absolute) { return systemRoot() + absolute; }
 
-std::string homeFolder() { return environment("HOME"); }
+std::string homeFolder() { return absoluteEnvironment("HOME"); }
 
 std::string systemSupportFolder() { return systemPath("/Library/Application Support/Scrivet"); }
 
@@ -41,11 +62,11 @@ std::string applicationsFolder() { return systemPath("/Applications"); }
 
 std::string volumesFolder() { return systemPath("/Volumes/"); }
 
-std::string userApplicationSupportFolder() { return belowHome("/Library/Application Support"); }
+std::string userDataHome() { return baseDirectory("XDG_DATA_HOME", "/.local/share"); }
 
-std::string userSupportFolder() { return belowHome("/Library/Application Support/Scrivet/"); }
+std::string userSupportFolder() { return below(userDataHome(), "/Scrivet/"); }
 
-std::string userLaunchAgentsFolder() { return belowHome("/Library/LaunchAgents"); }
+std::string userAutostartFolder() { return below(baseDirectory("XDG_CONFIG_HOME", "/.config"), "/autostart"); }
 
 bool makeFolders(const std::string& path)
 {
@@ -56,18 +77,29 @@ bool makeFolders(const std::string& path)
     return std::filesystem::is_directory(path, error);
 }
 
+std::string temporaryFolder()
+{
+    const std::string set = absoluteEnvironment("TMPDIR");
+    return set.empty() ? std::string("/tmp") : set;
+}
+
 std::string copiedFilesRecord() { return systemSupportFolder() + "/copied_files.txt"; }
+
+std::string photoshopPicturesRecord() { return below(homeFolder(), "/temppics.adob"); }
 
 std::string photoshopScriptSource() { return systemSupportFolder() + "/pngloader.jsx"; }
 
-std::string photoshopPicturesRecord() { return belowHome("/temppics.adob"); }
-
-std::string handOverSocketPath() { return belowHome("/qtsasock"); }
-
-std::string singleInstanceLockFile()
+std::string handOverFolder()
 {
-    const std::string folder = userSupportFolder();
-    return folder.empty() ? folder : folder + "qtsingleapplock";
+    const std::string runtime = absoluteEnvironment("XDG_RUNTIME_DIR");
+    if (!runtime.empty())
+        return runtime + "/Scrivet";
+    const std::string support = userSupportFolder();
+    return support.empty() ? support : support.substr(0, support.size() - 1);
 }
+
+std::string handOverSocketPath() { return below(handOverFolder(), "/qtsasock"); }
+
+std::string singleInstanceLockFile() { return below(handOverFolder(), "/qtsingleapplock"); }
 
 } // namespace Platform

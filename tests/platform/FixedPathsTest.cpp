@@ -24,19 +24,53 @@ TEST(FixedPaths, SystemPathsFollowTheRoot)
     EXPECT_EQ(Platform::volumesFolder(), "/tmp/sysroot/Volumes/");
 }
 
-TEST(FixedPaths, UserPathsFollowHome)
+// The user's folders from HOME and the XDG variables; a variable that does
+// not hold an absolute path counts as not set, so nothing is ever placed
+// relative to the current folder (or at the filesystem root).
+struct UserEnvironment {
+    const char* name;
+    const char* home;
+    const char* dataHome;
+    const char* configHome;
+    const char* runtimeDir;
+    std::string support;
+    std::string autostart;
+    std::string handOver;
+};
+
+class UserPaths : public ::testing::TestWithParam<UserEnvironment> {};
+
+TEST_P(UserPaths, FollowTheBaseDirectories)
 {
-    {
-        EnvironmentOverride home("HOME", "/home/ann");
-        EXPECT_EQ(Platform::userSupportFolder(), "/home/ann/Library/Application Support/Scrivet/");
-        EXPECT_EQ(Platform::userApplicationSupportFolder(), "/home/ann/Library/Application Support");
-        EXPECT_EQ(Platform::userLaunchAgentsFolder(), "/home/ann/Library/LaunchAgents");
-    }
-    EnvironmentOverride noHome("HOME", nullptr);
-    EXPECT_EQ(Platform::userSupportFolder(), "");
-    EXPECT_EQ(Platform::userApplicationSupportFolder(), "");
-    EXPECT_EQ(Platform::userLaunchAgentsFolder(), "");
+    const UserEnvironment& user = GetParam();
+    EnvironmentOverride home("HOME", user.home);
+    EnvironmentOverride data("XDG_DATA_HOME", user.dataHome);
+    EnvironmentOverride config("XDG_CONFIG_HOME", user.configHome);
+    EnvironmentOverride runtime("XDG_RUNTIME_DIR", user.runtimeDir);
+    EXPECT_EQ(Platform::userSupportFolder(), user.support);
+    EXPECT_EQ(Platform::userAutostartFolder(), user.autostart);
+    EXPECT_EQ(Platform::handOverFolder(), user.handOver);
+    EXPECT_EQ(Platform::handOverSocketPath(), user.handOver.empty() ? "" : user.handOver + "/qtsasock");
+    EXPECT_EQ(Platform::singleInstanceLockFile(), user.handOver.empty() ? "" : user.handOver + "/qtsingleapplock");
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Environments, UserPaths,
+    ::testing::Values(
+        UserEnvironment{"defaultsBelowHome", "/home/ann", nullptr, nullptr, nullptr,
+                        "/home/ann/.local/share/Scrivet/", "/home/ann/.config/autostart",
+                        "/home/ann/.local/share/Scrivet"},
+        UserEnvironment{"xdgFoldersWin", "/home/ann", "/data/ann/", "/cfg/ann", "/run/user/1000",
+                        "/data/ann/Scrivet/", "/cfg/ann/autostart", "/run/user/1000/Scrivet"},
+        UserEnvironment{"relativeXdgIgnored", "/home/ann", "share", "", "run", "/home/ann/.local/share/Scrivet/",
+                        "/home/ann/.config/autostart", "/home/ann/.local/share/Scrivet"},
+        UserEnvironment{"noHome", nullptr, nullptr, nullptr, nullptr, "", "", ""},
+        UserEnvironment{"relativeHome", "ann", nullptr, nullptr, nullptr, "", "", ""},
+        UserEnvironment{"rootHome", "/", nullptr, nullptr, nullptr, "/.local/share/Scrivet/", "/.config/autostart",
+                        "/.local/share/Scrivet"},
+        UserEnvironment{"noHomeButXdgFolders", nullptr, "/data/ann", nullptr, "/run/user/1000",
+                        "/data/ann/Scrivet/", "", "/run/user/1000/Scrivet"}),
+    [](const ::testing::TestParamInfo<UserEnvironment>& info) { return info.param.name; });
 
 TEST(FixedPaths, MakeFoldersCreatesParents)
 {

@@ -313,13 +313,30 @@ TEST_F(FileImport, AMissingBrushLibraryEndsTheOpen)
     host.addStyleLibrary(brushLibraryPath(), {});
     EXPECT_EQ(host.openFile(sketch), kNotFoundErr);
 
-    std::filesystem::remove_all(home + "/Library/Application Support");
+    std::filesystem::remove_all(dataHome());
     EXPECT_EQ(host.openFile(sketch), kNotFoundErr);
     {
         const testsupport::EnvironmentOverride noHome("HOME", nullptr);
         EXPECT_EQ(host.openFile(sketch), kNotFoundErr);
     }
     EXPECT_THAT(host.callsOf("GetDocumentSetup"), IsEmpty());
+}
+
+// The library is read from the data folder the program copies it into:
+// XDG_DATA_HOME when set, with or without HOME.
+TEST_F(FileImport, TheBrushLibraryIsReadWhereTheProgramPutsIt)
+{
+    const std::string sketch = writeSketch("sketch.wpi");
+    const std::string dataHome = scratch.file("data");
+    const testsupport::EnvironmentOverride xdgData("XDG_DATA_HOME", dataHome.c_str());
+    // The library below HOME is not the one the program uses now.
+    EXPECT_EQ(host.openFile(sketch), kNotFoundErr);
+
+    std::filesystem::create_directories(dataHome + "/Scrivet");
+    host.addStyleLibrary(dataHome + "/Scrivet/brush_pressure.ai", {"KelpraStyle"});
+    EXPECT_EQ(host.openFile(sketch), kNoErr);
+    const testsupport::EnvironmentOverride noHome("HOME", nullptr);
+    EXPECT_EQ(host.openFile(sketch), kNoErr);
 }
 
 // The host receives the library's path whole, as UTF-8 with its length in
@@ -334,7 +351,7 @@ TEST_F(NonAsciiHome, TheBrushLibraryPathReachesTheHostWhole)
     EXPECT_EQ(host.openFile(writeSketch("sketch.wpi")), kNoErr);
     const std::vector<CallRecord> strings = host.callsOf("NewUnicodeString");
     EXPECT_TRUE(std::any_of(strings.begin(), strings.end(), [&](const CallRecord& call) {
-        return call.args.find("\"" + home + "/Library/Application Support\"") == 0;
+        return call.args.find("\"" + dataHome() + "\"") == 0;
     }));
     EXPECT_EQ(pathCount(), 3u);
     EXPECT_EQ(host.styleOf(*host.pathsOf(host.layers()[0])[0]), "hlvaiexportset");

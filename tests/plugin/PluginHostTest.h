@@ -21,7 +21,8 @@ constexpr AIErr kInjected = fourCharCode("TEST");
 class PluginHostTest : public ::testing::Test {
 protected:
     explicit PluginHostTest(PluginEntry linkedEntry = nullptr, const std::string& homeName = "home")
-        : scratch(true), home(scratch.file(homeName)), homeOverride("HOME", home.c_str())
+        : scratch(true), home(scratch.file(homeName)), homeOverride("HOME", home.c_str()),
+          dataHomeOverride("XDG_DATA_HOME", nullptr)
     {
         std::filesystem::create_directories(supportFolder());
         host.addStyleLibrary(brushLibraryPath(), {"Other", "KelpraStyle"});
@@ -33,12 +34,14 @@ protected:
 
     void TearDown() override { EXPECT_EQ(host.problems(), std::vector<std::string>()); }
 
-    std::string supportFolder() const { return home + "/Library/Application Support/Scrivet"; }
+    std::string dataHome() const { return home + "/.local/share"; }
+    std::string supportFolder() const { return dataHome() + "/Scrivet"; }
     std::string brushLibraryPath() const { return supportFolder() + "/brush_pressure.ai"; }
 
     testsupport::ScratchDir scratch;
     std::string home;
     testsupport::EnvironmentOverride homeOverride;
+    testsupport::EnvironmentOverride dataHomeOverride; // so that the data folder is below HOME
     TestHost host;
 };
 

@@ -20,15 +20,19 @@ const std::filesystem::path kProgram = DRAVELLO_PROGRAM;
 // One start of the program, stopped when the object goes.
 class ProgramRun {
 public:
-    ProgramRun(const FakeSystemRoot& system, const std::filesystem::path& folder, std::vector<std::string> arguments)
+    // `user` is HOME (and any XDG variable) as the start sees it.
+    ProgramRun(const FakeSystemRoot& system, const std::filesystem::path& folder, std::vector<std::string> arguments,
+               std::vector<std::string> user = {})
     {
+        if (user.empty())
+            user = {"HOME=" + system.homeFolder().string()};
         std::vector<std::string> environment = {
             "PATH=" + std::string(std::getenv("PATH")),
-            "HOME=" + system.homeFolder().string(),
             "DRAVELLO_SYSTEM_ROOT=" + (system.path() / "root").string(),
             "QT_QPA_PLATFORM=offscreen",
             "QT_LOGGING_RULES=*.debug=false",
         };
+        environment.insert(environment.end(), user.begin(), user.end());
         arguments.insert(arguments.begin(), kProgram.filename().string());
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
@@ -75,10 +79,6 @@ private:
     pid_t pid = 0;
 };
 
-std::filesystem::path userData(const FakeSystemRoot& system)
-{
-    return system.homeFolder() / "Library/Application Support/Scrivet";
-}
 
 } // namespace
 
@@ -97,7 +97,7 @@ private slots:
 
         ProgramRun run(system, elsewhere, {});
         QVERIFY(run.started);
-        const auto userFile = userData(system) / "dravellouser.xml";
+        const auto userFile = system.userData() / "dravellouser.xml";
         QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(userFile) || !run.running(), 20000);
         QCOMPARE(FakeSystemRoot::readFile(userFile),
                  FakeSystemRoot::readFile(kProgram.parent_path() / "support/dravellofactory.xml"));
@@ -109,10 +109,10 @@ private slots:
     {
         FakeSystemRoot system;
         // Not the very first start: the user data folder holds the lock.
-        std::filesystem::create_directories(userData(system));
+        std::filesystem::create_directories(system.userData());
         ProgramRun first(system, system.path(), {});
         QVERIFY(first.started);
-        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(system.homeFolder() / "qtsasock") || !first.running(),
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(system.userData() / "qtsasock") || !first.running(),
                                  20000);
         QVERIFY(first.running());
 
@@ -122,6 +122,28 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!second.running(), 20000);
         QCOMPARE(second.exitCode, 1);
         QVERIFY(first.running());
+    }
+
+    // Without HOME the start keeps its single copy in the runtime folder and
+    // runs on the factory settings, writing no settings file anywhere.
+    void aStartWithoutHomeRunsOnTheFactorySettings()
+    {
+        FakeSystemRoot system;
+        const std::filesystem::path runtime = system.path() / "runtime";
+        const std::filesystem::path elsewhere = system.path() / "elsewhere";
+        std::filesystem::create_directories(runtime);
+        std::filesystem::create_directories(elsewhere);
+        FakeSystemRoot::writeFile(system.supportFolder() / "dravellouser.xml", "installed");
+        const bool rootHadSettings = std::filesystem::exists("/dravellouser.xml");
+
+        ProgramRun run(system, elsewhere, {}, {"XDG_RUNTIME_DIR=" + runtime.string()});
+        QVERIFY(run.started);
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(runtime / "Scrivet/qtsasock") || !run.running(), 20000);
+        QTest::qWait(1500);
+        QVERIFY(run.running());
+        QVERIFY(!std::filesystem::exists(elsewhere / "dravellouser.xml"));
+        QVERIFY(rootHadSettings || !std::filesystem::exists("/dravellouser.xml"));
+        QVERIFY(!std::filesystem::exists(system.homeFolder() / ".local"));
     }
 };
 

@@ -1,4 +1,5 @@
 #include "ApplicationLook.h"
+#include "EnvironmentOverride.h"
 #include "FakeSystemRoot.h"
 #include "FirstRunFiles.h"
 #include "ScriptedPrompt.h"
@@ -17,6 +18,7 @@
 #include <filesystem>
 #include <map>
 
+using testsupport::EnvironmentOverride;
 using testsupport::FakeSystemRoot;
 
 namespace {
@@ -56,8 +58,11 @@ class StartupFilesTest : public QObject {
 private slots:
     void initTestCase() { registerCompiledResources(); }
 
+    // A relative path is made absolute against the start's working folder
+    // ("<cwd>" in the table), since the running copy works in another one.
     void commandLine_data()
     {
+        QTest::addColumn<QString>("workingFolder");
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("file");
@@ -65,28 +70,43 @@ private slots:
         QTest::addColumn<bool>("tray");
 
         const QString sketch = QFINDTESTDATA("tst_startupfiles.cpp");
-        QTest::newRow("none") << QStringList{"Dravello"} << "Get the instance" << "" << false << false;
-        QTest::newRow("tray") << QStringList{"Dravello", "tray"} << "Get the instance" << "" << false << true;
-        QTest::newRow("tray is exact") << QStringList{"Dravello", "Tray"} << "Get the instance_Tray" << "Tray"
-                                       << false << false;
-        QTest::newRow("existing file") << QStringList{"Dravello", sketch, "more"} << "Get the instance_" + sketch
-                                       << sketch << true << false;
-        QTest::newRow("missing file") << QStringList{"Dravello", "/nowhere/a.wpi"}
+        const QString here = QFileInfo(sketch).absolutePath();
+        QTest::newRow("none") << here << QStringList{"Dravello"} << "Get the instance" << "" << false << false;
+        QTest::newRow("tray") << here << QStringList{"Dravello", "tray"} << "Get the instance" << "" << false << true;
+        QTest::newRow("tray is exact") << here << QStringList{"Dravello", "Tray"} << "Get the instance_<cwd>/Tray"
+                                       << "<cwd>/Tray" << false << false;
+        QTest::newRow("existing file") << here << QStringList{"Dravello", sketch, "more"}
+                                       << "Get the instance_" + sketch << sketch << true << false;
+        QTest::newRow("relative file") << here << QStringList{"Dravello", "tst_startupfiles.cpp"}
+                                       << "Get the instance_" + sketch << sketch << true << false;
+        QTest::newRow("relative, through the parent")
+            << here << QStringList{"Dravello", "../startup/tst_startupfiles.cpp"}
+            << "Get the instance_" + sketch << sketch << true << false;
+        QTest::newRow("relative, other folder") << QDir::tempPath() << QStringList{"Dravello", "tst_startupfiles.cpp"}
+                                                << "Get the instance_<cwd>/tst_startupfiles.cpp"
+                                                << "<cwd>/tst_startupfiles.cpp" << false << false;
+        QTest::newRow("missing file") << here << QStringList{"Dravello", "/nowhere/a.wpi"}
                                       << "Get the instance_/nowhere/a.wpi" << "/nowhere/a.wpi" << false << false;
-        QTest::newRow("folder") << QStringList{"Dravello", QDir::tempPath()} << "Get the instance_" + QDir::tempPath()
-                                << QDir::tempPath() << false << false;
+        QTest::newRow("folder") << here << QStringList{"Dravello", QDir::tempPath()}
+                                << "Get the instance_" + QDir::tempPath() << QDir::tempPath() << false << false;
+        QTest::newRow("empty") << here << QStringList{"Dravello", ""} << "Get the instance_" << "" << false << false;
     }
 
     void commandLine()
     {
+        QFETCH(QString, workingFolder);
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
         QFETCH(QString, file);
         QFETCH(bool, loadFile);
         QFETCH(bool, tray);
+        const QString previous = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(workingFolder));
         const StartupArguments read = readStartupArguments(arguments);
-        QCOMPARE(read.message, message);
-        QCOMPARE(read.strFileArg, file);
+        const QString cwd = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(previous));
+        QCOMPARE(read.message, QString(message).replace("<cwd>", cwd));
+        QCOMPARE(read.strFileArg, QString(file).replace("<cwd>", cwd));
         QCOMPARE(read.loadFile, loadFile);
         QCOMPARE(read.trayStart, tray);
         QCOMPARE(read.noArguments, arguments.size() == 1);
@@ -103,28 +123,40 @@ private slots:
         QCOMPARE(state({"Dravello", "/a.wpi"}, false), StartWindowState::Maximised);
     }
 
+    void firstStartCopiesTheInstalledSupportFiles_data()
+    {
+        QTest::addColumn<bool>("xdgFolders");
+        QTest::newRow("below HOME") << false;
+        QTest::newRow("XDG_DATA_HOME and XDG_CONFIG_HOME") << true;
+    }
+
     void firstStartCopiesTheInstalledSupportFiles()
     {
+        QFETCH(bool, xdgFolders);
         FakeSystemRoot system;
+        const auto data = xdgFolders ? system.path() / "data" : system.homeFolder() / ".local/share";
+        const auto config = xdgFolders ? system.path() / "config" : system.homeFolder() / ".config";
+        EnvironmentOverride dataHome("XDG_DATA_HOME", xdgFolders ? data.c_str() : nullptr);
+        EnvironmentOverride configHome("XDG_CONFIG_HOME", xdgFolders ? config.c_str() : nullptr);
         for (const char* name : {kLaunchAgentFileName, kBrushLibraryFileName, kUserSettingsFileName})
             FakeSystemRoot::writeFile(system.supportFolder() / name, std::string("installed ") + name);
 
         QVERIFY(PrepareUserSettingsFile());
 
-        const auto userData = system.homeFolder() / "Library/Application Support/Scrivet";
+        const auto userData = data / "Scrivet";
         QCOMPARE(userDataFolder(), qPath(userData) + "/");
         QCOMPARE(userSettingsFilePath(), qPath(userData / "dravellouser.xml"));
         QCOMPARE(FakeSystemRoot::readFile(userData / "dravellouser.xml"), "installed dravellouser.xml");
         QCOMPARE(FakeSystemRoot::readFile(userData / "brush_pressure.ai"), "installed brush_pressure.ai");
-        QCOMPARE(FakeSystemRoot::readFile(system.homeFolder() / "Library/LaunchAgents" / kLaunchAgentFileName),
+        QCOMPARE(FakeSystemRoot::readFile(config / "autostart" / kLaunchAgentFileName),
                  std::string("installed ") + kLaunchAgentFileName);
     }
 
     void laterStartsKeepTheUsersFiles()
     {
         FakeSystemRoot system;
-        const auto userData = system.homeFolder() / "Library/Application Support/Scrivet";
-        const auto agent = system.homeFolder() / "Library/LaunchAgents" / kLaunchAgentFileName;
+        const auto userData = system.userData();
+        const auto agent = system.autostart() / kLaunchAgentFileName;
         for (const char* name : {kBrushLibraryFileName, kUserSettingsFileName}) {
             FakeSystemRoot::writeFile(system.supportFolder() / name, "installed");
             FakeSystemRoot::writeFile(userData / name, "the user's");
@@ -142,10 +174,53 @@ private slots:
     {
         FakeSystemRoot system;
         QVERIFY(PrepareUserSettingsFile());
-        const auto userData = system.homeFolder() / "Library/Application Support/Scrivet";
-        QVERIFY(std::filesystem::is_directory(userData));
-        QVERIFY(std::filesystem::is_empty(userData));
-        QVERIFY(!std::filesystem::exists(system.homeFolder() / "Library/LaunchAgents"));
+        QVERIFY(std::filesystem::is_directory(system.userData()));
+        QVERIFY(std::filesystem::is_empty(system.userData()));
+        QVERIFY(!std::filesystem::exists(system.autostart()));
+    }
+
+    // Without a user folder the copies are refused with a severe line, and
+    // nothing is written at the filesystem root or in the current folder.
+    // An absolute XDG_DATA_HOME still names the user's data folder.
+    void withoutAUserFolderNothingIsCopied_data()
+    {
+        QTest::addColumn<QByteArray>("home");
+        QTest::addColumn<bool>("dataHomeSet");
+        QTest::newRow("HOME not set") << QByteArray() << false;
+        QTest::newRow("HOME relative") << QByteArray("home") << false;
+        QTest::newRow("HOME not set, XDG_DATA_HOME set") << QByteArray() << true;
+    }
+
+    void withoutAUserFolderNothingIsCopied()
+    {
+        QFETCH(QByteArray, home);
+        QFETCH(bool, dataHomeSet);
+        FakeSystemRoot system;
+        const auto data = system.path() / "data";
+        EnvironmentOverride noHome("HOME", home.isEmpty() ? nullptr : home.constData());
+        EnvironmentOverride dataHome("XDG_DATA_HOME", dataHomeSet ? data.c_str() : nullptr);
+        const char* const names[] = {kLaunchAgentFileName, kBrushLibraryFileName, kUserSettingsFileName};
+        // Below a relative HOME, taken from the current folder.
+        std::vector<std::filesystem::path> outside = {std::filesystem::current_path() / "home/.local",
+                                                      std::filesystem::current_path() / "home/.config"};
+        for (const char* name : names) {
+            FakeSystemRoot::writeFile(system.supportFolder() / name, "installed");
+            for (const auto& folder : {std::filesystem::path("/"), std::filesystem::current_path()})
+                if (!std::filesystem::exists(folder / name))
+                    outside.push_back(folder / name);
+        }
+        QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^No user folder"));
+        if (!dataHomeSet)
+            QTest::ignoreMessage(QtCriticalMsg, QRegularExpression("^No user folder"));
+
+        QVERIFY(PrepareUserSettingsFile());
+
+        for (const auto& file : outside)
+            QVERIFY2(!std::filesystem::exists(file), file.c_str());
+        QCOMPARE(userSettingsFilePath().isEmpty(), !dataHomeSet);
+        QCOMPARE(std::filesystem::exists(data / "Scrivet" / kUserSettingsFileName), dataHomeSet);
+        const std::string log = FakeSystemRoot::readFile(std::filesystem::current_path() / "pelm.log");
+        QVERIFY2(log.find("SEVERE No user folder") != std::string::npos, log.c_str());
     }
 
     void theFactoryFileIsFoundBesideTheRunningProgram()

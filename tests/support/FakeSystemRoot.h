@@ -2,8 +2,9 @@
 #define DRAVELLO_TESTS_FAKESYSTEMROOT_H
 
 // A system root and a home folder in a scratch folder, set as
-// DRAVELLO_SYSTEM_ROOT and HOME for the object's lifetime (the scratch folder
-// is the current folder meanwhile). Applications are copied in from the
+// DRAVELLO_SYSTEM_ROOT and HOME for the object's lifetime, with the XDG base
+// directories at their defaults below HOME (the scratch folder is the
+// current folder meanwhile). Applications are copied in from the
 // fixtures in tests/data/apps; the support folder can be given the three
 // plug-in builds and the Photoshop script.
 
@@ -29,7 +30,9 @@ public:
         : scratch(true),
           root("DRAVELLO_SYSTEM_ROOT", scratch.file("root").c_str()),
           home("HOME", scratch.file("home").c_str()),
-          userDirs("XDG_CONFIG_HOME", nullptr)
+          userDirs("XDG_CONFIG_HOME", nullptr),
+          dataHome("XDG_DATA_HOME", nullptr),
+          runtimeDir("XDG_RUNTIME_DIR", nullptr)
     {
         std::filesystem::create_directories(applications());
         std::filesystem::create_directories(supportFolder());
@@ -44,6 +47,9 @@ public:
     }
     std::filesystem::path homeFolder() const { return scratch.path() / "home"; }
     std::filesystem::path documents() const { return homeFolder() / "Documents"; }
+    // The program's user support folder.
+    std::filesystem::path userData() const { return homeFolder() / ".local/share/Scrivet"; }
+    std::filesystem::path autostart() const { return homeFolder() / ".config/autostart"; }
     std::filesystem::path record() const { return supportFolder() / "copied_files.txt"; }
 
     // Copies the fixture (a bundle, or a folder holding one) into the
@@ -108,6 +114,8 @@ private:
     EnvironmentOverride root;
     EnvironmentOverride home;
     EnvironmentOverride userDirs; // so that the documents folder is HOME/Documents
+    EnvironmentOverride dataHome;
+    EnvironmentOverride runtimeDir;
 };
 
 } // namespace testsupport

@@ -1,6 +1,7 @@
 #include "FirstRunFiles.h"
 
 #include "FixedPaths.h"
+#include "Logger.h"
 #include "UserPrompt.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,7 @@
 #include <QFile>
 #include <QObject>
 
-const char* const kLaunchAgentFileName = "com.scrivet.dravello.agent.plist";
+const char* const kLaunchAgentFileName = "scrivet-dravello-tray.desktop";
 const char* const kBrushLibraryFileName = "brush_pressure.ai";
 const char* const kUserSettingsFileName = "dravellouser.xml";
 
@@ -31,11 +32,25 @@ void copyIfMissing(const char* name, const QString& folder)
         QFile::copy(systemSupportFile(name), target);
 }
 
+// Without the user's folder the copies would land relative to the
+// filesystem root; they are left out, and the start goes on without them.
+void refuseFirstRunCopies(const char* what)
+{
+    const std::string line = std::string("No user folder (HOME is not set and no XDG base directory names one): ")
+        + what + " are not copied";
+    Pelm::Logger::WriteLog("FirstRunFiles", "PrepareUserSettingsFile", line.c_str(), Pelm::Logger::SEVERE);
+    qCritical("%s", line.c_str());
+}
+
 } // namespace
 
 QString userDataFolder() { return fromPlatform(Platform::userSupportFolder()); }
 
-QString userSettingsFilePath() { return QDir::toNativeSeparators(userDataFolder() + QLatin1String(kUserSettingsFileName)); }
+QString userSettingsFilePath()
+{
+    const QString folder = userDataFolder();
+    return folder.isEmpty() ? folder : QDir::toNativeSeparators(folder + QLatin1String(kUserSettingsFileName));
+}
 
 QString factorySettingsFilePath()
 {
@@ -45,13 +60,19 @@ QString factorySettingsFilePath()
 
 bool PrepareUserSettingsFile()
 {
-    const QString launchAgents = fromPlatform(Platform::userLaunchAgentsFolder());
+    const QString autostart = fromPlatform(Platform::userAutostartFolder());
     if (QFile::exists(systemSupportFile(kLaunchAgentFileName))) {
-        Platform::makeFolders(launchAgents.toStdString());
-        copyIfMissing(kLaunchAgentFileName, launchAgents);
+        if (autostart.isEmpty())
+            refuseFirstRunCopies("the tray start at login");
+        else if (Platform::makeFolders(autostart.toStdString()))
+            copyIfMissing(kLaunchAgentFileName, autostart);
     }
 
     const QString dataFolder = userDataFolder();
+    if (dataFolder.isEmpty()) {
+        refuseFirstRunCopies("the settings file and the brush library");
+        return true;
+    }
     Platform::makeFolders(dataFolder.toStdString());
     copyIfMissing(kUserSettingsFileName, dataFolder);
     copyIfMissing(kBrushLibraryFileName, dataFolder);

@@ -21,9 +21,12 @@ StartupArguments readStartupArguments(const QStringList& arguments)
         result.trayStart = true;
         return result;
     }
-    result.message += QLatin1Char('_') + first;
-    result.strFileArg = first;
-    result.loadFile = QFileInfo(first).isFile();
+    // The running copy works in another folder: a relative path is made
+    // absolute here, against this start's working folder.
+    const QString file = first.isEmpty() ? first : QFileInfo(first).absoluteFilePath();
+    result.message += QLatin1Char('_') + file;
+    result.strFileArg = file;
+    result.loadFile = QFileInfo(file).isFile();
     return result;
 }
 

@@ -8,9 +8,10 @@
 #include <QStringList>
 
 struct StartupArguments {
-    // "Get the instance", or "Get the instance_<first argument>".
+    // "Get the instance", or "Get the instance_<file>".
     QString message;
-    // The first argument unless it is "tray"; empty otherwise.
+    // The first argument unless it is "tray", made absolute against the
+    // working folder; empty otherwise.
     QString strFileArg;
     // strFileArg names an existing file.
     bool loadFile = false;

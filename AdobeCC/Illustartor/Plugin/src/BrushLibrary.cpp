@@ -11,7 +11,7 @@ constexpr std::size_t kMaxFolderPathBytes = 2048;
 
 std::string CreateDesktopDestinationURL()
 {
-    const std::string folder = Platform::userApplicationSupportFolder();
+    const std::string folder = Platform::userDataHome();
     std::error_code error;
     if (folder.empty() || folder.size() > kMaxFolderPathBytes || !std::filesystem::is_directory(folder, error))
         return std::string();

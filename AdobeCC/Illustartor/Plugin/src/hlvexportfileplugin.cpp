@@ -19,7 +19,7 @@ constexpr const char* kFormatName = "  Halvren Scrivet vector files";
 constexpr const char* kFormatTitle = " Halvren file vector data";
 constexpr const char* kFormatExtensions = "wpi,hlv";
 
-// Thrown when the user has no Application Support folder to hold the brush library.
+// Thrown when the user has no data folder to hold the brush library.
 constexpr AIErr kNoSupportFolderErr = kNotFoundErr;
 // Thrown when the file does not read as a pen file, or holds coordinates
 // the host cannot take.
