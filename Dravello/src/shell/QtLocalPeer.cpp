@@ -9,8 +9,9 @@
 #include <QLocalSocket>
 #include <QRegularExpression>
 #include <QThread>
+#include <QTimer>
 
-#include <memory>
+#include <functional>
 #include <unistd.h>
 
 const char* QtLocalPeer::ack = "ack";
@@ -35,25 +36,104 @@ QString socketNameFor(const QString& id)
         + QLatin1Char('-') + QString::number(::getuid(), 16);
 }
 
-enum class ReadStep { Progress, Ended, Failed };
-
-// Moves the bytes that are there, or that arrive within `wait`, into the reader.
-ReadStep readMore(QLocalSocket& socket, HandOver::FrameReader& reader, int wait)
-{
-    if (socket.bytesAvailable() == 0 && !socket.waitForReadyRead(wait))
-        return ReadStep::Ended;
-    char buffer[4096];
-    const qint64 got = socket.read(buffer, qMin<qint64>(sizeof buffer, qint64(reader.missing())));
-    if (got < 0)
-        return ReadStep::Failed;
-    reader.feed(buffer, std::size_t(got));
-    return ReadStep::Progress;
-}
-
 void warnReceptionFailed(const QLocalSocket& socket)
 {
     qWarning().noquote().nospace() << "QtLocalPeer: Message reception failed " << quoted(socket.errorString());
 }
+
+// The one message of a connection, read as its bytes arrive. A message that
+// is not complete within its time, that announces more than a message may
+// hold, or whose connection ends or fails first, is dropped with the
+// connection. A complete one is answered with "ack" and handed on, from the
+// event loop, to `deliver`; the connection then closes once the answer is out
+// (or its time is up).
+class IncomingMessage : public QObject {
+public:
+    IncomingMessage(QLocalSocket* socket, const QtLocalPeer::Timings& timings,
+                    std::function<void(const QString&)> deliver, QObject* parent)
+        : QObject(parent), m_socket(socket), m_ackWrite(timings.ackWrite), m_deliver(std::move(deliver))
+    {
+        m_socket->setParent(this);
+        connect(m_socket, &QLocalSocket::readyRead, this, &IncomingMessage::readArrived);
+        connect(m_socket, &QLocalSocket::disconnected, this, &IncomingMessage::connectionEnded);
+        connect(m_socket, &QLocalSocket::errorOccurred, this, [this](QLocalSocket::LocalSocketError error) {
+            if (m_finished || error == QLocalSocket::PeerClosedError)
+                return;
+            warnReceptionFailed(*m_socket);
+            drop();
+        });
+        m_deadline.setSingleShot(true);
+        connect(&m_deadline, &QTimer::timeout, this, [this, timings] {
+            qWarning("QtLocalPeer: Message incomplete after %d ms, dropped", timings.messageWait);
+            drop();
+        });
+        m_deadline.start(timings.messageWait);
+        readArrived();
+    }
+
+private:
+    void readArrived()
+    {
+        using State = HandOver::FrameReader::State;
+        while (!m_finished && m_socket->bytesAvailable() > 0
+               && (m_reader.state() == State::NeedLength || m_reader.state() == State::NeedBody)) {
+            char buffer[4096];
+            const qint64 got = m_socket->read(buffer, qMin<qint64>(sizeof buffer, qint64(m_reader.missing())));
+            if (got < 0) {
+                warnReceptionFailed(*m_socket);
+                drop();
+                return;
+            }
+            m_reader.feed(buffer, std::size_t(got));
+        }
+        if (m_finished)
+            return;
+        if (m_reader.state() == State::TooLong) {
+            qWarning("QtLocalPeer: Message refused, its length %u exceeds %u bytes", m_reader.announcedLength(),
+                     HandOver::kMaxMessageBytes);
+            drop();
+        } else if (m_reader.state() == State::Complete) {
+            acknowledge();
+        }
+    }
+
+    void connectionEnded()
+    {
+        if (!m_finished)
+            readArrived();
+        if (!m_finished)
+            drop();
+        deleteLater();
+    }
+
+    void acknowledge()
+    {
+        m_finished = true;
+        m_deadline.stop();
+        m_socket->write(QtLocalPeer::ack, qint64(qstrlen(QtLocalPeer::ack)));
+        m_socket->flush();
+        const QString message = QString::fromStdString(m_reader.message());
+        QMetaObject::invokeMethod(parent(), [deliver = m_deliver, message] { deliver(message); },
+                                  Qt::QueuedConnection);
+        QTimer::singleShot(m_ackWrite, this, [this] { m_socket->abort(); });
+        m_socket->disconnectFromServer();
+    }
+
+    void drop()
+    {
+        m_finished = true;
+        m_deadline.stop();
+        m_socket->abort();
+        deleteLater();
+    }
+
+    QLocalSocket* m_socket; // a child
+    HandOver::FrameReader m_reader;
+    QTimer m_deadline;
+    const int m_ackWrite;
+    std::function<void(const QString&)> m_deliver;
+    bool m_finished = false;
+};
 
 } // namespace
 
@@ -68,7 +148,7 @@ QtLocalPeer::QtLocalPeer(QObject* parent, const QString& appId)
     }
     m_socketName = fromNativePath(socketPath);
     // At the very first start the lock file's folder does not exist yet.
-    Platform::makeFolders(Platform::userSupportFolder());
+    Platform::makeFolders(Platform::handOverFolder());
     m_lockFile.setFileName(fromNativePath(Platform::singleInstanceLockFile()));
     m_lockFile.open(QIODevice::ReadWrite);
 }
@@ -129,52 +209,10 @@ bool QtLocalPeer::deliver(QLocalSocket& socket, const QString& message, int time
 void QtLocalPeer::receiveConnection()
 {
     qDebug("QtLocalPeer::receiveConnection() 0");
-    std::unique_ptr<QLocalSocket> socket(m_server->nextPendingConnection());
-    if (!socket)
-        return;
-
-    QString message;
-    const bool received = readMessage(*socket, message);
-    if (received) {
-        socket->write(ack, qint64(qstrlen(ack)));
-        socket->waitForBytesWritten(m_timings.ackWrite);
+    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
+        new IncomingMessage(socket, m_timings, [this](const QString& message) {
+            qDebug().noquote().nospace() << " QtLocalPeer::receiveConnection() message arrived : " << quoted(message);
+            emit messageReceived(message);
+        }, this);
     }
-    socket->close();
-    socket.reset();
-    if (!received)
-        return;
-
-    qDebug().noquote().nospace() << " QtLocalPeer::receiveConnection() message arrived : " << quoted(message);
-    emit messageReceived(message);
-}
-
-// A connection that closes or stays silent before its length is complete,
-// or announces more than a message may hold, is dropped. A message that
-// stops short of its length is taken as far as it arrived.
-bool QtLocalPeer::readMessage(QLocalSocket& socket, QString& message)
-{
-    HandOver::FrameReader reader;
-    while (reader.state() == HandOver::FrameReader::State::NeedLength) {
-        const ReadStep step = readMore(socket, reader, m_timings.lengthWait);
-        if (step == ReadStep::Failed)
-            warnReceptionFailed(socket);
-        if (step != ReadStep::Progress)
-            return false;
-    }
-    if (reader.state() == HandOver::FrameReader::State::TooLong) {
-        qWarning("QtLocalPeer: Message refused, its length %u exceeds %u bytes", reader.announcedLength(),
-                 HandOver::kMaxMessageBytes);
-        return false;
-    }
-    while (reader.state() == HandOver::FrameReader::State::NeedBody) {
-        const ReadStep step = readMore(socket, reader, m_timings.bodyWait);
-        if (step == ReadStep::Failed) {
-            warnReceptionFailed(socket);
-            return false;
-        }
-        if (step == ReadStep::Ended)
-            break;
-    }
-    message = QString::fromStdString(reader.message());
-    return true;
 }

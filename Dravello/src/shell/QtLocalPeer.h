@@ -21,9 +21,8 @@ class QtLocalPeer : public QObject {
 public:
     // How long the peer waits and pauses, in milliseconds.
     struct Timings {
-        int lengthWait = 30000;   // receiver: each wait for the 4 length bytes
-        int bodyWait = 2000;      // receiver: each wait for more of the message
-        int ackWrite = 1000;      // receiver: wait for "ack" to be written
+        int messageWait = 30000;  // receiver: time for one whole message to arrive
+        int ackWrite = 1000;      // receiver: time for "ack" to be written
         int retryPause = 30000;   // sender: pause after a failed connection
     };
 
@@ -42,6 +41,8 @@ public:
     void setTimings(const Timings& timings) { m_timings = timings; }
 
 public Q_SLOTS:
+    // Starts reading every waiting connection. The messages are read as
+    // their bytes arrive, so the thread never waits on a sender.
     void receiveConnection();
 
 Q_SIGNALS:
@@ -50,8 +51,6 @@ Q_SIGNALS:
 private:
     void listen();
     bool deliver(QLocalSocket& socket, const QString& message, int timeout);
-    // Reads the one message of a connection; false when it brought none.
-    bool readMessage(QLocalSocket& socket, QString& message);
 
     QString m_id;
     QString m_socketName;

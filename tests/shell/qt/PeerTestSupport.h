@@ -18,25 +18,25 @@
 
 namespace shelltest {
 
+// Without XDG_RUNTIME_DIR, socket and lock live in the user support folder.
 class TemporaryHome {
 public:
     QString path() const { return QString::fromStdString(dir.path().string()); }
-    QString socketPath() const { return path() + QStringLiteral("/qtsasock"); }
-    QString lockPath() const
-    {
-        return path() + QStringLiteral("/Library/Application Support/Scrivet/qtsingleapplock");
-    }
+    QString handOverFolder() const { return path() + QStringLiteral("/.local/share/Scrivet"); }
+    QString socketPath() const { return handOverFolder() + QStringLiteral("/qtsasock"); }
+    QString lockPath() const { return handOverFolder() + QStringLiteral("/qtsingleapplock"); }
 
 private:
     testsupport::ScratchDir dir;
     testsupport::EnvironmentOverride home{"HOME", dir.path().c_str()};
+    testsupport::EnvironmentOverride dataHome{"XDG_DATA_HOME", nullptr};
+    testsupport::EnvironmentOverride runtime{"XDG_RUNTIME_DIR", nullptr};
 };
 
 inline QtLocalPeer::Timings shortTimings()
 {
     QtLocalPeer::Timings timings;
-    timings.lengthWait = 200;
-    timings.bodyWait = 100;
+    timings.messageWait = 300;
     timings.ackWrite = 200;
     timings.retryPause = 10;
     return timings;

@@ -4,12 +4,15 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
+#include <QTimer>
 
 #include <cstdio>
 #include <sys/socket.h>
@@ -22,6 +25,11 @@ namespace {
 
 // Set in the environment of a child process that plays the running copy.
 const char* const kServingCopy = "DRAVELLO_TEST_SERVING_COPY";
+// Set, to the socket's path, in the environment of a child process that
+// sends a message one byte at a time.
+const char* const kTricklingSender = "DRAVELLO_TEST_TRICKLING_SENDER";
+const QByteArray kTrickledMessage = "Get the instance_/tmp/trickled.hlv";
+constexpr int kTrickleGapMs = 40;
 
 QByteArray lengthPrefix(quint32 length)
 {
@@ -83,22 +91,93 @@ int serveAsRunningCopy()
     return QCoreApplication::exec();
 }
 
+// The child process: sends the message framed, one byte every
+// kTrickleGapMs, and prints the answer it gets.
+int trickleToRunningCopy()
+{
+    QLocalSocket socket;
+    socket.connectToServer(qEnvironmentVariable(kTricklingSender));
+    if (!socket.waitForConnected(5000))
+        return 2;
+    for (char byte : framed(kTrickledMessage)) {
+        socket.write(&byte, 1);
+        socket.waitForBytesWritten(1000);
+        QThread::msleep(kTrickleGapMs);
+    }
+    QByteArray reply;
+    while (reply.size() < 3 && socket.waitForReadyRead(5000))
+        reply += socket.readAll();
+    std::printf("%s\n", reply.constData());
+    return 0;
+}
+
 } // namespace
 
 class QtLocalPeerTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The very first start, with no user data folder yet, becomes the running copy.
+    // The very first start, with no user data folder yet, becomes the
+    // running copy; its socket and lock live in the runtime folder when the
+    // session has one.
+    void firstStartInEmptyHomeServes_data()
+    {
+        QTest::addColumn<bool>("runtimeFolder");
+        QTest::newRow("user support folder") << false;
+        QTest::newRow("XDG_RUNTIME_DIR") << true;
+    }
+
     void firstStartInEmptyHomeServes()
     {
+        QFETCH(bool, runtimeFolder);
         TemporaryHome home;
+        testsupport::ScratchDir runtime;
+        testsupport::EnvironmentOverride runtimeDir("XDG_RUNTIME_DIR", runtimeFolder ? runtime.path().c_str() : nullptr);
+        const QString folder =
+            runtimeFolder ? QString::fromStdString(runtime.file("Scrivet")) : home.handOverFolder();
         QtLocalPeer first(nullptr, QStringLiteral("Dravello"));
 
         QVERIFY(!first.sendMessage(QStringLiteral("Get the instance"), 1000));
-        QVERIFY(QFileInfo(home.lockPath()).isFile());
-        QVERIFY(QFileInfo::exists(home.socketPath()));
+        QVERIFY(QFileInfo(folder + "/qtsingleapplock").isFile());
+        QVERIFY(QFileInfo::exists(folder + "/qtsasock"));
         QVERIFY(!first.isClient());
+        QCOMPARE(exchange(folder + "/qtsasock", framed("Get the instance")), QByteArray("ack"));
+    }
+
+    // A sender that trickles its bytes does not stall the running copy's
+    // thread: the longest gap between ticks of a 10 ms timer there stays
+    // under 100 ms while the message arrives, and the message is taken.
+    void tricklingSenderLeavesTheThreadResponsive()
+    {
+        TemporaryHome home;
+        QtLocalPeer first(nullptr, QStringLiteral("Dravello"));
+        QVERIFY(!first.isClient());
+        QSignalSpy received(&first, &QtLocalPeer::messageReceived);
+
+        QProcess sender;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(kTricklingSender, home.socketPath());
+        sender.setProcessEnvironment(environment);
+        sender.start(QCoreApplication::applicationFilePath(), QStringList());
+        QVERIFY(sender.waitForStarted());
+
+        QElapsedTimer sinceTick;
+        qint64 longestGap = 0;
+        QTimer ticks;
+        connect(&ticks, &QTimer::timeout, this, [&] {
+            longestGap = qMax(longestGap, sinceTick.restart());
+        });
+        sinceTick.start();
+        ticks.start(10);
+        QVERIFY(QTest::qWaitFor([&] { return sender.state() == QProcess::NotRunning; }, 20000));
+        ticks.stop();
+
+        qInfo("longest gap between ticks while a sender trickled %d bytes: %lld ms",
+              int(framed(kTrickledMessage).size()), longestGap);
+        QCOMPARE(sender.readAllStandardOutput(), QByteArray("ack\n"));
+        QCOMPARE(received.count(), 1);
+        QCOMPARE(received.at(0).at(0).toString(), QString::fromUtf8(kTrickledMessage));
+        QVERIFY2(longestGap < 100, qPrintable(QString::number(longestGap)));
     }
 
     void secondCopyHandsOverItsMessage_data()
@@ -137,19 +216,24 @@ private slots:
 
         const QByteArray path = "Get the instance_/tmp/abcd.hlv";
         const QString refused = QStringLiteral("^QtLocalPeer: Message refused");
+        const QString incomplete = QStringLiteral("^QtLocalPeer: Message incomplete after 300 ms, dropped");
         QTest::newRow("length 30 big-endian")
             << QByteArray::fromHex("0000001e") + path << false << QByteArray("ack") << QStringList{path} << QString();
         QTest::newRow("hostile length") << QByteArray::fromHex("ffffffff") + "abc" << false << QByteArray()
                                         << QStringList() << refused;
         QTest::newRow("one above the limit") << lengthPrefix(64 * 1024 + 1) + path << false << QByteArray()
                                              << QStringList() << refused;
-        QTest::newRow("shorter than announced") << lengthPrefix(40) + "Get the" << false << QByteArray("ack")
-                                                << QStringList{"Get the"} << QString();
+        QTest::newRow("shorter than announced") << lengthPrefix(40) + "Get the" << false << QByteArray()
+                                                << QStringList() << incomplete;
+        QTest::newRow("closed inside the text") << lengthPrefix(40) + "Get the" << true << QByteArray()
+                                                << QStringList() << QString();
         QTest::newRow("zero byte inside") << framed(QByteArray("abc\0def", 7)) << false << QByteArray("ack")
                                           << QStringList{"abc"} << QString();
         QTest::newRow("closed inside the length") << QByteArray::fromHex("0000") << true << QByteArray()
                                                   << QStringList() << QString();
-        QTest::newRow("silent") << QByteArray() << false << QByteArray() << QStringList() << QString();
+        QTest::newRow("silent") << QByteArray() << false << QByteArray() << QStringList() << incomplete;
+        QTest::newRow("trailing bytes ignored") << framed("Get the instance") + "more" << false << QByteArray("ack")
+                                                << QStringList{"Get the instance"} << QString();
     }
 
     void receiverHandlesEveryFrame()
@@ -282,6 +366,7 @@ private slots:
     void staleSocketFileIsReplaced()
     {
         TemporaryHome home;
+        QVERIFY(QDir().mkpath(home.handOverFolder()));
         leaveStaleSocket(home.socketPath());
         QVERIFY(QFileInfo::exists(home.socketPath()));
 
@@ -298,6 +383,8 @@ int main(int argc, char** argv)
     QCoreApplication application(argc, argv);
     if (qEnvironmentVariableIsSet(kServingCopy))
         return serveAsRunningCopy();
+    if (qEnvironmentVariableIsSet(kTricklingSender))
+        return trickleToRunningCopy();
     QtLocalPeerTest test;
     return QTest::qExec(&test, argc, argv);
 }
