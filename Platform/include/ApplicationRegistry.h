@@ -39,6 +39,11 @@ private:
     std::vector<ApplicationInfo> applications;
 };
 
+// The program inside a bundle, bundlePath + "/Contents/MacOS/" + the
+// CFBundleExecutable of its Info.plist: what starts when the bundle is opened.
+// Empty when the Info.plist cannot be read or names no plain file name.
+std::string bundleProgram(const std::string& bundlePath);
+
 } // namespace Platform
 
 #endif

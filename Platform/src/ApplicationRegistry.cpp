@@ -90,4 +90,15 @@ std::optional<ApplicationInfo> ApplicationRegistry::findByName(const std::string
     return std::nullopt;
 }
 
+std::string bundleProgram(const std::string& bundlePath)
+{
+    const auto application = isBundle(bundlePath) ? readBundle(bundlePath) : std::nullopt;
+    if (!application)
+        return std::string();
+    const std::string& name = application->executable;
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos)
+        return std::string();
+    return (fs::path(bundlePath) / "Contents" / "MacOS" / name).string();
+}
+
 } // namespace Platform

@@ -33,8 +33,20 @@ QPointF firstPointInFile(const QString& path)
     return firstPointOf(document);
 }
 
-ApplicationDescriptor application(const QString& name, const QString& path)
+// An application bundle below `applications` whose Info.plist names the
+// program `executable` (none when empty), described as the probe would.
+ApplicationDescriptor application(const QString& applications, const QString& name, const QString& bundle,
+                                  const QString& executable)
 {
+    const QString path = applications + "/" + bundle;
+    QDir().mkpath(path + "/Contents");
+    QFile plist(path + "/Contents/Info.plist");
+    if (plist.open(QIODevice::WriteOnly)) {
+        plist.write("<plist version=\"1.0\"><dict>");
+        if (!executable.isEmpty())
+            plist.write("<key>CFBundleExecutable</key><string>" + executable.toUtf8() + "</string>");
+        plist.write("</dict></plist>");
+    }
     ApplicationDescriptor descriptor;
     descriptor.bundleName = name;
     descriptor.version = "1.0";
@@ -66,6 +78,8 @@ private slots:
     void handOffFoldersDifferWithinOneMillisecond();
 
 private:
+    QString applicationsFolder() const { return QString::fromStdString(env->systemRoot.file("Applications")); }
+
     std::unique_ptr<ExportEnvironment> env;
     MetadataPtr sketch;
 };
@@ -74,12 +88,13 @@ void tst_InkHandOffs::init()
 {
     env = std::make_unique<ExportEnvironment>();
     sketch = makeSketch({{{{1000, 0, 500u}, {1100, 0, 500u}}}}, env->path("s1.wpi"));
+    const QString apps = applicationsFolder();
     env->applications = {
-        application("Adobe Photoshop CS6", "/Applications/Adobe Photoshop CS6/Adobe Photoshop CS6.app"),
-        application("Adobe Illustrator", "/Applications/Adobe Illustrator CS6/Adobe Illustrator.app"),
-        application("SketchBookPro", "/Applications/SketchBook Pro.app"),
-        application("SketchBookDesigner", "/Applications/SketchBook Designer.app"),
-        application("SketchBook Pro 6", "/Applications/SketchBookPro6.app")};
+        application(apps, "Adobe Photoshop CS6", "Adobe Photoshop CS6/Adobe Photoshop CS6.app", "Adobe Photoshop CS6"),
+        application(apps, "Adobe Illustrator", "Adobe Illustrator CS6/Adobe Illustrator.app", "Adobe Illustrator"),
+        application(apps, "SketchBookPro", "SketchBook Pro.app", "SketchBookPro"),
+        application(apps, "SketchBookDesigner", "SketchBook Designer.app", "SketchBookDesigner"),
+        application(apps, "SketchBook Pro 6", "SketchBookPro6.app", "SketchBookPro")};
 }
 
 void tst_InkHandOffs::cleanup()
@@ -154,19 +169,19 @@ void tst_InkHandOffs::unwritableSketchesAreReported()
 void tst_InkHandOffs::handOffStartsTheLastMatchingApplication_data()
 {
     QTest::addColumn<EntryPoint>("entryPoint");
-    QTest::addColumn<QString>("application");
+    QTest::addColumn<QString>("program"); // below the applications folder
     QTest::newRow("Illustrator") << &ExportFormats::AdobeIllustartorExport
-                                 << "/Applications/Adobe Illustrator CS6/Adobe Illustrator.app";
+                                 << "Adobe Illustrator CS6/Adobe Illustrator.app/Contents/MacOS/Adobe Illustrator";
     QTest::newRow("SketchBook Designer") << &ExportFormats::AliasSketchExport
-                                         << "/Applications/SketchBook Designer.app";
+                                         << "SketchBook Designer.app/Contents/MacOS/SketchBookDesigner";
     QTest::newRow("SketchBook Pro, the later of two") << &ExportFormats::SBPExport
-                                                      << "/Applications/SketchBookPro6.app";
+                                                      << "SketchBookPro6.app/Contents/MacOS/SketchBookPro";
 }
 
 void tst_InkHandOffs::handOffStartsTheLastMatchingApplication()
 {
     QFETCH(EntryPoint, entryPoint);
-    QFETCH(QString, application);
+    QFETCH(QString, program);
     ExportFormats exporter(env->services());
     QVERIFY((exporter.*entryPoint)(sketch));
 
@@ -175,9 +190,8 @@ void tst_InkHandOffs::handOffStartsTheLastMatchingApplication()
     QCOMPARE(env->runner.calls().size(), 1u);
     const Platform::RecordingProcessRunner::Call& call = env->runner.calls().front();
     QVERIFY(call.detached);
-    QCOMPARE(call.command.program, "open");
-    QCOMPARE(call.command.arguments,
-             (std::vector<std::string>{"-a", application.toStdString(), file.toStdString()}));
+    QCOMPARE(call.command.program, (applicationsFolder() + "/" + program).toStdString());
+    QCOMPARE(call.command.arguments, std::vector<std::string>{file.toStdString()});
     QVERIFY(env->prompt.requests.isEmpty());
 }
 
@@ -199,11 +213,19 @@ void tst_InkHandOffs::handOffWithUnwrittenFileStartsNothing()
     QVERIFY(env->handOffFolders().isEmpty());
 }
 
+// A program that does not start, and a bundle that names none, are reported.
 void tst_InkHandOffs::applicationThatCannotStartIsReported()
 {
-    env->runner.answer("open", Platform::ProcessResult{false, -1, ENOENT});
+    env->runner.answer((applicationsFolder() + "/SketchBook Designer.app/Contents/MacOS/SketchBookDesigner").toStdString(),
+                       Platform::ProcessResult{false, -1, ENOENT});
     QVERIFY(!ExportFormats(env->services()).AliasSketchExport(sketch));
     QCOMPARE(env->prompt.texts(), QStringList{"Autodesk SketchBook Designer could not be started."});
+
+    env->prompt.clear();
+    env->applications = {application(applicationsFolder(), "Adobe Illustrator", "Bare.app", QString())};
+    QVERIFY(!ExportFormats(env->services()).AdobeIllustartorExport(sketch));
+    QCOMPARE(env->prompt.texts(), QStringList{"Adobe Illustrator could not be started."});
+    QCOMPARE(env->runner.calls().size(), 1u);
 }
 
 void tst_InkHandOffs::handOffFoldersDifferWithinOneMillisecond()

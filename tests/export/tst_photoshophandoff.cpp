@@ -5,6 +5,8 @@
 #include "ExportTestSupport.h"
 #include "GraphicsItemsGroup.h"
 
+#include <QDesktopServices>
+#include <QUrl>
 #include <QtTest>
 
 using namespace exporttest;
@@ -27,6 +29,20 @@ QList<bool> paintedFlags(const DocumentGraphicModel& scene)
     return flags;
 }
 
+// The files the desktop was asked to open, in place of their default applications.
+class OpenedFiles : public QObject {
+    Q_OBJECT
+
+public:
+    OpenedFiles() { QDesktopServices::setUrlHandler("file", this, "open"); }
+    ~OpenedFiles() override { QDesktopServices::unsetUrlHandler("file"); }
+
+    QList<QUrl> urls;
+
+public slots:
+    void open(const QUrl& url) { urls << url; }
+};
+
 } // namespace
 
 class tst_PhotoshopHandOff : public QObject {
@@ -40,6 +56,7 @@ private slots:
     void sketchWithoutLayersStillOpensTheScript();
     void unwritableRecordStopsTheExport();
     void missingScriptIsReported();
+    void scriptTheDesktopCannotOpenIsReported();
     void pictureThatCannotBeSavedIsReported();
 
 private:
@@ -48,17 +65,23 @@ private:
     QString record() const { return QString::fromStdString(env->home.file("temppics.adob")); }
 
     std::unique_ptr<ExportEnvironment> env;
+    std::unique_ptr<OpenedFiles> opened;
 };
 
 void tst_PhotoshopHandOff::init()
 {
     env = std::make_unique<ExportEnvironment>();
+    opened = std::make_unique<OpenedFiles>();
     QVERIFY(QDir().mkpath(env->documents() + "/Adobe Scripts"));
     QFile loader(script());
     QVERIFY(loader.open(QIODevice::WriteOnly));
 }
 
-void tst_PhotoshopHandOff::cleanup() { env.reset(); }
+void tst_PhotoshopHandOff::cleanup()
+{
+    opened.reset();
+    env.reset();
+}
 
 void tst_PhotoshopHandOff::everyLayerGetsItsOwnPicture()
 {
@@ -90,9 +113,7 @@ void tst_PhotoshopHandOff::everyLayerGetsItsOwnPicture()
         }
     }
 
-    const Platform::RecordingProcessRunner::Call& call = env->runner.calls().at(0);
-    QCOMPARE(call.command.program, "open");
-    QCOMPARE(call.command.arguments, std::vector<std::string>{script().toStdString()});
+    QCOMPARE(opened->urls, QList<QUrl>{QUrl::fromLocalFile(script())});
     QCOMPARE(paintedFlags(scene), (QList<bool>{true, false, true}));
     QVERIFY(scene.hasBackground());
     QCOMPARE(scene.sceneRect(), sceneRect);
@@ -104,7 +125,7 @@ void tst_PhotoshopHandOff::sketchWithoutLayersStillOpensTheScript()
     const MetadataPtr sketch = makeSketch({}, env->path("empty.wpi"));
     QVERIFY(ExportFormats(env->services()).AdobePhotoshopExport(sketch));
     QCOMPARE(QDir(handOffFolder()).entryList(QDir::Files), QStringList{"background.png"});
-    QCOMPARE(env->runner.calls().size(), 1u);
+    QCOMPARE(opened->urls.size(), 1);
 }
 
 void tst_PhotoshopHandOff::unwritableRecordStopsTheExport()
@@ -116,7 +137,7 @@ void tst_PhotoshopHandOff::unwritableRecordStopsTheExport()
     QCOMPARE(env->prompt.texts(),
              QStringList{"The picture folder could not be recorded in " + record() + "."});
     QVERIFY(env->handOffFolders().isEmpty());
-    QVERIFY(env->runner.calls().empty());
+    QVERIFY(opened->urls.isEmpty());
     QCOMPARE(paintedFlags(*sketch->m_graphicModel.GetData()), (QList<bool>{true, true, true}));
 }
 
@@ -128,7 +149,19 @@ void tst_PhotoshopHandOff::missingScriptIsReported()
     QVERIFY(!ExportFormats(env->services()).AdobePhotoshopExport(sketch));
     QCOMPARE(env->prompt.texts(),
              QStringList{"The Photoshop script " + script() + " could not be opened."});
-    QVERIFY(env->runner.calls().empty());
+    QVERIFY(opened->urls.isEmpty());
+}
+
+// This test platform has no default applications: without a handler the
+// desktop services refuse to open the script.
+void tst_PhotoshopHandOff::scriptTheDesktopCannotOpenIsReported()
+{
+    opened.reset();
+    const MetadataPtr sketch = makeSketch(threeLayers(), env->path("harbour.wpi"));
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("does not support QPlatformServices::openDocument"));
+    QTest::ignoreMessage(QtCriticalMsg, "failed to launch JSX script");
+    QVERIFY(!ExportFormats(env->services()).AdobePhotoshopExport(sketch));
+    QCOMPARE(env->prompt.texts(), QStringList{"The Photoshop script " + script() + " could not be opened."});
 }
 
 void tst_PhotoshopHandOff::pictureThatCannotBeSavedIsReported()
@@ -138,7 +171,7 @@ void tst_PhotoshopHandOff::pictureThatCannotBeSavedIsReported()
     QVERIFY(!ExportFormats(env->services()).AdobePhotoshopExport(sketch));
     QCOMPARE(env->prompt.texts(), QStringList{"The picture " + handOffFolder()
                                               + "/background.png could not be written."});
-    QVERIFY(env->runner.calls().empty());
+    QVERIFY(opened->urls.isEmpty());
 }
 
 QTEST_MAIN(tst_PhotoshopHandOff)

@@ -72,3 +72,24 @@ TEST(ApplicationRegistry, MissingFolderHoldsNothing)
     const ApplicationRegistry registry(fixtures + "/no such folder");
     EXPECT_FALSE(registry.findByIdentifier("com.adobe.Photoshop"));
 }
+
+// Opening a bundle starts the program its Info.plist names; a name that
+// would lead out of Contents/MacOS is refused.
+TEST(ApplicationRegistry, BundleProgramIsTheNamedExecutable)
+{
+    EXPECT_EQ(Platform::bundleProgram(fixtures + "/SketchBookPro6.app"),
+              fixtures + "/SketchBookPro6.app/Contents/MacOS/SketchBookPro");
+    EXPECT_EQ(Platform::bundleProgram(fixtures + "/Broken.app"), "");
+    EXPECT_EQ(Platform::bundleProgram(fixtures + "/Missing.app"), "");
+    EXPECT_EQ(Platform::bundleProgram(fixtures), "");
+
+    testsupport::ScratchDir scratch;
+    for (const char* name : {"../../../../bin/sh", "..", "", "sub/program"}) {
+        const std::filesystem::path bundle = scratch.path() / "Odd.app";
+        testsupport::FakeSystemRoot::writeFile(
+            bundle / "Contents/Info.plist",
+            std::string("<plist version=\"1.0\"><dict><key>CFBundleExecutable</key><string>") + name
+                + "</string></dict></plist>");
+        EXPECT_EQ(Platform::bundleProgram(bundle.string()), "") << name;
+    }
+}

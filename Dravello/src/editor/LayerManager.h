@@ -20,6 +20,7 @@
 
 class ApplSettings;
 class ExportFormats;
+class FileManager;
 class IEMailClient;
 class DocumentGraphicModel;
 class DocumentMetaData;
@@ -82,6 +83,9 @@ public:
     double fitScale() const { return m_fitScale; }
 
     bool emailDocumentasPDF(IEMailClient& mailer);
+    // Shows the sketch in its folder through `fileManager`; false without a
+    // sketch or when the request could not go out.
+    bool openFileLocation(FileManager& fileManager);
 
     // Builds and pushes the split of `row` into `parts` (2 or 3) layers.
     void splitLayer(int row, int parts);

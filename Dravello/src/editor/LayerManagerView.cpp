@@ -5,15 +5,13 @@
 
 #include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
+#include "FileManager.h"
 #include "PlayerDocument.h"
 #include "WaitCursor.h"
 
 #include <QContextMenuEvent>
-#include <QDesktopServices>
-#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMenu>
-#include <QUrl>
 
 namespace {
 
@@ -132,12 +130,11 @@ void LayerManager::contextMenuEvent(QContextMenuEvent* event)
     event->accept();
 }
 
-void LayerManager::openFileLocationSlot()
+void LayerManager::openFileLocationSlot() { openFileLocation(desktopFileManager()); }
+
+bool LayerManager::openFileLocation(FileManager& fileManager)
 {
-    if (!sketch())
-        return;
-    const QString folder = QFileInfo(sketch()->m_filePath).absolutePath();
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    return sketch() && fileManager.showItem(sketch()->m_filePath);
 }
 
 void LayerManager::createViewLayerMenu()

@@ -1,6 +1,7 @@
 #include "ExportFormats.h"
 
 #include "AdobeScripts.h"
+#include "ApplicationRegistry.h"
 #include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
 #include "ExportProgress.h"
@@ -9,12 +10,14 @@
 #include "HandOffFolder.h"
 #include "InkMLDefinitions.h"
 #include "LayerPictures.h"
+#include "ProcessRunner.h"
 #include "SceneRendering.h"
 #include "SketchInkWriter.h"
 #include "UserPrompt.h"
 
 #include <QApplication>
 #include <QDebug>
+#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -25,6 +28,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgGenerator>
+#include <QUrl>
 
 namespace {
 
@@ -261,9 +265,8 @@ bool ExportFormats::handOffInkFile(MetadataPtr sketch, const QString& keyword,
         QDir().rmdir(folder);
         return false;
     }
-    const Platform::Command open{
-        "open", {"-a", applicationPath.toStdString(), file.toStdString()}};
-    if (!m_services.runner.startDetached(open)) {
+    const std::string program = Platform::bundleProgram(QFile::encodeName(applicationPath).toStdString());
+    if (program.empty() || !m_services.runner.startDetached({program, {QFile::encodeName(file).toStdString()}})) {
         tellUser(tr("%1 could not be started.").arg(application));
         return false;
     }
@@ -298,7 +301,7 @@ bool ExportFormats::AdobePhotoshopExport(MetadataPtr sketch)
     progress.setLabelText(tr("Launching Adobe Script..."));
     progress.advance();
     const QString script = photoshopLoaderScript();
-    if (!ExecuteQtURL(script, m_services.runner)) {
+    if (!ExecuteQtURL(script)) {
         tellUser(tr("The Photoshop script %1 could not be opened.").arg(script));
         return false;
     }
@@ -315,10 +318,9 @@ bool ExportFormats::WriteTempPicsDirectory(QString folder)
     return Platform::writeFileAtomically(path.toStdString(), (folder + "\n").toStdString());
 }
 
-bool ExecuteQtURL(const QString& path, Platform::ProcessRunner& runner)
+bool ExecuteQtURL(const QString& path)
 {
-    const bool opened = QFileInfo(path).isFile()
-        && runner.startDetached({"open", {QDir::toNativeSeparators(path).toStdString()}});
+    const bool opened = QFileInfo(path).isFile() && QDesktopServices::openUrl(QUrl::fromLocalFile(path));
     if (!opened)
         qCritical() << "failed to launch JSX script";
     return opened;

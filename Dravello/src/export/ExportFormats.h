@@ -3,7 +3,6 @@
 
 #include "ExportServices.h"
 #include "MetadataPtr.h"
-#include "ProcessRunner.h"
 
 #include <QCoreApplication>
 #include <QRectF>
@@ -49,7 +48,8 @@ public:
     bool SaveMetaDataToFile(MetadataPtr sketch, QString& path);
 
     // Hand the sketch as an ink file to Illustrator, SketchBook Designer or
-    // SketchBook Pro.
+    // SketchBook Pro: the program of the application's bundle is started
+    // with the file.
     bool AdobeIllustartorExport(MetadataPtr sketch);
     bool AliasSketchExport(MetadataPtr sketch);
     bool SBPExport(MetadataPtr sketch);
@@ -68,9 +68,9 @@ private:
     ExportServices m_services;
 };
 
-// Opens a local file with its default application ("open"); false (and a
-// critical diagnostic) when the file is missing or "open" cannot be started.
-bool ExecuteQtURL(const QString& path,
-                  Platform::ProcessRunner& runner = Platform::systemProcessRunner());
+// Opens a local file with its default application through the desktop
+// services; false (and a critical diagnostic) when the file is missing or
+// cannot be opened.
+bool ExecuteQtURL(const QString& path);
 
 #endif

@@ -18,7 +18,7 @@ class ProcessRunner;
 // What the exports work with besides the sketch; system() gives the real
 // ones, tests give their own.
 struct ExportServices {
-    // Starts "open" for the hand-offs and the Photoshop script.
+    // Starts the applications that take an ink file.
     Platform::ProcessRunner& runner;
     // The installed applications that can take a sketch.
     std::function<QList<ApplicationDescriptor>()> applications;

@@ -10,7 +10,6 @@
 #include "FileManager.h"
 #include "FilePrompts.h"
 #include "LoaderThread.h"
-#include "ProcessRunner.h"
 #include "SketchDrag.h"
 #include "SketchFileActions.h"
 #include "ThumbnailListVisitor.h"
@@ -71,7 +70,7 @@ PreviewThumbnailList::PreviewThumbnailList(QWidget* parent)
     : QListWidget(parent),
       m_loader(std::make_unique<LoaderThread>()),
       m_settings(ApplSettings::instance()),
-      m_processRunner(&Platform::systemProcessRunner())
+      m_fileManager(&desktopFileManager())
 {
     m_settings->getAttrValueStr(QStringLiteral("fileformats/extensions"), QStringLiteral("list"),
                                 m_extensions);
@@ -103,10 +102,7 @@ PreviewThumbnailList::~PreviewThumbnailList()
     discardQueuedRecords();
 }
 
-void PreviewThumbnailList::setProcessRunner(Platform::ProcessRunner& runner)
-{
-    m_processRunner = &runner;
-}
+void PreviewThumbnailList::setFileManager(FileManager& fileManager) { m_fileManager = &fileManager; }
 
 // --- folders and pages -----------------------------------------------------
 
@@ -548,8 +544,7 @@ bool PreviewThumbnailList::openFileLocationSlot()
     QListWidgetItem* current = getCurrentItem();
     if (!current)
         return false;
-    const QString folder = QFileInfo(current->data(Qt::UserRole).toString()).absolutePath();
-    return Platform::showFolder(*m_processRunner, QFile::encodeName(folder).toStdString());
+    return m_fileManager->showItem(current->data(Qt::UserRole).toString());
 }
 
 void PreviewThumbnailList::saveAsSlot() { emit saveDocumentAs(); }

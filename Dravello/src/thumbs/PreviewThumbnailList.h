@@ -15,13 +15,10 @@
 class ApplSettings;
 class DocumentMetaData;
 class DocumentMetadataKeeper;
+class FileManager;
 class LoaderThread;
 class QMenu;
 class ThumbnailListVisitor;
-
-namespace Platform {
-class ProcessRunner;
-}
 
 Q_MOC_INCLUDE("DocumentMetaData.h")
 
@@ -65,8 +62,8 @@ public:
     // mergeDocSave, whose receiver writes it.
     void merge2Documents(MetadataPtr first, MetadataPtr second, QString& path);
 
-    // The runner that starts the file manager (the system's by default; not owned).
-    void setProcessRunner(Platform::ProcessRunner& runner);
+    // The file manager that shows a sketch's folder (the desktop's by default; not owned).
+    void setFileManager(FileManager& fileManager);
 
     // Set by the receiver of checkIfSaveNeeded when its user cancelled.
     bool m_navigationCancelled = false;
@@ -177,7 +174,7 @@ private:
     // the loader's next pass begins (its filesCountSignal).
     bool m_discardingQueued = false;
     bool m_awaitingPass = false;
-    Platform::ProcessRunner* m_processRunner;
+    FileManager* m_fileManager;
 };
 
 #endif

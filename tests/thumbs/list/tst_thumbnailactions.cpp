@@ -3,7 +3,7 @@
 
 #include "Document.h"
 #include "ExportTarget.h"
-#include "RecordingProcessRunner.h"
+#include "RecordingFileManager.h"
 #include "SketchDrag.h"
 #include "ThumbsTestSupport.h"
 #include "WhenModal.h"
@@ -314,18 +314,14 @@ private slots:
 
     // --- file manager ---------------------------------------------------------
 
-    void fileLocationOpensTheFolder()
+    void fileLocationShowsTheSketchInItsFolder()
     {
-        Platform::RecordingProcessRunner runner;
-        list->setProcessRunner(runner);
+        testsupport::RecordingFileManager fileManager;
+        list->setFileManager(fileManager);
         QVERIFY(!list->openFileLocationSlot());
         show({"a.wpi"});
         QVERIFY(list->openFileLocationSlot());
-        QCOMPARE(runner.calls().size(), std::size_t(1));
-        const Platform::RecordingProcessRunner::Call& call = runner.calls().front();
-        QVERIFY(call.detached);
-        QCOMPARE(call.command.program, std::string("xdg-open"));
-        QCOMPARE(call.command.arguments, std::vector<std::string>{folder->path().toStdString()});
+        QCOMPARE(fileManager.shown, QStringList{folder->filePath("a.wpi")});
     }
 
     // --- drop and merge -------------------------------------------------------
