@@ -5,17 +5,17 @@
 #include "EnvironmentOverride.h"
 #include "IEMailClient.h"
 #include "PlayerDocument.h"
+#include "RecordingFileManager.h"
 #include "ScratchDir.h"
+#include "SketchMail.h"
 #include "WhenModal.h"
 
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QDesktopServices>
 #include <QFileDialog>
 #include <QImage>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QUrl>
 #include <QtTest>
 
 #include <cstdlib>
@@ -95,16 +95,6 @@ bool drawnInRedOnly(const QImage& picture)
 }
 
 } // namespace
-
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-
-public:
-    QList<QUrl> opened;
-};
 
 class EditorViewTest : public QObject {
     Q_OBJECT
@@ -280,7 +270,8 @@ private slots:
         f.editor->init(f.record);
         RecordingMailer mailer(0);
         QVERIFY(f.editor->emailDocumentasPDF(mailer));
-        const QString pdf = QString::fromStdString(temp.path()) + QString::fromUtf8("/Skizze \xc3\xa4.hlv.pdf");
+        const QString pdf = mailAttachmentPath(*f.record.GetData());
+        QCOMPARE(QFileInfo(pdf).fileName(), QString::fromUtf8("Skizze \xc3\xa4.hlv.pdf"));
         QCOMPARE(mailer.paths, std::vector<std::string>({QFile::encodeName(pdf).toStdString()}));
         QVERIFY(mailer.attachmentWasThere);
         QVERIFY(!QFile::exists(pdf));
@@ -297,13 +288,11 @@ private slots:
             RecordingMailer unreachable(-50);
             QVERIFY(!f.editor->emailDocumentasPDF(unreachable));
             QCOMPARE(f.environment.prompt.texts(), QStringList({"Unable to hand the document to Mail (error -50)."}));
-            QVERIFY(!QFile::exists(QString::fromStdString(temp.file("a.hlv.pdf"))));
+            QVERIFY(!QFile::exists(mailAttachmentPath(*f.editor->getCurrentMetaDataPtr().GetData())));
         }
         f.environment.prompt.clear();
-        // A temporary folder that is a file: no PDF can be written in it.
-        const std::string notAFolder = temp.file("file");
-        QFile(QString::fromStdString(notAFolder)).open(QIODevice::WriteOnly);
-        testsupport::EnvironmentOverride tmpdir("TMPDIR", notAFolder.c_str());
+        // A folder in the attachment's place: no PDF can be written there.
+        QVERIFY(QDir().mkpath(mailAttachmentPath(*f.editor->getCurrentMetaDataPtr().GetData())));
         RecordingMailer mailer(0);
         QVERIFY(!f.editor->emailDocumentasPDF(mailer));
         QVERIFY(mailer.paths.empty());
@@ -384,15 +373,14 @@ private slots:
         QVERIFY(actions.last()->isSeparator());
     }
 
-    void openFileLocationShowsTheSketchFolder()
+    void openFileLocationShowsTheSketchInItsFolder()
     {
         EditorFixture f;
+        testsupport::RecordingFileManager fileManager;
+        QVERIFY(!f.editor->openFileLocation(fileManager));
         f.open(numberedSketch({1}));
-        UrlRecorder recorder;
-        QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "open");
-        f.editor->openFileLocationSlot();
-        QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        QCOMPARE(recorder.opened, QList<QUrl>({QUrl::fromLocalFile(QStringLiteral("/sketches"))}));
+        QVERIFY(f.editor->openFileLocation(fileManager));
+        QCOMPARE(fileManager.shown, QStringList{"/sketches/a.hlv"});
     }
 };
 

@@ -1,4 +1,4 @@
-// A sketch mailed as a PDF attachment from the temporary folder.
+// A sketch mailed as a PDF attachment from a private temporary folder.
 
 #include "ExportTestSupport.h"
 #include "IEMailClient.h"
@@ -17,7 +17,7 @@ const QString kLeftoverTitle = QStringLiteral("Title of the leftover box");
 // Takes the mail in place of the mail program and answers with `status`.
 class RecordingMailer : public IEMailClient {
 public:
-    explicit RecordingMailer(int status = 0) : status(status) {}
+    explicit RecordingMailer(int status = 0, bool readsLater = false) : status(status), readsLater(readsLater) {}
     int EmailAttachedDcoument(std::string path) override
     {
         paths << QFile::decodeName(QByteArray::fromStdString(path));
@@ -26,11 +26,20 @@ public:
             whileMailing(paths.last());
         return status;
     }
+    bool attachmentReadOnReturn() const override { return !readsLater; }
     int status;
+    bool readsLater;
     QStringList paths;
     bool attachmentWasThere = false;
     std::function<void(const QString&)> whileMailing;
 };
+
+QFile::Permissions otherPermissions(const QString& path)
+{
+    return QFileInfo(path).permissions()
+        & (QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther
+           | QFile::ExeOther);
+}
 
 } // namespace
 
@@ -42,9 +51,12 @@ private slots:
     void cleanup() { env.reset(); }
 
     void attachmentIsWrittenMailedAndRemoved();
+    void attachmentReadLaterStaysUntilTheProgramEnds();
+    void mailProgramFailureIsShownAndThePdfStillGoes_data();
     void mailProgramFailureIsShownAndThePdfStillGoes();
     void pdfThatStaysIsReportedWithItsPath();
     void nothingIsMailedWithoutAPdf();
+    void nothingIsMailedWhenThePdfCannotBeWritten();
     void recordWithoutSceneDoesNothing();
 
 private:
@@ -56,18 +68,42 @@ void tst_SketchMail::attachmentIsWrittenMailedAndRemoved()
     const MetadataPtr sketch = makeSketch(oneStroke(), env->path("harbour.hlv"));
     RecordingMailer mailer;
     QVERIFY(mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
-    const QString pdf = env->temporaryFolder() + "/harbour.hlv.pdf";
-    QCOMPARE(mailAttachmentPath(*sketch.GetData()), pdf);
+    // In a folder of the program's own, closed to others, in the temporary folder.
+    const QString pdf = mailAttachmentPath(*sketch.GetData());
+    const QFileInfo folder(QFileInfo(pdf).path());
+    QCOMPARE(folder.path(), env->temporaryFolder());
+    QVERIFY(folder.fileName().startsWith("Dravello-"));
+    QCOMPARE(otherPermissions(folder.filePath()), QFile::Permissions());
+    QCOMPARE(QFileInfo(pdf).fileName(), "harbour.hlv.pdf");
     QCOMPARE(mailer.paths, QStringList{pdf});
     QVERIFY(mailer.attachmentWasThere);
     QVERIFY(!QFile::exists(pdf));
     QCOMPARE(env->prompt.requests.size(), 0);
 }
 
-void tst_SketchMail::mailProgramFailureIsShownAndThePdfStillGoes()
+// xdg-email returns before the mail program has read the file.
+void tst_SketchMail::attachmentReadLaterStaysUntilTheProgramEnds()
 {
     const MetadataPtr sketch = makeSketch(oneStroke(), env->path("harbour.hlv"));
-    RecordingMailer mailer(-1708);
+    RecordingMailer mailer(0, true);
+    QVERIFY(mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
+    QCOMPARE(mailer.paths.size(), 1);
+    QVERIFY(QFile::exists(mailer.paths.first()));
+    QCOMPARE(env->prompt.requests.size(), 0);
+}
+
+void tst_SketchMail::mailProgramFailureIsShownAndThePdfStillGoes_data()
+{
+    QTest::addColumn<bool>("readsLater");
+    QTest::newRow("read on return") << false;
+    QTest::newRow("read later") << true;
+}
+
+void tst_SketchMail::mailProgramFailureIsShownAndThePdfStillGoes()
+{
+    QFETCH(bool, readsLater);
+    const MetadataPtr sketch = makeSketch(oneStroke(), env->path("harbour.hlv"));
+    RecordingMailer mailer(-1708, readsLater);
     QVERIFY(!mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
     QCOMPARE(env->prompt.texts(), QStringList{"Unable to hand the document to Mail (error -1708)."});
     QCOMPARE(env->prompt.requests[0].icon, QMessageBox::Warning);
@@ -98,6 +134,19 @@ void tst_SketchMail::nothingIsMailedWithoutAPdf()
     const QString notAFolder = env->temporaryFolder() + "/file";
     QFile(notAFolder).open(QIODevice::WriteOnly);
     testsupport::EnvironmentOverride tmpdir("TMPDIR", QFile::encodeName(notAFolder).constData());
+    RecordingMailer mailer;
+    QVERIFY(!mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
+    QVERIFY(mailer.paths.isEmpty());
+    // One report of the missing folder, and nothing about mail or removal.
+    QCOMPARE(env->prompt.texts(),
+             QStringList{"No private folder for the attachment could be made in " + notAFolder + "."});
+}
+
+void tst_SketchMail::nothingIsMailedWhenThePdfCannotBeWritten()
+{
+    const MetadataPtr sketch = makeSketch(oneStroke(), env->path("harbour.hlv"));
+    // A folder in the attachment's place.
+    QVERIFY(QDir().mkpath(mailAttachmentPath(*sketch.GetData())));
     RecordingMailer mailer;
     QVERIFY(!mailSketchAsPdf(*sketch.GetData(), mailer, nullptr, kLeftoverTitle));
     QVERIFY(mailer.paths.isEmpty());

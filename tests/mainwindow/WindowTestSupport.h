@@ -2,14 +2,17 @@
 #define DRAVELLO_TESTS_MAINWINDOW_WINDOWTESTSUPPORT_H
 
 // What the main window tests share: the settings and a documents folder of
-// sketch fixtures, a started window showing that folder, its parts by object
-// name, and a way to open a sketch in the editor.
+// sketch fixtures, a started window showing that folder (with a mail program
+// that cannot be started), its parts by object name, and a way to open a
+// sketch in the editor.
 
 #include "DialogTestSupport.h"
 #include "LayerManager.h"
 #include "MainWindow.h"
 #include "PreviewThumbnailList.h"
+#include "RecordingProcessRunner.h"
 #include "WhenModal.h"
+#include "XdgMailer.h"
 
 #include <QAction>
 #include <QFileDialog>
@@ -43,6 +46,7 @@ public:
     bool start()
     {
         window = std::make_unique<MainWindow>();
+        window->setMailClient(mailer);
         window->init(documents(), environment.settingsPath);
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
@@ -101,8 +105,19 @@ public:
     }
 
     dialogtest::SettingsEnvironment environment;
+    // The window's mail program: xdg-email, which cannot be started here.
+    Platform::RecordingProcessRunner mailRunner = unstartable("xdg-email");
+    XdgMailer mailer{mailRunner};
     std::unique_ptr<MainWindow> window;
     int shownSketches = 0;
+
+private:
+    static Platform::RecordingProcessRunner unstartable(const std::string& program)
+    {
+        Platform::RecordingProcessRunner runner;
+        runner.answer(program, Platform::ProcessResult{false, -1, ENOENT});
+        return runner;
+    }
 };
 
 // Answers the next file dialog with the path, or cancels it when empty;

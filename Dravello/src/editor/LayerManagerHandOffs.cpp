@@ -2,9 +2,9 @@
 
 #include "LayerManager.h"
 
-#include "AppleMailer.h"
 #include "ApplSettings.h"
 #include "ExportFormats.h"
+#include "MailClient.h"
 #include "SketchMail.h"
 #include "UserPrompt.h"
 #include "WaitCursor.h"
@@ -68,11 +68,7 @@ void LayerManager::addExportMenu()
     }
 }
 
-bool LayerManager::emailDocumentasPDF()
-{
-    AppleMailer mailer;
-    return emailDocumentasPDF(mailer);
-}
+bool LayerManager::emailDocumentasPDF() { return emailDocumentasPDF(desktopMailClient()); }
 
 bool LayerManager::emailDocumentasPDF(IEMailClient& mailer)
 {

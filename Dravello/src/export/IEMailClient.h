@@ -10,6 +10,14 @@ public:
     // Opens a new, visible message with the file at `path` attached; 0 when
     // that worked, else the mail program's status.
     virtual int EmailAttachedDcoument(std::string path) = 0;
+    // True when the mail program has read the attachment once
+    // EmailAttachedDcoument returned, so that the file may go at once; false
+    // when it reads the file later, which must then stay until the program ends.
+    virtual bool attachmentReadOnReturn() const { return true; }
 };
+
+// The status when no mail program can be reached (the Mac's paramErr, which
+// is also its answer when the scripting component is missing).
+constexpr int kNoMailProgram = -50;
 
 #endif

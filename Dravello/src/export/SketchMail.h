@@ -7,16 +7,19 @@ class DocumentMetaData;
 class IEMailClient;
 class QWidget;
 
-// Where a sketch's PDF attachment is written: the temporary folder, the
-// sketch's file name with its suffix, then ".pdf".
+// Where a sketch's PDF attachment is written: the program's private folder
+// for hand-off files in the temporary folder, the sketch's file name with its
+// suffix, then ".pdf". Empty when that folder cannot be made.
 QString mailAttachmentPath(const DocumentMetaData& sketch);
 
-// Writes the sketch's paper as a PDF in the temporary folder, hands it to
-// the mail program and removes it again. True once the mail program has the
-// message. An unwritable PDF is reported by the exporter and nothing is
-// mailed; a mail program's failure and a PDF that cannot be removed are
-// reported here, in boxes over `parent`, the latter titled `leftoverTitle`.
-// A record without a scene does nothing.
+// Writes the sketch's paper as a PDF attachment, hands it to the mail
+// program and removes it again: at once when the mail program has read it on
+// return or failed, else with the private folder when the program ends. True
+// once the mail program has the message. An unwritable PDF is reported by the
+// exporter and nothing is mailed; a missing attachment folder, a mail
+// program's failure and a PDF that cannot be removed are reported here, in
+// boxes over `parent`, the last titled `leftoverTitle`. A record without a
+// scene does nothing.
 bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidget* parent,
                      const QString& leftoverTitle);
 

@@ -7,6 +7,7 @@
 #include "DeviceManager.h"
 #include "DirView.h"
 #include "LayerManager.h"
+#include "MailClient.h"
 #include "PreviewThumbnailList.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ struct ExportEntryKind {
 MainWindow::MainWindow()
     : ui(std::make_unique<Ui::MainWindow>())
     , m_settings(ApplSettings::instance())
+    , m_mailer(&desktopMailClient())
 {
     // The window's pictures and style sheets live in the static core library.
     registerCompiledResources();

@@ -18,6 +18,7 @@
 #include <memory>
 
 class ApplSettings;
+class IEMailClient;
 class KeyboardTrackingSlider;
 class LayerManager;
 class PagesStrip;
@@ -58,6 +59,8 @@ public:
     void PrintDocFormatted(MetadataPtr record);
     // Mails the record's paper as a PDF; true once the mail program has it.
     bool emailDocumentasPDF(MetadataPtr record);
+    // The mail program the mail command uses (the desktop's by default; not owned).
+    void setMailClient(IEMailClient& mailer) { m_mailer = &mailer; }
 
 public slots:
     void showMaximizedLocal();
@@ -194,6 +197,7 @@ private:
     QMenu* m_exportMenu = nullptr;
     QString m_startDir;
     QString m_userSettingsPath;
+    IEMailClient* m_mailer;
     bool m_enterKeyHandling = true;
     FolderHistory m_folderHistory;
     ScrivetDeviceObserver* m_observer = nullptr;

@@ -8,7 +8,6 @@
 #include "ui_MainWindow.h"
 
 #include "AboutDlg.h"
-#include "AppleMailer.h"
 #include "ApplSettings.h"
 #include "DocumentMetaData.h"
 #include "ExportFormats.h"
@@ -151,9 +150,8 @@ void MainWindow::PrintDocFormatted(MetadataPtr record) { ExportFormats::PrintFil
 
 bool MainWindow::emailDocumentasPDF(MetadataPtr record)
 {
-    AppleMailer mailer;
     return record.GetData()
-        && mailSketchAsPdf(*record.GetData(), mailer, this, QStringLiteral(" Message"));
+        && mailSketchAsPdf(*record.GetData(), *m_mailer, this, QStringLiteral(" Message"));
 }
 
 void MainWindow::prepareUG_EULAlanguage()
