@@ -36,8 +36,9 @@ void copyIfMissing(const char* name, const QString& folder)
 // filesystem root; they are left out, and the start goes on without them.
 void refuseFirstRunCopies(const char* what)
 {
-    const std::string line = std::string("No user folder (HOME is not set and no XDG base directory names one): ")
-        + what + " are not copied";
+    const std::string line =
+        std::string("No user folder (HOME is not an absolute path and no XDG base directory names one); not copied: ")
+        + what;
     Pelm::Logger::WriteLog("FirstRunFiles", "PrepareUserSettingsFile", line.c_str(), Pelm::Logger::SEVERE);
     qCritical("%s", line.c_str());
 }
@@ -63,7 +64,7 @@ bool PrepareUserSettingsFile()
     const QString autostart = fromPlatform(Platform::userAutostartFolder());
     if (QFile::exists(systemSupportFile(kLaunchAgentFileName))) {
         if (autostart.isEmpty())
-            refuseFirstRunCopies("the tray start at login");
+            refuseFirstRunCopies("the autostart entry");
         else if (Platform::makeFolders(autostart.toStdString()))
             copyIfMissing(kLaunchAgentFileName, autostart);
     }
