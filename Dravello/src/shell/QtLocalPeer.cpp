@@ -44,9 +44,10 @@ void warnReceptionFailed(const QLocalSocket& socket)
 // The one message of a connection, read as its bytes arrive. A message that
 // is not complete within its time, that announces more than a message may
 // hold, or whose connection ends or fails first, is dropped with the
-// connection. A complete one is answered with "ack" and handed on, from the
-// event loop, to `deliver`; the connection then closes once the answer is out
-// (or its time is up).
+// connection. A complete one is answered with "ack" and then handed to
+// `deliver`; the connection closes once the answer is out (or its time is
+// up). Whatever `deliver` runs (a modal dialog, say) cannot delete the
+// connection under it: that waits until `deliver` has returned.
 class IncomingMessage : public QObject {
 public:
     IncomingMessage(QLocalSocket* socket, const QtLocalPeer::Timings& timings,
@@ -103,7 +104,8 @@ private:
             readArrived();
         if (!m_finished)
             drop();
-        deleteLater();
+        if (!m_delivering)
+            deleteLater();
     }
 
     void acknowledge()
@@ -112,11 +114,14 @@ private:
         m_deadline.stop();
         m_socket->write(QtLocalPeer::ack, qint64(qstrlen(QtLocalPeer::ack)));
         m_socket->flush();
-        const QString message = QString::fromStdString(m_reader.message());
-        QMetaObject::invokeMethod(parent(), [deliver = m_deliver, message] { deliver(message); },
-                                  Qt::QueuedConnection);
         QTimer::singleShot(m_ackWrite, this, [this] { m_socket->abort(); });
-        m_socket->disconnectFromServer();
+        m_delivering = true;
+        m_deliver(QString::fromStdString(m_reader.message()));
+        m_delivering = false;
+        if (m_socket->state() == QLocalSocket::UnconnectedState)
+            deleteLater();
+        else
+            m_socket->disconnectFromServer();
     }
 
     void drop()
@@ -133,6 +138,7 @@ private:
     const int m_ackWrite;
     std::function<void(const QString&)> m_deliver;
     bool m_finished = false;
+    bool m_delivering = false;
 };
 
 } // namespace

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
@@ -258,6 +259,31 @@ private slots:
             arrived << signal.at(0).toString();
         QCOMPARE(arrived, messages);
         QCOMPARE(exchange(home.socketPath(), framed("after")), QByteArray("ack"));
+    }
+
+    // The receiver of a message may wait in an event loop of its own (a
+    // modal dialog) past the connection's end; the connection is kept until
+    // it returns, and the next message still arrives.
+    void aReceiverThatWaitsKeepsItsConnection()
+    {
+        TemporaryHome home;
+        QtLocalPeer first(nullptr, QStringLiteral("Dravello"));
+        first.setTimings(shelltest::shortTimings());
+        QVERIFY(!first.isClient());
+        QStringList arrived;
+        connect(&first, &QtLocalPeer::messageReceived, this, [&](const QString& message) {
+            arrived << message;
+            if (arrived.size() > 1)
+                return;
+            QEventLoop dialog;
+            QTimer::singleShot(500, &dialog, &QEventLoop::quit);
+            dialog.exec();
+        });
+
+        QCOMPARE(exchange(home.socketPath(), framed("first")), QByteArray("ack"));
+        QTRY_COMPARE(arrived, QStringList{"first"});
+        QCOMPARE(exchange(home.socketPath(), framed("second")), QByteArray("ack"));
+        QCOMPARE(arrived, (QStringList{"first", "second"}));
     }
 
     // A sender that finds the lock taken gives up unless the answer is "ack".
