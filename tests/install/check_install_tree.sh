@@ -55,6 +55,7 @@ done
 
 # The system support folder at the program's fixed path.
 expect_same "$source/Dravello/support/dravellofactory.xml" "$root$support/dravellouser.xml"
+expect_same "$source/Dravello/desktop/scrivet-dravello-tray.desktop" "$root$support/scrivet-dravello-tray.desktop"
 
 # The receiver's udev rule, once the source tree has it.
 rule=$source/Platform/udev/70-dravello-receiver.rules
