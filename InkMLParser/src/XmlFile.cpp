@@ -1,11 +1,7 @@
 #include "XmlFile.h"
 
+#include "RegularFile.h"
 #include "XmlNesting.h"
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace Pelm {
 
@@ -33,47 +29,6 @@ void normaliseLineEnds(std::string& text)
     text.resize(out);
 }
 
-class FileDescriptor {
-public:
-    explicit FileDescriptor(int fd_) : fd(fd_) {}
-    ~FileDescriptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    FileDescriptor(const FileDescriptor&) = delete;
-    FileDescriptor& operator=(const FileDescriptor&) = delete;
-    int get() const { return fd; }
-
-private:
-    int fd;
-};
-
-bool readRegularFile(const char* path, std::string& bytes)
-{
-    if (!path)
-        return false;
-    const FileDescriptor file(::open(path, O_RDONLY | O_CLOEXEC));
-    struct stat status;
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_size < 0 || static_cast<unsigned long long>(status.st_size) > maxXmlFileBytes)
-        return false;
-    bytes.resize(static_cast<std::size_t>(status.st_size));
-    std::size_t filled = 0;
-    while (filled < bytes.size()) {
-        const ssize_t n = ::read(file.get(), &bytes[filled], bytes.size() - filled);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            return false;
-        if (n == 0)
-            break;
-        filled += static_cast<std::size_t>(n);
-    }
-    bytes.resize(filled);
-    return true;
-}
-
 } // namespace
 
 bool parseXmlText(std::string text, TiXmlDocument& xml)
@@ -95,7 +50,7 @@ bool parseXmlText(std::string text, TiXmlDocument& xml)
 bool loadXmlFile(const char* path, TiXmlDocument& xml)
 {
     std::string bytes;
-    return readRegularFile(path, bytes) && parseXmlText(std::move(bytes), xml);
+    return RegularFile(path).readAll(bytes, maxXmlFileBytes) && parseXmlText(std::move(bytes), xml);
 }
 
 } // namespace Pelm

@@ -10,6 +10,10 @@
 #include <charconv>
 #include <cmath>
 #include <chrono>
+#include <fcntl.h>
+#include <filesystem>
+#include <future>
+#include <sys/stat.h>
 #include <random>
 #include <thread>
 #include <utility>
@@ -302,6 +306,30 @@ TEST_F(ReaderTest, RefusedFiles)
     for (const std::string& path : {dir.file("missing.inkml"), dir.path().string(),
                                     dir.file("empty.inkml"), std::string("/dev/zero")})
         EXPECT_FALSE(readPath(path).result) << path;
+}
+
+// A FIFO would block an open without O_NONBLOCK until a writer comes; the
+// reader must refuse it (and a link to it) at once. A read still blocked
+// after a while is freed by opening the writing end, and fails the test.
+TEST_F(ReaderTest, RefusesFifosWithoutWaitingForAWriter)
+{
+    const std::string fifo = dir.file("pipe.inkml");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string link = dir.file("link.inkml");
+    std::filesystem::create_symlink(fifo, link);
+
+    for (const std::string& path : {fifo, link}) {
+        SCOPED_TRACE(path);
+        std::future<bool> read = std::async(std::launch::async, [path] { return readPath(path).result; });
+        const bool finished = read.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+        if (!finished) {
+            const int writer = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+            if (writer >= 0)
+                ::close(writer);
+        }
+        EXPECT_TRUE(finished) << "the read waited for a writer";
+        EXPECT_FALSE(read.get());
+    }
 }
 
 TEST_F(ReaderTest, ReadingTwiceWithOneReaderDoublesTheLayers)

@@ -1,0 +1,54 @@
+#include "RegularFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Pelm {
+
+RegularFile::RegularFile(const char* path)
+{
+    if (!path)
+        return;
+    const int opened = ::open(path, O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (opened < 0)
+        return;
+    struct stat status;
+    const int flags = ::fcntl(opened, F_GETFL);
+    if (::fstat(opened, &status) != 0 || !S_ISREG(status.st_mode) || status.st_size < 0 ||
+        flags < 0 || ::fcntl(opened, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+        ::close(opened);
+        return;
+    }
+    fd = opened;
+    bytes = static_cast<std::uint64_t>(status.st_size);
+}
+
+RegularFile::~RegularFile()
+{
+    if (fd >= 0)
+        ::close(fd);
+}
+
+bool RegularFile::readAll(std::string& content, std::uint64_t maxBytes) const
+{
+    if (fd < 0 || bytes > maxBytes)
+        return false;
+    content.resize(static_cast<std::size_t>(bytes));
+    std::size_t filled = 0;
+    while (filled < content.size()) {
+        const ssize_t n = ::read(fd, &content[filled], content.size() - filled);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            break;
+        filled += static_cast<std::size_t>(n);
+    }
+    content.resize(filled);
+    return true;
+}
+
+} // namespace Pelm
