@@ -33,7 +33,7 @@ LoaderThread::~LoaderThread()
         m_quit = true;
         m_wakeUp.notify_all();
     }
-    wait();
+    waitForRunEnd();
 }
 
 void LoaderThread::setFileExtentionsList(const QString& extensions)
@@ -61,7 +61,7 @@ void LoaderThread::loadDirectoryFilesByRange(const QDir& folder, unsigned from, 
         m_from = from;
         m_count = to > from ? to - from : 0;
         if (!m_running) {
-            wait();
+            waitForRunEnd();
             m_running = true;
             start();
         }
@@ -101,7 +101,19 @@ bool LoaderThread::hasFiles()
     return !m_files.empty();
 }
 
+void LoaderThread::waitForRunEnd()
+{
+    wait();
+    m_runEnded.load(std::memory_order_acquire);
+}
+
 void LoaderThread::run()
+{
+    runPasses();
+    m_runEnded.store(true, std::memory_order_release);
+}
+
+void LoaderThread::runPasses()
 {
     Pass pass;
     {

@@ -87,6 +87,13 @@ private:
     void resetInternalData();
     bool hasFiles();
 
+    // QThread::wait(), then the acquire that pairs with the release at the
+    // end of run(). wait() orders the thread's work before what follows it
+    // through Qt's own lock, which the thread sanitizer cannot see; the pair
+    // says the same in a form it follows.
+    void waitForRunEnd();
+    // The passes, until the thread is to end (run() is this and the release).
+    void runPasses();
     // The pending request, or false when the thread is to end.
     bool nextRequest(Pass& pass, WhenIdle idle);
     Pass pendingPass() const;
@@ -106,6 +113,8 @@ private:
     std::condition_variable m_wakeUp;
     std::atomic<bool> m_restart{false};
     std::atomic<bool> m_quit{false};
+    // Stored (release) as the last step of run(); see waitForRunEnd().
+    std::atomic<bool> m_runEnded{false};
     // Load lock: the record being read.
     std::mutex m_loadMutex;
     // Range lock: the name filters and the file list.
