@@ -103,6 +103,7 @@ function(dravello_fuzzer)
   target_compile_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
   target_link_options(${F_NAME} PRIVATE -fsanitize=fuzzer)
   target_link_libraries(${F_NAME} PRIVATE ${F_LIBS})
+  target_compile_definitions(${F_NAME} PRIVATE DRAVELLO_TEST_DATA="${PROJECT_SOURCE_DIR}/tests/data")
   dravello_test_workdir(workdir ${F_NAME})
   set(corpus ${workdir}/corpus)
   file(MAKE_DIRECTORY ${corpus})
@@ -113,6 +114,11 @@ function(dravello_fuzzer)
   add_test(NAME ${F_NAME} COMMAND ${F_NAME} -max_total_time=${F_SECONDS} -rss_limit_mb=1024
     -timeout=10 ${args} WORKING_DIRECTORY ${workdir})
   set_tests_properties(${F_NAME} PROPERTIES LABELS fuzz TIMEOUT 300)
+  # Scratch files in memory: targets that save would otherwise spend their
+  # time waiting for the disk.
+  if(IS_DIRECTORY /dev/shm)
+    set_tests_properties(${F_NAME} PROPERTIES ENVIRONMENT TMPDIR=/dev/shm)
+  endif()
 endfunction()
 
 # Adds every subfolder of the current source folder that has its own CMakeLists.txt

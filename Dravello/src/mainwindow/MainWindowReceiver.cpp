@@ -11,6 +11,7 @@
 #include "DirView.h"
 #include "FolderCommands.h"
 #include "PreviewThumbnailList.h"
+#include "ProcessLifetime.h"
 #include "ScrivetDeviceObserver.h"
 #include "UserPrompt.h"
 
@@ -55,7 +56,9 @@ void MainWindow::prepareConnectionWithReceiver()
     manager->setVendorName(vendorName.toStdString());
     manager->setModelName(modelName.toStdString());
 
+    // Without a parent, it lives until the process ends.
     m_observer = new ScrivetDeviceObserver();
+    Pelm::keepUntilProcessEnds(m_observer);
     connect(m_observer, &ScrivetDeviceObserver::HIDDevicePlugSgnl, this, &MainWindow::handleHIDDevicePlugSlot);
     connect(m_observer, &ScrivetDeviceObserver::HIDDeviceUnplugSgnl, this, &MainWindow::handleHIDDeviceUnplugSlot);
     connect(m_observer, &ScrivetDeviceObserver::DiscVolumeMountedSgnl, this,
