@@ -176,16 +176,17 @@ public:
 
     int descriptor() const { return file.get(); }
 
-    // Gives the written file the target's name; false (and the temporary
-    // file removed) on failure.
+    // Gives the written (and synced) file the target's name; false (and the
+    // temporary file removed) on failure. The rename comes before the close,
+    // so that the file stays locked while it has a temporary name.
     bool replaceTarget()
     {
         if (path.empty() && !linkUnnamed())
             return false;
-        const bool closed = file.reset();
-        if (!closed || ::rename(path.c_str(), target.c_str()) != 0)
+        if (::rename(path.c_str(), target.c_str()) != 0)
             return false;
         path.clear();
+        file.reset();
         return true;
     }
 
