@@ -50,8 +50,9 @@ struct Surroundings {
 
 Surroundings& surroundings()
 {
-    static Surroundings* made = new Surroundings;
-    return *made;
+    // Destroyed at exit, which removes the scratch folder.
+    static Surroundings made;
+    return made;
 }
 
 void writeFile(const QString& path, const std::uint8_t* data, std::size_t size)
