@@ -235,7 +235,7 @@ void tst_InkHandOffs::handOffFoldersDifferWithinOneMillisecond()
     QVERIFY(exporter.AdobeIllustartorExport(sketch));
     QCOMPARE(env->handOffFolders(), (QStringList{kStamp, QString(kStamp) + "-1"}));
     QCOMPARE(env->runner.calls().size(), 2u);
-    QVERIFY(env->runner.calls()[0].command.arguments[2] != env->runner.calls()[1].command.arguments[2]);
+    QVERIFY(env->runner.calls()[0].command.arguments[0] != env->runner.calls()[1].command.arguments[0]);
     for (const QString& folder : env->handOffFolders())
         QVERIFY(QFile::exists(env->temporaryFolder() + "/" + folder + "/s1.wpi.hlv"));
 }
