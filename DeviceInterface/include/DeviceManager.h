@@ -4,7 +4,9 @@
 #include "Thread.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -26,8 +28,10 @@ struct VolumeDescription;
 
 // Finds the receiver twice: its HID device, by vendor and product id, on a
 // device thread with its own run loop; and its volume, by the disk's vendor
-// and model names, on the thread that calls init(). One process-wide object;
-// the one registered observer hears of both.
+// and model names, on the thread that calls init(). A volume that appears
+// before it is mounted is reported if its mount follows within 3 s; the
+// thread is not held meanwhile. One process-wide object; the one registered
+// observer hears of both.
 class DeviceManager {
 public:
     using Identifier = std::pair<std::int32_t, std::int32_t>; // vendor id, product id
@@ -77,7 +81,8 @@ private:
     // Device thread.
     bool isNivokDevice(Platform::HidService& service) const;
     void addNewDevice(Platform::HidService& service);
-    void removeDevice();
+    // Removes the current device if it was opened from the service.
+    void removeDevice(Platform::HidService& service);
     void onHIDDeviceAdded(Platform::HidService& service);
     void onHIDDeviceRemoved(Platform::HidService& service);
 
@@ -85,7 +90,9 @@ private:
     void startListeningForVolumes();
     void stopListeningForVolumes();
     void DiskAppeared(const Platform::VolumeDescription& description);
+    void DiskMounted(const Platform::VolumeDescription& description);
     void DiskRemoved(const Platform::VolumeDescription& description);
+    void reportMounted(const std::string& path);
 
     static DeviceManager m_instance;
 
@@ -93,6 +100,9 @@ private:
     std::vector<DeviceMonitorData> m_monitors; // device thread
     std::unique_ptr<Platform::ThreadRunLoop> m_runLoop;
     std::unique_ptr<Platform::VolumeSession> m_volumeSession;
+    // Receiver disks that appeared unmounted, by device node, with the time
+    // by which their mount must come (thread of init()).
+    std::map<std::string, std::chrono::steady_clock::time_point> m_mountDeadlines;
     std::unique_ptr<MacDevice> m_currentDevice; // device thread, and the destructor
     std::atomic<DeviceObserverInterface*> m_observer{nullptr};
     std::string m_vendorName;

@@ -16,10 +16,6 @@ bool compareMacStr2StdStr(const std::string& systemText, const std::string& conf
 bool isNivokDisk(const Platform::VolumeDescription& description, const std::string& vendorName,
                  const std::string& modelName);
 
-// A volume name that can stand as one folder below the volumes root: not
-// empty, not "." or "..", no "/" or NUL, shorter than 1024 bytes.
-bool isUsableVolumeName(const std::string& name);
-
 // A mount path that can be handed on: not empty, no NUL, shorter than the
 // longest path the system takes.
 bool isUsableVolumePath(const std::string& path);

@@ -33,8 +33,11 @@ public:
 
     void setupMassStoragePath(const char* path);
     bool isValid() const { return m_valid; }
+    // The system's name of the HID device it was opened from.
+    const std::string& path() const { return m_path; }
 
 private:
+    const std::string m_path;
     std::unique_ptr<Platform::HidDevice> m_interface;
     DeviceObserverInterface* m_observer = nullptr; // nothing sets it
     std::string m_massStoragePath;

@@ -2,33 +2,18 @@
 
 #include "DeviceObserverInterface.h"
 #include "DiskIdentity.h"
-#include "FixedPaths.h"
 #include "HidBackend.h"
 #include "Logger.h"
 #include "MacDevice.h"
-#include "Pause.h"
 #include "RunLoop.h"
 #include "VolumeBackend.h"
 
 #include <algorithm>
-#include <chrono>
-#include <dirent.h>
 
 namespace {
 
-// How long a volume that appeared without a mount point gets to mount.
+// How long a volume that appeared without a mount point has to be mounted.
 constexpr std::chrono::seconds MountWait{3};
-
-const char* const SketchFolder = "/My Sketches";
-
-bool canOpenFolder(const std::string& path)
-{
-    DIR* folder = opendir(path.c_str());
-    if (!folder)
-        return false;
-    closedir(folder);
-    return true;
-}
 
 } // namespace
 
@@ -140,9 +125,10 @@ void DeviceManager::addNewDevice(Platform::HidService& service)
         observer->handleDeviceInserted(m_currentDevice.get());
 }
 
-void DeviceManager::removeDevice()
+void DeviceManager::removeDevice(Platform::HidService& service)
 {
-    if (!m_currentDevice)
+    // Another matching device may go while the current one stays.
+    if (!m_currentDevice || m_currentDevice->path() != service.path())
         return;
     if (DeviceObserverInterface* observer = m_observer)
         observer->handleDeviceRemoved(m_currentDevice.get());
@@ -158,7 +144,7 @@ void DeviceManager::onHIDDeviceAdded(Platform::HidService& service)
 void DeviceManager::onHIDDeviceRemoved(Platform::HidService& service)
 {
     if (isNivokDevice(service))
-        removeDevice();
+        removeDevice(service);
 }
 
 void DeviceManager::startListeningForVolumes()
@@ -171,35 +157,58 @@ void DeviceManager::startListeningForVolumes()
         return;
     }
     m_volumeSession = m_volumeBackend->listen(
-        *loop, [this](const Platform::VolumeDescription& disk) { DiskAppeared(disk); },
-        [this](const Platform::VolumeDescription& disk) { DiskRemoved(disk); });
+        *loop, {[this](const Platform::VolumeDescription& disk) { DiskAppeared(disk); },
+                [this](const Platform::VolumeDescription& disk) { DiskMounted(disk); },
+                [this](const Platform::VolumeDescription& disk) { DiskRemoved(disk); }});
 }
 
-void DeviceManager::stopListeningForVolumes() { m_volumeSession.reset(); }
+void DeviceManager::stopListeningForVolumes()
+{
+    m_volumeSession.reset();
+    m_mountDeadlines.clear();
+}
 
 void DeviceManager::DiskAppeared(const Platform::VolumeDescription& description)
 {
     if (!isNivokDisk(description, m_vendorName, m_modelName))
         return;
-    if (description.volumePath) {
-        DeviceObserverInterface* observer = m_observer;
-        if (observer && isUsableVolumePath(*description.volumePath))
-            observer->handleDiscMounted(description.volumePath->c_str());
+    if (description.volumePath)
+        reportMounted(*description.volumePath);
+    else if (description.deviceNode)
+        m_mountDeadlines[*description.deviceNode] = std::chrono::steady_clock::now() + MountWait;
+}
+
+void DeviceManager::DiskMounted(const Platform::VolumeDescription& description)
+{
+    if (!description.deviceNode || !description.volumePath ||
+        !isNivokDisk(description, m_vendorName, m_modelName))
         return;
-    }
-    Platform::pause(MountWait);
-    if (!description.volumeName || !isUsableVolumeName(*description.volumeName))
+    const auto waiting = m_mountDeadlines.find(*description.deviceNode);
+    if (waiting == m_mountDeadlines.end())
         return;
-    const std::string volume = Platform::volumesFolder() + *description.volumeName;
-    if (!canOpenFolder(volume + SketchFolder))
-        return;
-    if (DeviceObserverInterface* observer = m_observer)
-        observer->handleDiscMounted(volume.c_str());
+    const bool inTime = std::chrono::steady_clock::now() <= waiting->second;
+    m_mountDeadlines.erase(waiting);
+    if (inTime)
+        reportMounted(*description.volumePath);
+    else
+        Pelm::Logger::WriteLog("DeviceManager", "DiskMounted",
+                               "the receiver's volume was mounted more than 3 s after it "
+                               "appeared and is not shown",
+                               Pelm::Logger::WARNING);
 }
 
 void DeviceManager::DiskRemoved(const Platform::VolumeDescription& description)
 {
+    if (description.deviceNode)
+        m_mountDeadlines.erase(*description.deviceNode);
     DeviceObserverInterface* observer = m_observer;
     if (observer && isNivokDisk(description, m_vendorName, m_modelName))
         observer->handleDiscUnmounted();
+}
+
+void DeviceManager::reportMounted(const std::string& path)
+{
+    DeviceObserverInterface* observer = m_observer;
+    if (observer && isUsableVolumePath(path))
+        observer->handleDiscMounted(path.c_str());
 }

@@ -87,14 +87,6 @@ bool isNivokDisk(const Platform::VolumeDescription& description, const std::stri
            matchesConfigured(description.deviceModel, modelName);
 }
 
-bool isUsableVolumeName(const std::string& name)
-{
-    constexpr std::size_t NameBufferSize = 1024;
-    return !name.empty() && name != "." && name != ".." &&
-           name.find_first_of(std::string_view("/\0", 2)) == std::string::npos &&
-           name.size() < NameBufferSize;
-}
-
 bool isUsableVolumePath(const std::string& path)
 {
     return !path.empty() && path.find('\0') == std::string::npos && path.size() < PATH_MAX;

@@ -14,7 +14,8 @@ constexpr std::chrono::milliseconds TransferTimeout{100};
 
 } // namespace
 
-MacDevice::MacDevice(Platform::HidService& service) : m_interface(service.open())
+MacDevice::MacDevice(Platform::HidService& service)
+    : m_path(service.path()), m_interface(service.open())
 {
     m_valid = m_interface != nullptr;
     if (m_valid)

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 namespace Platform {
 
@@ -36,6 +37,10 @@ public:
 class HidService {
 public:
     virtual ~HidService() = default;
+
+    // The system's name of the device (its device node), the same in the
+    // notification of its removal as in that of its arrival.
+    virtual std::string path() const = 0;
 
     // The device's "VendorID" and "ProductID" properties; false when they
     // can't be read or one is missing.
@@ -71,7 +76,8 @@ public:
                                                      HidServiceCallback onTerminated) = 0;
 };
 
-// The backend of this machine: it has no receiver driver and reports no devices.
+// The backend of this machine: hidraw devices through hidapi, their arrival
+// and removal through udev.
 HidBackend& defaultHidBackend();
 
 } // namespace Platform

@@ -1,6 +1,7 @@
 #include "SimulatedHidBackend.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 
 namespace PlatformSim {
@@ -36,6 +37,8 @@ private:
 class SimulatedHidService : public Platform::HidService {
 public:
     explicit SimulatedHidService(Device device) : device(std::move(device)) {}
+
+    std::string path() const override { return "simulated-" + std::to_string(device.id); }
 
     bool getVendorAndProduct(std::int32_t& vendor, std::int32_t& product) const override
     {

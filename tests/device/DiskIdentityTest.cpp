@@ -37,14 +37,3 @@ TEST(DiskIdentity, VendorAndModelMustBothMatchTheConfiguredNames)
         EXPECT_EQ(isNivokDisk(disk, c.configuredVendor, c.configuredModel), c.matches);
     }
 }
-
-TEST(DiskIdentity, OnlyPlainFolderNamesAreVolumeNames)
-{
-    for (const char* usable : {"PEN", "My Pen", "..a", "Ärger"})
-        EXPECT_TRUE(isUsableVolumeName(usable)) << usable;
-    for (const std::string& unusable :
-         {std::string(), std::string("."), std::string(".."), std::string("a/b"), std::string("/"),
-          std::string("a\0b", 3), std::string(1024, 'n')})
-        EXPECT_FALSE(isUsableVolumeName(unusable)) << unusable;
-    EXPECT_TRUE(isUsableVolumeName(std::string(1023, 'n')));
-}

@@ -6,17 +6,14 @@
 
 #include "Device.h"
 #include "DeviceObserverInterface.h"
+#include "EventLog.h"
 #include "ProtocolHandler.h"
 #include "ThreadMutex.h"
 
-#include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <string>
-#include <vector>
 
-class RecordingObserver : public DeviceObserverInterface {
+class RecordingObserver : public DeviceObserverInterface, public EventLog {
 public:
     // Runs inside handleDeviceInserted with the previous and the new device.
     std::function<void(Device* previous, Device* inserted)> onInserted;
@@ -49,34 +46,9 @@ public:
         return run(protocol);
     }
 
-    std::vector<std::string> events() const
-    {
-        std::lock_guard<std::mutex> guard(eventsMutex);
-        return recorded;
-    }
-
-    // Waits until count events were recorded; false on time-out.
-    bool waitForEvents(std::size_t count, std::chrono::seconds timeout = std::chrono::seconds(10))
-    {
-        std::unique_lock<std::mutex> guard(eventsMutex);
-        return changed.wait_for(guard, timeout, [&] { return recorded.size() >= count; });
-    }
-
 private:
-    void record(std::string event)
-    {
-        {
-            std::lock_guard<std::mutex> guard(eventsMutex);
-            recorded.push_back(std::move(event));
-        }
-        changed.notify_all();
-    }
-
     Pelm::ThreadMutex lock;
     Device* current = nullptr; // guarded by lock
-    mutable std::mutex eventsMutex;
-    std::condition_variable changed;
-    std::vector<std::string> recorded;
 };
 
 #endif

@@ -1,0 +1,198 @@
+#include "UdevVolumeBackend.h"
+
+#include "Logger.h"
+#include "MountTable.h"
+#include "UdevMonitor.h"
+#include "UdevNames.h"
+
+#include <libmount/libmount.h>
+
+#include <map>
+#include <utility>
+
+namespace Platform {
+
+namespace {
+
+// The decoded value of the encoded property, else the plain one, else none.
+std::optional<std::string> textProperty(udev_device& device, const char* encoded,
+                                        const char* plain)
+{
+    if (const char* value = udev_device_get_property_value(&device, encoded))
+        return decodeUdevText(value);
+    if (const char* value = udev_device_get_property_value(&device, plain))
+        return std::string(value);
+    return std::nullopt;
+}
+
+bool holdsFileSystem(udev_device& device)
+{
+    return udevProperty(&device, "ID_FS_USAGE") == "filesystem";
+}
+
+VolumeDescription describe(udev_device& device)
+{
+    VolumeDescription description;
+    description.deviceVendor = textProperty(device, "ID_VENDOR_ENC", "ID_VENDOR");
+    description.deviceModel = textProperty(device, "ID_MODEL_ENC", "ID_MODEL");
+    description.volumeName = textProperty(device, "ID_FS_LABEL_ENC", "ID_FS_LABEL");
+    if (const char* node = udev_device_get_devnode(&device))
+        description.deviceNode = node;
+    return description;
+}
+
+// Changes of a mount table, delivered on a run loop.
+class MountMonitor {
+public:
+    MountMonitor(const std::string& table, RunLoop& loop, Task onChange)
+        : m_onChange(std::move(onChange)), m_monitor(mnt_new_monitor())
+    {
+        const bool kernel = table == UdevVolumeBackend::KernelMountTable;
+        const int enabled = !m_monitor ? -1
+                            : kernel   ? mnt_monitor_enable_kernel(m_monitor, 1)
+                                       : mnt_monitor_enable_userspace(m_monitor, 1, table.c_str());
+        const int fd = enabled == 0 ? mnt_monitor_get_fd(m_monitor) : -1;
+        if (fd < 0) {
+            Pelm::Logger::WriteLog("UdevVolumeBackend", "MountMonitor",
+                                   ("mounts are not watched in " + table).c_str(),
+                                   Pelm::Logger::WARNING);
+            return;
+        }
+        m_watch = loop.watchReadable(fd, [this] {
+            mnt_monitor_event_cleanup(m_monitor);
+            m_onChange();
+        });
+    }
+    ~MountMonitor()
+    {
+        m_watch.reset();
+        mnt_unref_monitor(m_monitor);
+    }
+    MountMonitor(const MountMonitor&) = delete;
+    MountMonitor& operator=(const MountMonitor&) = delete;
+
+private:
+    const Task m_onChange;
+    libmnt_monitor* const m_monitor;
+    std::unique_ptr<FdWatch> m_watch;
+};
+
+// The volumes one listener hears of; lives on the listener's loop.
+class Volumes {
+public:
+    Volumes(std::string mountTable, RunLoop& loop, VolumeCallbacks callbacks)
+        : m_mountTable(std::move(mountTable)), m_callbacks(std::move(callbacks)),
+          m_mounts(m_mountTable, loop, [this] { onMountsChanged(); }),
+          m_devices("block", loop, [this](udev_device& device, const std::string& action) {
+              onDeviceEvent(device, action);
+          })
+    {
+    }
+
+    void reportPresent()
+    {
+        m_table = MountTable::read(m_mountTable);
+        for (const auto& device : m_devices.present("ID_FS_USAGE", "filesystem"))
+            add(*device);
+    }
+
+private:
+    struct Disk {
+        VolumeDescription description; // with the mount point last reported
+        dev_t number;
+        bool goneReported; // an unmount was reported since the last mount
+    };
+
+    void onDeviceEvent(udev_device& device, const std::string& action)
+    {
+        const char* const syspath = udev_device_get_syspath(&device);
+        if (!syspath)
+            return;
+        // A change can take the file system away (the medium was removed).
+        if (action == "remove" || (action == "change" && !holdsFileSystem(device)))
+            remove(syspath);
+        else if ((action == "add" || action == "change") && holdsFileSystem(device))
+            add(device);
+    }
+
+    void onMountsChanged()
+    {
+        m_table = MountTable::read(m_mountTable);
+        for (auto& [syspath, disk] : m_disks)
+            followMount(disk);
+    }
+
+    void add(udev_device& device)
+    {
+        const char* const syspath = udev_device_get_syspath(&device);
+        if (!syspath || m_disks.count(syspath))
+            return;
+        Disk disk{describe(device), udev_device_get_devnum(&device), false};
+        disk.description.volumePath = m_table.followMountPoint(disk.number, std::nullopt);
+        const VolumeDescription appeared = m_disks.emplace(syspath, disk).first->second.description;
+        m_callbacks.appeared(appeared);
+    }
+
+    void remove(const std::string& syspath)
+    {
+        const auto found = m_disks.find(syspath);
+        if (found == m_disks.end())
+            return;
+        const Disk gone = found->second;
+        m_disks.erase(found);
+        if (!gone.goneReported)
+            m_callbacks.disappeared(gone.description);
+    }
+
+    void followMount(Disk& disk)
+    {
+        std::optional<std::string>& reported = disk.description.volumePath;
+        const std::optional<std::string> now = m_table.followMountPoint(disk.number, reported);
+        if (now == reported)
+            return;
+        if (reported) {
+            disk.goneReported = true;
+            m_callbacks.disappeared(disk.description);
+        }
+        reported = now;
+        if (now) {
+            disk.goneReported = false;
+            m_callbacks.mounted(disk.description);
+        }
+    }
+
+    const std::string m_mountTable;
+    const VolumeCallbacks m_callbacks;
+    MountTable m_table;
+    std::map<std::string, Disk> m_disks; // by sys path
+    MountMonitor m_mounts;
+    UdevMonitor m_devices;
+};
+
+class UdevVolumeSession : public VolumeSession {
+public:
+    UdevVolumeSession(const std::string& mountTable, RunLoop& loop, VolumeCallbacks callbacks)
+        : m_volumes(std::make_shared<Volumes>(mountTable, loop, std::move(callbacks)))
+    {
+        loop.post([volumes = std::weak_ptr<Volumes>(m_volumes)] {
+            if (const auto alive = volumes.lock())
+                alive->reportPresent();
+        });
+    }
+
+private:
+    std::shared_ptr<Volumes> m_volumes;
+};
+
+} // namespace
+
+UdevVolumeBackend::UdevVolumeBackend(std::string mountTable) : m_mountTable(std::move(mountTable))
+{
+}
+
+std::unique_ptr<VolumeSession> UdevVolumeBackend::listen(RunLoop& loop, VolumeCallbacks callbacks)
+{
+    return std::make_unique<UdevVolumeSession>(m_mountTable, loop, std::move(callbacks));
+}
+
+} // namespace Platform
