@@ -1,4 +1,5 @@
 #include "ObserverSignalLog.h"
+#include "ObserverWire.h"
 
 #include "DeviceManager.h"
 #include "HidBackend.h"
@@ -17,9 +18,9 @@
 #include <thread>
 #include <vector>
 
+using observerwire::completedWrites;
+using observerwire::ReportModeTwo;
 using PlatformSim::Bytes;
-using PlatformSim::getRequest;
-using PlatformSim::report;
 using PlatformSim::SimulatedHidBackend;
 using PlatformSim::SimulatedReceiver;
 using PlatformSim::SimulatedVolumeBackend;
@@ -29,13 +30,6 @@ namespace {
 
 constexpr std::int32_t Vendor = 0x56A;
 constexpr std::int32_t Product = 0x221;
-
-const Bytes ReportModeTwo = report({0x80, 0x01, 0x03, 0x01, 0x02});
-
-std::vector<Bytes> completedWrites(const SimulatedReceiver& receiver)
-{
-    return PlatformSim::wireReports(receiver, WireReport::Direction::ToReceiver);
-}
 
 int countTransfers(const SimulatedReceiver& receiver, WireReport::Direction direction,
                    bool completed)
@@ -132,15 +126,7 @@ void TestScrivetDeviceObserver::
     QVERIFY(completedWrites(*receiver) == std::vector<Bytes>{ReportModeTwo});
 
     QTRY_COMPARE_WITH_TIMEOUT(log->entries, (QStringList{"event no event", "plug"}), 5000);
-    const std::vector<Bytes> initialisation = {
-        ReportModeTwo,                          // on opening
-        ReportModeTwo,                          // report mode
-        getRequest(0x0B),                              // last event
-        report({0x80, 0x01, 0x0B, 0x01, 0x00}), // reset of the last event
-        report({0x80, 0x01, 0x02, 0x01, 0x01}), // online mode
-        getRequest(0x02),
-    };
-    QVERIFY(completedWrites(*receiver) == initialisation);
+    QVERIFY(completedWrites(*receiver) == observerwire::Initialisation);
     QCOMPARE(countTransfers(*receiver, WireReport::Direction::FromReceiver, true), 2);
 
     hid->unplug(id);
@@ -205,37 +191,17 @@ void TestScrivetDeviceObserver::aSecondDeviceRestartsTheSettleTime()
 void TestScrivetDeviceObserver::commandsReachThePresentReceiverOnly()
 {
     start(60000); // stays in its settle time: commands work there too
-    receiver->setValue(0x01, {0x0A, 0x21, 0x43, 0x65, 0x01});
-    receiver->setValue(0x0E, {0x03});
+    observerwire::primeReceiver(*receiver);
     const auto id = plug(receiver);
     QTRY_VERIFY(observer->isReady());
     receiver->clearWireLog();
-
-    QVERIFY(observer->setRtc(QDateTime(QDate(2013, 7, 4), QTime(5, 6, 7))));
-    QVERIFY(observer->setPressureThreshold(0x1234));
-    unsigned short threshold = 0;
-    QVERIFY(observer->getPressureThreshold(&threshold));
-    QCOMPARE(threshold, 0x1234);
-    QVERIFY(!observer->getPressureThreshold(nullptr));
-    std::string version;
-    QVERIFY(observer->getFirmwareVersion(version));
-    QCOMPARE(version, std::string("165.432.10A"));
-    auto state = ProtocolHandler::ChargerState(0);
-    QCOMPARE(observer->getBatteryStatus(state), QString("Battery charging"));
-    QCOMPARE(state, ProtocolHandler::BATTERY_CHARGING);
-    QVERIFY(observer->restorePressureThresholdFactory());
-    const std::vector<Bytes> sent = {
-        report({0x80, 0x01, 0x08, 0x01, 13, 7, 4, 7, 6, 5}),
-        report({0x80, 0x01, 0x13, 0x01, 0x34, 0x12}),
-        getRequest(0x13),
-        getRequest(0x01),
-        getRequest(0x0E),
-        report({0x80, 0x01, 0x10, 0x01}),
-    };
-    QVERIFY(completedWrites(*receiver) == sent);
+    observerwire::sendCommands(*observer);
+    if (QTest::currentTestFailed())
+        return;
+    QVERIFY(completedWrites(*receiver) == observerwire::Commands);
 
     receiver->setReadsFail(true);
-    state = ProtocolHandler::BATTERY_FULL;
+    auto state = ProtocolHandler::BATTERY_FULL;
     QCOMPARE(observer->getBatteryStatus(state), QString());
     QCOMPARE(state, ProtocolHandler::BATTERY_FULL);
 
@@ -244,7 +210,9 @@ void TestScrivetDeviceObserver::commandsReachThePresentReceiverOnly()
     receiver->clearWireLog();
     QVERIFY(!observer->setRtc(QDateTime::currentDateTime()));
     QVERIFY(!observer->setPressureThreshold(1));
+    unsigned short threshold = 0;
     QVERIFY(!observer->getPressureThreshold(&threshold));
+    std::string version;
     QVERIFY(!observer->getFirmwareVersion(version));
     QVERIFY(!observer->restorePressureThresholdFactory());
     QCOMPARE(observer->getBatteryStatus(state), QString());
