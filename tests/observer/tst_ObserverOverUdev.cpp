@@ -3,16 +3,14 @@
 // receiver's tests replayed through a real hidraw node, and the GUI thread
 // left live while a volume's mount is awaited.
 
+#include "ManagerForTests.h"
 #include "ObserverSignalLog.h"
 #include "ObserverWire.h"
 
-#include "DeviceManager.h"
 #include "FakeReceiverBed.h"
-#include "HidBackend.h"
 #include "Pause.h"
 #include "ScrivetDeviceObserver.h"
 #include "UdevVolumeBackend.h"
-#include "VolumeBackend.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -69,21 +67,13 @@ void TestObserverOverUdev::start(int settleMs)
 {
     observer = std::make_unique<ScrivetDeviceObserver>(nullptr, settleMs);
     log = std::make_unique<ObserverSignalLog>(*observer);
-    DeviceManager* manager = DeviceManager::instance();
-    manager->setBackends(Platform::defaultHidBackend(), *volumes);
-    manager->setIdentifierList({{Vendor, Product}});
-    manager->setVendorName("Scrivet");
-    manager->setModelName("Receiver");
-    manager->registerObserver(observer.get());
-    manager->init();
+    managerfortests::start(Platform::defaultHidBackend(), *volumes, {Vendor, Product}, "Scrivet",
+                           *observer);
 }
 
 void TestObserverOverUdev::cleanup()
 {
-    DeviceManager* manager = DeviceManager::instance();
-    manager->finish();
-    manager->registerObserver(nullptr);
-    manager->setBackends(Platform::defaultHidBackend(), Platform::defaultVolumeBackend());
+    managerfortests::stop();
     log.reset();
     observer.reset();
     instantPauses.reset();

@@ -6,6 +6,7 @@
 #include "DirView.h"
 #include "FakeReceiverBed.h"
 #include "MainWindow.h"
+#include "ManagerForTests.h"
 #include "PreviewThumbnailList.h"
 #include "SettingsDlg.h"
 #include "UdevVolumeBackend.h"
@@ -124,10 +125,8 @@ void TestReceiverInTheWindow::aFakeReceiverAndItsVolumeAreFollowedLikeTheSimulat
     bed.unplug(disk);
     QTRY_VERIFY(!window->receiverVolumeMounted());
 
-    window.reset(); // finishes the device manager
-    DeviceManager::instance()->registerObserver(nullptr);
-    DeviceManager::instance()->setBackends(Platform::defaultHidBackend(),
-                                           Platform::defaultVolumeBackend());
+    window.reset();
+    managerfortests::stop();
 }
 
 QTEST_MAIN(TestReceiverInTheWindow)

@@ -1,14 +1,12 @@
+#include "ManagerForTests.h"
 #include "ObserverSignalLog.h"
 #include "ObserverWire.h"
 
-#include "DeviceManager.h"
-#include "HidBackend.h"
 #include "Pause.h"
 #include "ScrivetDeviceObserver.h"
 #include "SimulatedHidBackend.h"
 #include "SimulatedReceiver.h"
 #include "SimulatedVolumeBackend.h"
-#include "VolumeBackend.h"
 
 #include <QDateTime>
 #include <QtTest>
@@ -83,13 +81,7 @@ void TestScrivetDeviceObserver::start(int settleMs)
     receiver = std::make_shared<SimulatedReceiver>();
     observer = std::make_unique<ScrivetDeviceObserver>(nullptr, settleMs);
     log = std::make_unique<ObserverSignalLog>(*observer);
-    DeviceManager* manager = DeviceManager::instance();
-    manager->setBackends(*hid, *volumes);
-    manager->setIdentifierList({{Vendor, Product}});
-    manager->setVendorName("Nivok");
-    manager->setModelName("Receiver");
-    manager->registerObserver(observer.get());
-    manager->init();
+    managerfortests::start(*hid, *volumes, {Vendor, Product}, "Nivok", *observer);
 }
 
 void TestScrivetDeviceObserver::cleanup()
@@ -97,10 +89,7 @@ void TestScrivetDeviceObserver::cleanup()
     for (auto id : plugged)
         hid->unplug(id);
     plugged.clear();
-    DeviceManager* manager = DeviceManager::instance();
-    manager->finish(); // handles the removals first
-    manager->registerObserver(nullptr);
-    manager->setBackends(Platform::defaultHidBackend(), Platform::defaultVolumeBackend());
+    managerfortests::stop(); // handles the removals first
     log.reset();
     observer.reset();
     volumes.reset();
