@@ -47,9 +47,11 @@ protected:
 
     void record(const char* what, const Platform::VolumeDescription& disk)
     {
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            described = disk;
+        }
         log.record(std::string(what) + " " + text(disk.volumePath));
-        std::lock_guard<std::mutex> lock(mutex);
-        described = disk;
     }
 
     Strings eventsAfter(std::size_t count)
