@@ -3,6 +3,7 @@
 #include "BoundedCallThread.h"
 #include "Logger.h"
 #include "StringConverter.h"
+#include "UdevLock.h"
 #include "UdevMonitor.h"
 #include "UdevNames.h"
 
@@ -18,14 +19,6 @@ namespace Platform {
 
 namespace {
 
-// hidapi keeps the error of its last enumeration or open in one global, so
-// those calls and the reading of that error are made under this lock.
-std::mutex& hidapiMutex()
-{
-    static std::mutex mutex;
-    return mutex;
-}
-
 struct HidNode {
     std::string path; // the device node, as hidapi names it
     std::int32_t vendor;
@@ -40,7 +33,8 @@ std::vector<HidNode> presentNodes(std::int32_t vendor, std::int32_t product)
     std::vector<HidNode> nodes;
     if (!isUsbId(vendor) || !isUsbId(product))
         return nodes;
-    std::lock_guard<std::mutex> lock(hidapiMutex());
+    // hidapi enumerates through libudev.
+    std::lock_guard<std::mutex> lock(udevLock());
     hid_device_info* const found = hid_enumerate(static_cast<unsigned short>(vendor),
                                                  static_cast<unsigned short>(product));
     for (const hid_device_info* info = found; info; info = info->next) {
@@ -149,7 +143,9 @@ public:
         hid_device* handle = nullptr;
         std::string reason;
         {
-            std::lock_guard<std::mutex> lock(hidapiMutex());
+            // hidapi opens through libudev and keeps the error of its last
+            // open in a global.
+            std::lock_guard<std::mutex> lock(udevLock());
             handle = hid_open_path(m_node.path.c_str());
             if (!handle)
                 reason = utf8(hid_error(nullptr));
@@ -175,37 +171,45 @@ public:
                 HidServiceCallback callback)
         : m_reports(reports), m_vendor(vendor), m_product(product),
           m_callback(std::move(callback)),
-          m_monitor("hidraw", loop, [this](udev_device& device, const std::string& action) {
+          m_monitor("hidraw", loop, [this](const UdevDevice& device, const std::string& action) {
               onEvent(device, action);
           })
     {
     }
 
+    // The nodes present now, each reported once: the "add" event of one that
+    // arrived while they were listed is not reported again.
     void reportPresent()
     {
         for (const HidNode& node : presentNodes(m_vendor, m_product))
-            report(node, true);
+            arrived(node);
     }
 
 private:
-    void onEvent(udev_device& device, const std::string& action)
+    void onEvent(const UdevDevice& device, const std::string& action)
     {
-        const char* const node = udev_device_get_devnode(&device);
-        if (!node)
+        if (device.devnode.empty())
             return;
         if (m_reports == Reports::Arrivals && action == "add") {
             for (const HidNode& present : presentNodes(m_vendor, m_product)) {
-                if (present.path == node)
-                    report(present, true);
+                if (present.path == device.devnode)
+                    arrived(present);
             }
+        } else if (m_reports == Reports::Arrivals && action == "remove") {
+            m_arrived.erase(device.devnode);
         } else if (m_reports == Reports::Removals && action == "remove") {
             // The node's device is gone from sysfs: its ids are read from its path.
-            HidNode gone{node, 0, 0};
-            const char* const devpath = udev_device_get_devpath(&device);
-            if (devpath && hidIdsFromDevpath(devpath, gone.vendor, gone.product) &&
+            HidNode gone{device.devnode, 0, 0};
+            if (hidIdsFromDevpath(device.devpath, gone.vendor, gone.product) &&
                 gone.vendor == m_vendor && gone.product == m_product)
                 report(gone, false);
         }
+    }
+
+    void arrived(const HidNode& node)
+    {
+        if (m_arrived.insert(node.path).second)
+            report(node, true);
     }
 
     void report(const HidNode& node, bool present)
@@ -218,14 +222,15 @@ private:
     const std::int32_t m_vendor;
     const std::int32_t m_product;
     const HidServiceCallback m_callback;
-    UdevMonitor m_monitor; // last: its events reach the members above
+    std::set<std::string> m_arrived; // nodes reported and not gone since
+    UdevMonitor m_monitor;           // last: its events reach the members above
 };
 
 } // namespace
 
 HidapiBackend::HidapiBackend()
 {
-    std::lock_guard<std::mutex> lock(hidapiMutex());
+    std::lock_guard<std::mutex> lock(udevLock());
     hid_init();
 }
 

@@ -1,34 +1,39 @@
 #ifndef PLATFORM_UDEVMONITOR_H
 #define PLATFORM_UDEVMONITOR_H
 
-// libudev handles that release themselves, and a monitor of one subsystem
-// whose events are delivered on a run loop.
+// The devices of one subsystem as udev reports them, those present and those
+// coming and going, delivered on a run loop as plain data: every libudev call
+// is made here, under the process's udev lock, and none while a handler runs.
 
 #include "RunLoop.h"
 
-#include <libudev.h>
+#include <sys/types.h>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
+
+struct udev;
+struct udev_monitor;
 
 namespace Platform {
 
-struct UdevRelease {
-    void operator()(udev* context) const { udev_unref(context); }
-    void operator()(udev_monitor* monitor) const { udev_monitor_unref(monitor); }
-    void operator()(udev_device* device) const { udev_device_unref(device); }
-    void operator()(udev_enumerate* enumeration) const { udev_enumerate_unref(enumeration); }
+struct UdevDevice {
+    std::string syspath;
+    std::string devpath;
+    std::string devnode; // empty when it has none
+    dev_t number = 0;    // 0 when it has none
+    std::map<std::string, std::string> properties;
+
+    // The property's value, or null when the device has none.
+    const std::string* property(const std::string& name) const;
 };
-
-template <class Handle> using UdevPtr = std::unique_ptr<Handle, UdevRelease>;
-
-// The property's value, empty when the device has none.
-std::string udevProperty(udev_device* device, const char* name);
 
 class UdevMonitor {
 public:
-    using EventHandler = std::function<void(udev_device& device, const std::string& action)>;
+    using EventHandler = std::function<void(const UdevDevice& device, const std::string& action)>;
 
     // Listens for the subsystem's events from now on and hands each to
     // onEvent on loop. Make and destroy it on the loop's thread.
@@ -37,19 +42,16 @@ public:
     UdevMonitor(const UdevMonitor&) = delete;
     UdevMonitor& operator=(const UdevMonitor&) = delete;
 
-    // False when the monitor could not be set up (no events will come).
-    bool isListening() const { return m_watch != nullptr; }
-
     // The devices of the subsystem present now whose property has the value.
-    std::vector<UdevPtr<udev_device>> present(const char* property, const char* value) const;
+    std::vector<UdevDevice> present(const char* property, const char* value) const;
 
 private:
     void receive();
 
     const std::string m_subsystem;
-    EventHandler m_onEvent;
-    UdevPtr<udev> m_context;
-    UdevPtr<udev_monitor> m_monitor;
+    const EventHandler m_onEvent;
+    udev* m_context = nullptr;
+    udev_monitor* m_monitor = nullptr;
     std::unique_ptr<FdWatch> m_watch;
 };
 

@@ -15,29 +15,30 @@ namespace Platform {
 namespace {
 
 // The decoded value of the encoded property, else the plain one, else none.
-std::optional<std::string> textProperty(udev_device& device, const char* encoded,
+std::optional<std::string> textProperty(const UdevDevice& device, const char* encoded,
                                         const char* plain)
 {
-    if (const char* value = udev_device_get_property_value(&device, encoded))
-        return decodeUdevText(value);
-    if (const char* value = udev_device_get_property_value(&device, plain))
-        return std::string(value);
+    if (const std::string* value = device.property(encoded))
+        return decodeUdevText(*value);
+    if (const std::string* value = device.property(plain))
+        return *value;
     return std::nullopt;
 }
 
-bool holdsFileSystem(udev_device& device)
+bool holdsFileSystem(const UdevDevice& device)
 {
-    return udevProperty(&device, "ID_FS_USAGE") == "filesystem";
+    const std::string* usage = device.property("ID_FS_USAGE");
+    return usage && *usage == "filesystem";
 }
 
-VolumeDescription describe(udev_device& device)
+VolumeDescription describe(const UdevDevice& device)
 {
     VolumeDescription description;
     description.deviceVendor = textProperty(device, "ID_VENDOR_ENC", "ID_VENDOR");
     description.deviceModel = textProperty(device, "ID_MODEL_ENC", "ID_MODEL");
     description.volumeName = textProperty(device, "ID_FS_LABEL_ENC", "ID_FS_LABEL");
-    if (const char* node = udev_device_get_devnode(&device))
-        description.deviceNode = node;
+    if (!device.devnode.empty())
+        description.deviceNode = device.devnode;
     return description;
 }
 
@@ -83,7 +84,7 @@ public:
     Volumes(std::string mountTable, RunLoop& loop, VolumeCallbacks callbacks)
         : m_mountTable(std::move(mountTable)), m_callbacks(std::move(callbacks)),
           m_mounts(m_mountTable, loop, [this] { onMountsChanged(); }),
-          m_devices("block", loop, [this](udev_device& device, const std::string& action) {
+          m_devices("block", loop, [this](const UdevDevice& device, const std::string& action) {
               onDeviceEvent(device, action);
           })
     {
@@ -92,8 +93,8 @@ public:
     void reportPresent()
     {
         m_table = MountTable::read(m_mountTable);
-        for (const auto& device : m_devices.present("ID_FS_USAGE", "filesystem"))
-            add(*device);
+        for (const UdevDevice& device : m_devices.present("ID_FS_USAGE", "filesystem"))
+            add(device);
     }
 
 private:
@@ -103,14 +104,11 @@ private:
         bool goneReported; // an unmount was reported since the last mount
     };
 
-    void onDeviceEvent(udev_device& device, const std::string& action)
+    void onDeviceEvent(const UdevDevice& device, const std::string& action)
     {
-        const char* const syspath = udev_device_get_syspath(&device);
-        if (!syspath)
-            return;
         // A change can take the file system away (the medium was removed).
         if (action == "remove" || (action == "change" && !holdsFileSystem(device)))
-            remove(syspath);
+            remove(device.syspath);
         else if ((action == "add" || action == "change") && holdsFileSystem(device))
             add(device);
     }
@@ -122,14 +120,14 @@ private:
             followMount(disk);
     }
 
-    void add(udev_device& device)
+    void add(const UdevDevice& device)
     {
-        const char* const syspath = udev_device_get_syspath(&device);
-        if (!syspath || m_disks.count(syspath))
+        if (device.syspath.empty() || m_disks.count(device.syspath))
             return;
-        Disk disk{describe(device), udev_device_get_devnum(&device), false};
+        Disk disk{describe(device), device.number, false};
         disk.description.volumePath = m_table.followMountPoint(disk.number, std::nullopt);
-        const VolumeDescription appeared = m_disks.emplace(syspath, disk).first->second.description;
+        const VolumeDescription appeared =
+            m_disks.emplace(device.syspath, disk).first->second.description;
         m_callbacks.appeared(appeared);
     }
 

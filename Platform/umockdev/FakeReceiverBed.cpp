@@ -1,5 +1,7 @@
 #include "FakeReceiverBed.h"
 
+#include "UdevLock.h"
+
 #include <umockdev.h>
 
 #include <linux/hidraw.h>
@@ -20,9 +22,45 @@
 #include <stdexcept>
 #include <thread>
 
+#if defined(__has_feature)
+#if __has_feature(thread_sanitizer)
+#define FAKE_BED_UNDER_TSAN 1
+#endif
+#endif
+#ifdef FAKE_BED_UNDER_TSAN
+extern "C" void __tsan_ignore_thread_begin();
+extern "C" void __tsan_ignore_thread_end();
+#endif
+
 namespace PlatformSim {
 
 namespace {
+
+// A call into umockdev from the test's side. umockdev calls into libudev, so
+// it is made under the udev lock; and it hands work to umockdev's own thread
+// through GLib, whose locks ThreadSanitizer cannot see (GLib is not
+// instrumented), so what this thread touches meanwhile is left out of the
+// race detection.
+class UmockdevCall {
+public:
+    UmockdevCall() : udev(Platform::udevLock())
+    {
+#ifdef FAKE_BED_UNDER_TSAN
+        __tsan_ignore_thread_begin();
+#endif
+    }
+    ~UmockdevCall()
+    {
+#ifdef FAKE_BED_UNDER_TSAN
+        __tsan_ignore_thread_end();
+#endif
+    }
+    UmockdevCall(const UmockdevCall&) = delete;
+    UmockdevCall& operator=(const UmockdevCall&) = delete;
+
+private:
+    std::lock_guard<std::mutex> udev;
+};
 
 // How long the kernel lets a HID transfer take before it gives up.
 constexpr std::chrono::milliseconds KernelTransferTimeout{5000};
@@ -57,6 +95,12 @@ std::string udevEncoded(const std::string& text)
     return encoded;
 }
 
+template <class Devices> auto findPlugged(Devices& devices, int id)
+{
+    return std::find_if(devices.begin(), devices.end(),
+                        [id](const auto& device) { return device.id == id; });
+}
+
 // udev's plain form of a value: trimmed, inner blanks as '_'.
 std::string udevPlain(const std::string& text)
 {
@@ -69,13 +113,18 @@ std::string udevPlain(const std::string& text)
 
 } // namespace
 
-// The hidraw node of one fake receiver.
+// The hidraw node of one fake receiver. umockdev calls it on its worker
+// thread; the transfers run on a thread of the node's own, which hands each
+// answer back to be completed on the worker thread: every GLib object is
+// touched on that thread only, and the data crosses over under the node's
+// mutexes.
 class FakeHidrawNode {
 public:
     FakeHidrawNode(std::shared_ptr<SimulatedReceiver> receiver, std::shared_ptr<SimulatedLink> link)
-        : receiver(std::move(receiver)), link(std::move(link)), handler(umockdev_ioctl_base_new()),
-          thread([this] { serve(); })
+        : receiver(std::move(receiver)), link(std::move(link)), thread([this] { serve(); })
     {
+        const UmockdevCall call;
+        handler = umockdev_ioctl_base_new();
         g_signal_connect(handler, "handle-ioctl", G_CALLBACK(&FakeHidrawNode::onIoctl), this);
         g_signal_connect(handler, "handle-write", G_CALLBACK(&FakeHidrawNode::onWrite), this);
     }
@@ -90,40 +139,53 @@ public:
         }
         changed.notify_all();
         thread.join();
+        const UmockdevCall call;
+        if (workerContext)
+            g_main_context_unref(workerContext);
         g_object_unref(handler);
     }
 
     UMockdevIoctlBase* ioctlHandler() const { return handler; }
 
 private:
+    // A request, and once carried out its answer. The client and the buffer
+    // to fill are handled on the worker thread only.
     struct Transfer {
         UMockdevIoctlClient* client; // referenced
-        UMockdevIoctlData* data;     // referenced: the buffer written or to fill
-        bool isWrite;
+        UMockdevIoctlData* buffer;   // referenced; null for a write
+        std::vector<std::uint8_t> bytes;
+        long result = -1;
+        int error = 0;
     };
 
-    // umockdev's thread: the descriptor requests of opening are answered at
+    // Answers waiting to be completed on the worker thread.
+    struct Answers {
+        std::mutex mutex;
+        std::deque<Transfer> ready;
+    };
+
+    // Worker thread: the descriptor requests of opening are answered at
     // once, the transfers queued.
     static gboolean onIoctl(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer self)
     {
-        auto* node = static_cast<FakeHidrawNode*>(self);
         const unsigned long request = umockdev_ioctl_client_get_request(client);
         UMockdevIoctlData* arg = umockdev_ioctl_client_get_arg(client);
         if (request == HIDIOCGRDESCSIZE) {
             const int size = sizeof ReportDescriptor;
-            return node->answer(client, arg, &size, sizeof size);
+            return answer(client, arg, &size, sizeof size);
         }
         if (request == HIDIOCGRDESC) {
             hidraw_report_descriptor descriptor{};
             descriptor.size = sizeof ReportDescriptor;
             std::copy(std::begin(ReportDescriptor), std::end(ReportDescriptor), descriptor.value);
-            return node->answer(client, arg, &descriptor, sizeof descriptor);
+            return answer(client, arg, &descriptor, sizeof descriptor);
         }
         if (_IOC_TYPE(request) == 'H' && _IOC_NR(request) == _IOC_NR(HIDIOCGINPUT(0))) {
-            UMockdevIoctlData* buffer = umockdev_ioctl_data_resolve(arg, 0, _IOC_SIZE(request), nullptr);
+            UMockdevIoctlData* buffer =
+                umockdev_ioctl_data_resolve(arg, 0, _IOC_SIZE(request), nullptr);
             if (!buffer)
                 return fail(client, EFAULT);
-            node->queue({static_cast<UMockdevIoctlClient*>(g_object_ref(client)), buffer, false});
+            static_cast<FakeHidrawNode*>(self)->queue(client, buffer);
             return TRUE;
         }
         return fail(client, ENOTTY);
@@ -131,10 +193,7 @@ private:
 
     static gboolean onWrite(UMockdevIoctlBase*, UMockdevIoctlClient* client, gpointer self)
     {
-        UMockdevIoctlData* written = umockdev_ioctl_client_get_arg(client);
-        static_cast<FakeHidrawNode*>(self)->queue(
-            {static_cast<UMockdevIoctlClient*>(g_object_ref(client)),
-             static_cast<UMockdevIoctlData*>(g_object_ref(written)), true});
+        static_cast<FakeHidrawNode*>(self)->queue(client, nullptr);
         return TRUE;
     }
 
@@ -144,8 +203,8 @@ private:
         return TRUE;
     }
 
-    gboolean answer(UMockdevIoctlClient* client, UMockdevIoctlData* arg, const void* value,
-                    std::size_t size)
+    static gboolean answer(UMockdevIoctlClient* client, UMockdevIoctlData* arg, const void* value,
+                           std::size_t size)
     {
         UMockdevIoctlData* target = umockdev_ioctl_data_resolve(arg, 0, size, nullptr);
         if (!target)
@@ -156,11 +215,18 @@ private:
         return TRUE;
     }
 
-    void queue(Transfer transfer)
+    // Worker thread: the written bytes, or the buffer to fill (its first byte
+    // the report id asked for).
+    void queue(UMockdevIoctlClient* client, UMockdevIoctlData* buffer)
     {
+        const UMockdevIoctlData* data = buffer ? buffer : umockdev_ioctl_client_get_arg(client);
+        Transfer transfer{static_cast<UMockdevIoctlClient*>(g_object_ref(client)), buffer,
+                          std::vector<std::uint8_t>(data->data, data->data + data->data_len)};
         {
             std::lock_guard<std::mutex> lock(mutex);
-            pending.push_back(transfer);
+            if (!workerContext)
+                workerContext = g_main_context_ref_thread_default();
+            pending.push_back(std::move(transfer));
         }
         changed.notify_all();
     }
@@ -172,64 +238,103 @@ private:
             changed.wait(lock, [this] { return stopping || !pending.empty(); });
             if (pending.empty())
                 return;
-            const Transfer transfer = pending.front();
+            Transfer transfer = std::move(pending.front());
             pending.pop_front();
+            GMainContext* const context = workerContext;
             lock.unlock();
             carryOut(transfer);
+            handBack(context, std::move(transfer));
             lock.lock();
         }
     }
 
-    void carryOut(const Transfer& transfer)
+    void carryOut(Transfer& transfer)
     {
-        std::uint8_t* const bytes = transfer.data->data;
-        const std::size_t length = static_cast<std::size_t>(transfer.data->data_len);
-        std::size_t delivered = length;
+        std::vector<std::uint8_t>& bytes = transfer.bytes;
+        std::size_t length = bytes.size();
         const bool done =
             length > 0 &&
-            (transfer.isWrite ? receiver->write(*link, Platform::HidReportType::Output, bytes[0],
-                                                bytes, length, KernelTransferTimeout)
-                              : receiver->read(*link, Platform::HidReportType::Input, bytes[0],
-                                               bytes, delivered, KernelTransferTimeout));
-        if (done)
-            umockdev_ioctl_client_complete(transfer.client, static_cast<glong>(delivered), 0);
-        else
-            umockdev_ioctl_client_complete(transfer.client, -1, link->connected() ? EIO : ENODEV);
-        g_object_unref(transfer.data);
-        g_object_unref(transfer.client);
+            (transfer.buffer ? receiver->read(*link, Platform::HidReportType::Input, bytes[0],
+                                              bytes.data(), length, KernelTransferTimeout)
+                             : receiver->write(*link, Platform::HidReportType::Output, bytes[0],
+                                               bytes.data(), length, KernelTransferTimeout));
+        transfer.result = done ? static_cast<long>(length) : -1;
+        transfer.error = done ? 0 : link->connected() ? EIO : ENODEV;
+        bytes.resize(done ? length : 0);
     }
+
+    void handBack(GMainContext* context, Transfer transfer)
+    {
+        {
+            std::lock_guard<std::mutex> lock(answers->mutex);
+            answers->ready.push_back(std::move(transfer));
+        }
+        g_main_context_invoke_full(context, G_PRIORITY_DEFAULT, &FakeHidrawNode::complete,
+                                   new std::shared_ptr<Answers>(answers), &FakeHidrawNode::release);
+    }
+
+    // Worker thread: completes the answers ready.
+    static gboolean complete(gpointer data)
+    {
+        Answers& waiting = **static_cast<std::shared_ptr<Answers>*>(data);
+        std::deque<Transfer> ready;
+        {
+            std::lock_guard<std::mutex> lock(waiting.mutex);
+            ready.swap(waiting.ready);
+        }
+        for (Transfer& transfer : ready) {
+            if (transfer.buffer) {
+                std::copy(transfer.bytes.begin(), transfer.bytes.end(), transfer.buffer->data);
+                g_object_unref(transfer.buffer);
+            }
+            umockdev_ioctl_client_complete(transfer.client, transfer.result, transfer.error);
+            g_object_unref(transfer.client);
+        }
+        return G_SOURCE_REMOVE;
+    }
+
+    static void release(gpointer data) { delete static_cast<std::shared_ptr<Answers>*>(data); }
 
     const std::shared_ptr<SimulatedReceiver> receiver;
     const std::shared_ptr<SimulatedLink> link;
-    UMockdevIoctlBase* const handler;
+    UMockdevIoctlBase* handler = nullptr;
+    const std::shared_ptr<Answers> answers = std::make_shared<Answers>();
     std::mutex mutex;
     std::condition_variable changed;
-    std::deque<Transfer> pending;
+    std::deque<Transfer> pending;       // guarded by mutex
+    GMainContext* workerContext = nullptr; // guarded by mutex
     bool stopping = false;
     std::thread thread; // last
 };
 
-FakeReceiverBed::FakeReceiverBed() : testbed(umockdev_testbed_new()) {}
+FakeReceiverBed::FakeReceiverBed()
+{
+    const UmockdevCall call;
+    testbed = umockdev_testbed_new();
+}
 
 FakeReceiverBed::~FakeReceiverBed()
 {
-    for (const AttachedNode& attached : nodes)
+    for (const AttachedNode& attached : nodes) {
+        const UmockdevCall call;
         umockdev_testbed_detach_ioctl(testbed, attached.path.c_str(), nullptr);
+    }
     nodes.clear();
+    const UmockdevCall call;
     g_object_unref(testbed);
 }
 
 bool FakeReceiverBed::isActive() const { return umockdev_in_mock_environment(); }
 
-std::string FakeReceiverBed::addDevices(const std::string& description)
+void FakeReceiverBed::addDevices(const std::string& description)
 {
+    const UmockdevCall call;
     GError* error = nullptr;
     if (!umockdev_testbed_add_from_string(testbed, description.c_str(), &error)) {
         const std::string message = error ? error->message : "unknown error";
         g_clear_error(&error);
         throw std::runtime_error("umockdev refused a device: " + message);
     }
-    return description;
 }
 
 FakeReceiverBed::Id FakeReceiverBed::plugReceiver(std::shared_ptr<SimulatedReceiver> receiver,
@@ -249,6 +354,7 @@ FakeReceiverBed::Id FakeReceiverBed::plugReceiver(std::shared_ptr<SimulatedRecei
     Plugged device{id, usb, hidraw, node, std::make_shared<SimulatedLink>()};
     if (answersOnNode) {
         auto fake = std::make_unique<FakeHidrawNode>(std::move(receiver), device.link);
+        const UmockdevCall call;
         GError* error = nullptr;
         if (!umockdev_testbed_attach_ioctl(testbed, node.c_str(), fake->ioctlHandler(), &error)) {
             const std::string message = error ? error->message : "unknown error";
@@ -309,22 +415,23 @@ FakeReceiverBed::Id FakeReceiverBed::plugDisk(const Disk& disk)
 void FakeReceiverBed::unplug(Id id)
 {
     std::lock_guard<std::mutex> lock(mutex);
-    const auto found = std::find_if(plugged.begin(), plugged.end(),
-                                    [id](const Plugged& device) { return device.id == id; });
+    const auto found = findPlugged(plugged, id);
     if (found == plugged.end())
         return;
     if (found->link)
         found->link->disconnect();
-    umockdev_testbed_uevent(testbed, found->eventPath.c_str(), "remove");
-    umockdev_testbed_remove_device(testbed, found->removed.c_str());
+    {
+        const UmockdevCall call;
+        umockdev_testbed_uevent(testbed, found->eventPath.c_str(), "remove");
+        umockdev_testbed_remove_device(testbed, found->removed.c_str());
+    }
     plugged.erase(found);
 }
 
 std::string FakeReceiverBed::nodeOf(Id id) const
 {
     std::lock_guard<std::mutex> lock(mutex);
-    const auto found = std::find_if(plugged.begin(), plugged.end(),
-                                    [id](const Plugged& device) { return device.id == id; });
+    const auto found = findPlugged(plugged, id);
     return found == plugged.end() ? std::string() : found->node;
 }
 

@@ -68,10 +68,11 @@ private:
         std::shared_ptr<SimulatedLink> link; // receivers only
     };
 
-    std::string addDevices(const std::string& description);
+    // Under the mutex.
+    void addDevices(const std::string& description);
 
-    mutable std::mutex mutex; // every testbed call is made under it
-    UMockdevTestbed* testbed;
+    mutable std::mutex mutex; // guards the lists and orders the testbed calls
+    UMockdevTestbed* testbed = nullptr;
     std::vector<Plugged> plugged;
     struct AttachedNode {
         std::string path;
