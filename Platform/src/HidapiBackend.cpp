@@ -63,7 +63,7 @@ void reportUnopenable(const std::string& path, const std::string& reason)
         if (!reported.insert(path).second)
             return;
     }
-    const std::string message = "the receiver is present but can't be opened (" + reason +
+    const std::string message = "the receiver at " + path + " can't be opened (" + reason +
                                 "); the udev rule 70-dravello-receiver.rules gives access to it";
     Pelm::Logger::WriteLog("HidapiBackend", "open", message.c_str(), Pelm::Logger::WARNING);
 }
