@@ -68,7 +68,7 @@ int main(int argc, char** argv)
     registerCompiledResources();
     PrepareUserSettingsFile();
     const QString userPath = userSettingsFilePath();
-    application->setStyleSheet(applicationStyleSheet());
+    applyApplicationLook();
     const QString factoryPath = factorySettingsFilePath();
     if (!userPath.isEmpty() && !provideUserSettingsFile(userPath, factoryPath))
         return -1;

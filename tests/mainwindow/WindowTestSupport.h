@@ -42,7 +42,8 @@ public:
         shownSketches = sketches.size();
     }
 
-    // Starts and shows the window; true once the folder's thumbnails are in.
+    // Starts and shows the window; true once the thumbnails of the
+    // folder's first page are in.
     bool start()
     {
         window = std::make_unique<MainWindow>();
@@ -51,7 +52,8 @@ public:
         window->show();
         if (!QTest::qWaitForWindowExposed(window.get()))
             return false;
-        return QTest::qWaitFor([this] { return thumbnails()->count() == shownSketches; }, 10000);
+        const int firstPage = std::min<int>(shownSketches, PreviewThumbnailList::kFilesPerPage);
+        return QTest::qWaitFor([this, firstPage] { return thumbnails()->count() == firstPage; }, 10000);
     }
 
     QString documents() const { return QString::fromStdString(environment.system.documents().string()); }

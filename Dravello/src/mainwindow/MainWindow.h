@@ -163,7 +163,6 @@ private:
     void switchToolbarButtons(bool editor);
     void setEnabledZoomSlider(bool value);
     void stepThumbnailZoom(int step);
-    void applyStyleSheet(const QString& resource);
 
     // Opening and saving.
     // True once the file was written and read back.

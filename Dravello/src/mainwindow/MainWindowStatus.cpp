@@ -186,13 +186,6 @@ void MainWindow::setPagesStripInfo(unsigned int firstPos, unsigned int lastPos,
     m_pagesStrip->setControlData(firstPos, lastPos, totlaFilesCount);
 }
 
-void MainWindow::applyStyleSheet(const QString& resource)
-{
-    const QString sheet = applicationStyleSheet(resource);
-    if (!sheet.isEmpty())
-        qApp->setStyleSheet(sheet);
-}
-
 void MainWindow::setFilesProgressBarRange(int value)
 {
     {
@@ -206,7 +199,7 @@ void MainWindow::setFilesProgressBarRange(int value)
         } else {
             m_progressBar->hide();
         }
-        applyStyleSheet(kStartStyleSheet);
+        applyApplicationLook(kStartStyleSheet);
         setEnabledZoomSlider(false);
     }
     QApplication::restoreOverrideCursor();
@@ -226,7 +219,7 @@ void MainWindow::loaderFinishedWorkSlot()
     {
         UpdatesOff updatesOff(statusBar());
         m_progressBar->hide();
-        applyStyleSheet(kAlternativeStyleSheet);
+        applyApplicationLook(kAlternativeStyleSheet);
         setEnabledZoomSlider(m_currentPage == 0);
     }
     QApplication::restoreOverrideCursor();

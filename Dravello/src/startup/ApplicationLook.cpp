@@ -1,9 +1,28 @@
 #include "ApplicationLook.h"
 
+#include <QApplication>
 #include <QFile>
+#include <QPalette>
 
 const char* const kStartStyleSheet = ":/stylesheet/qss/dravello.qss";
 const char* const kAlternativeStyleSheet = ":/stylesheet/qss/dravello_alternative.qss";
+
+namespace {
+
+// The light blue of the folder tree; style sheets cannot colour links.
+const QColor kLinkColour(33, 215, 255);
+const QColor kVisitedLinkColour(190, 150, 255);
+
+void useLinkColours()
+{
+    QPalette palette = QApplication::palette();
+    palette.setColor(QPalette::Link, kLinkColour);
+    palette.setColor(QPalette::LinkVisited, kVisitedLinkColour);
+    if (palette != QApplication::palette())
+        QApplication::setPalette(palette);
+}
+
+} // namespace
 
 // Q_INIT_RESOURCE declares its function in the enclosing scope, which must
 // not be a namespace.
@@ -19,4 +38,14 @@ QString applicationStyleSheet(const QString& sheet)
     if (!common.open(QIODevice::ReadOnly) || !specific.open(QIODevice::ReadOnly))
         return QString();
     return QString::fromLatin1(common.readAll() + specific.readAll());
+}
+
+bool applyApplicationLook(const QString& sheet)
+{
+    const QString text = applicationStyleSheet(sheet);
+    if (text.isEmpty())
+        return false;
+    useLinkColours();
+    qApp->setStyleSheet(text);
+    return true;
 }

@@ -17,4 +17,9 @@ extern const char* const kAlternativeStyleSheet;
 // Latin-1; empty when either cannot be read.
 QString applicationStyleSheet(const QString& sheet = QLatin1String(kStartStyleSheet));
 
+// Gives the application the look of `sheet`: its style sheet, and link
+// colours that read on the sheets' dark grounds. False, and the current look
+// kept, when the sheet cannot be read.
+bool applyApplicationLook(const QString& sheet = QLatin1String(kStartStyleSheet));
+
 #endif
