@@ -295,6 +295,29 @@ QColor strongestTextColour(const TextGrabs& grabs, const QRect& area)
     return colour;
 }
 
+// How far the area's most striking pixel stands out from the colour that
+// most of the area shows.
+double standOut(const QImage& image, const QRect& area)
+{
+    QHash<QRgb, int> counts;
+    const QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ++counts[image.pixel(x, y)];
+    QRgb ground = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > most) {
+            most = it.value();
+            ground = it.key();
+        }
+    }
+    double best = 1.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        best = std::max(best, contrast(it.key(), ground));
+    return best;
+}
+
 // The texts of the surface that do not stand out, as readable lines.
 QStringList unreadableTexts(QWidget* surface)
 {
@@ -371,6 +394,7 @@ private slots:
     void everyTextStandsOut_data();
     void everyTextStandsOut();
     void disabledMenuEntriesLookDisabled();
+    void documentArrowsShowWhichWayIsOpen();
 
 private:
     QStringList browserPage();
@@ -584,6 +608,27 @@ void TestReadability::disabledMenuEntriesLookDisabled()
     QVERIFY(enabled.isValid() && disabled.isValid());
     QVERIFY2(contrast(enabled.rgb(), disabled.rgb()) >= 1.5,
              qPrintable(enabled.name() + " enabled, " + disabled.name() + " disabled"));
+}
+
+void TestReadability::documentArrowsShowWhichWayIsOpen()
+{
+    QVERIFY(applyApplicationLook(kAlternativeStyleSheet));
+    backToBrowser();
+    rig->thumbnails()->setCurrentRow(0);
+    rig->thumbnails()->selectThumbnail();
+    LayerManager* editor = rig->editor();
+    QCOMPARE(rig->window->currentPage(), 1);
+    QVERIFY(!editor->m_back_btn->isEnabled());
+    QVERIFY(editor->m_forward_btn->isEnabled());
+    QApplication::sendPostedEvents();
+    const QImage window = rig->window->grab().toImage();
+    const double open = standOut(window, areaOn(rig->window.get(), editor->m_forward_btn,
+                                                editor->m_forward_btn->rect()));
+    const double closed = standOut(window, areaOn(rig->window.get(), editor->m_back_btn,
+                                                  editor->m_back_btn->rect()));
+    QVERIFY2(open >= kLeastContrast && closed < open,
+             qPrintable(QStringLiteral("enabled %1, disabled %2").arg(open).arg(closed)));
+    backToBrowser();
 }
 
 QTEST_MAIN(TestReadability)
