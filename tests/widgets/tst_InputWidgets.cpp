@@ -1,6 +1,7 @@
 #include "BlockingSpinBox.h"
 #include "KeyboardTrackingSlider.h"
 #include "LimitedInputDialog.h"
+#include "WhenModal.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -133,6 +134,32 @@ private slots:
         lineEdit(dialog)->insert(QStringLiteral("abc") + clef + QStringLiteral("d"));
         QCOMPARE(dialog.textValue(), QStringLiteral("abc"));
         QCOMPARE(dialog.toolTip(), QStringLiteral("String is too long"));
+    }
+
+    // The layer-name, tag and rename dialogs leave the window frame room for
+    // their whole title beside its icon and three buttons.
+    void nameDialogsShowTheirWholeTitle()
+    {
+        QWidget parent;
+        int askedWidth = 0;
+        QString askedTitle;
+        testsupport::whenModal<QInputDialog>([&](QInputDialog* dialog) {
+            askedWidth = dialog->width();
+            askedTitle = dialog->windowTitle();
+            dialog->reject();
+        });
+        QCOMPARE(askLine(&parent, QStringLiteral("Rename file:"), QStringLiteral("a")), QString());
+
+        LimitedInputDialog limited(&parent, QStringLiteral("Layer name:"), 20);
+        limited.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&limited));
+
+        QFont bold = limited.font();
+        bold.setBold(true);
+        const int needed = QFontMetrics(bold).horizontalAdvance(QStringLiteral("Scrivet Dravello")) + 150;
+        QCOMPARE(askedTitle, QStringLiteral("Scrivet Dravello"));
+        QVERIFY2(askedWidth >= needed, qPrintable(QString::number(askedWidth)));
+        QVERIFY2(limited.width() >= needed, qPrintable(QString::number(limited.width())));
     }
 
     void dialogWithoutParentStillWorks()

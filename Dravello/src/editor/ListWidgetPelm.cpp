@@ -2,11 +2,11 @@
 
 #include "LayerManager.h"
 #include "Layer.h"
+#include "LimitedInputDialog.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QInputDialog>
 #include <QMenu>
 #include <QMouseEvent>
 
@@ -80,11 +80,8 @@ void ListWidgetPelm::renameCurrentLayerSlot()
     QListWidgetItem* row = item(m_contextRow);
     if (!row)
         return;
-    bool accepted = false;
-    const QString name = QInputDialog::getText(this, QStringLiteral("Scrivet Dravello"),
-                                               tr("Layer name:"), QLineEdit::Normal, row->text(),
-                                               &accepted);
-    if (accepted && !name.isEmpty())
+    const QString name = askLine(this, tr("Layer name:"), row->text());
+    if (!name.isEmpty())
         row->setText(name);
 }
 

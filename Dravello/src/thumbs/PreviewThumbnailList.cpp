@@ -9,6 +9,7 @@
 #include "FileCopy.h"
 #include "FileManager.h"
 #include "FilePrompts.h"
+#include "LimitedInputDialog.h"
 #include "LoaderThread.h"
 #include "SketchDrag.h"
 #include "SketchFileActions.h"
@@ -25,7 +26,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QScopedValueRollback>
@@ -527,9 +527,7 @@ void PreviewThumbnailList::renameFileSlot()
         return;
     emit enableEnterKeyHandling(false);
     const QString path = current->metadata()->m_filePath;
-    const QString answer =
-        QInputDialog::getText(this, QString::fromLatin1(kPromptTitle), tr("Rename file:"),
-                              QLineEdit::Normal, QFileInfo(path).baseName());
+    const QString answer = askLine(this, tr("Rename file:"), QFileInfo(path).baseName());
     if (answer.isEmpty())
         return;
     const QString newPath = renamedPath(path, answer);
