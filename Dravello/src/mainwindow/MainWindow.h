@@ -77,6 +77,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -198,6 +199,8 @@ private:
     QString m_userSettingsPath;
     IEMailClient* m_mailer;
     bool m_enterKeyHandling = true;
+    // An Enter was pressed on the window itself since its last release.
+    bool m_enterPressedHere = false;
     FolderHistory m_folderHistory;
     ScrivetDeviceObserver* m_observer = nullptr;
     QString m_lastHandedOverPath;

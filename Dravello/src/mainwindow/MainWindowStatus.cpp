@@ -19,6 +19,8 @@
 #include <QStatusBar>
 #include <QToolButton>
 
+#include <utility>
+
 namespace {
 
 // Keeps the widget's updates off while it lives.
@@ -41,6 +43,11 @@ QToolButton* zoomButton(QWidget* parent, const char* name, const char* icon)
     button->setFixedSize(24, 24);
     button->setIcon(QIcon(icon));
     return button;
+}
+
+bool isEnterKey(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -105,6 +112,8 @@ void MainWindow::addStatusBarWidgets()
     setPagesStripVisible(false);
     setEnabledZoomSlider(false);
     m_progressBar->hide();
+    // The start folder was listed before the strip was connected.
+    thumbnails->announcePages();
 }
 
 void MainWindow::currentTabChanged(int index)
@@ -166,7 +175,8 @@ void MainWindow::setEnabledZoomSlider(bool value)
 void MainWindow::setPagesStripVisible(bool isVisible)
 {
     UpdatesOff updatesOff(statusBar());
-    if (!isVisible) {
+    // Not on the editor page; going back to the browser shows it again.
+    if (!isVisible || m_currentPage != 0) {
         m_pagesStrip->hide();
         return;
     }
@@ -293,14 +303,23 @@ void MainWindow::enterKeyHandlingSlot(bool enable)
     m_enterKeyHandling = enable;
 }
 
+void MainWindow::keyPressEvent(QKeyEvent* event)
+{
+    if (isEnterKey(event))
+        m_enterPressedHere = true;
+    QMainWindow::keyPressEvent(event);
+}
+
 void MainWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (m_currentPage == 0 && enter) {
-        if (m_enterKeyHandling)
-            ui->m_pieces_list->selectThumbnail();
-        else
+    if (m_currentPage == 0 && isEnterKey(event)) {
+        // The press of an Enter whose release arrives here alone confirmed a
+        // dialog that has closed meanwhile: that Enter opens nothing.
+        const bool pressedHere = std::exchange(m_enterPressedHere, false);
+        if (!m_enterKeyHandling)
             m_enterKeyHandling = true;
+        else if (pressedHere)
+            ui->m_pieces_list->selectThumbnail();
     }
     QMainWindow::keyReleaseEvent(event);
 }

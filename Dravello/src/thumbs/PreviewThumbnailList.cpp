@@ -161,6 +161,13 @@ void PreviewThumbnailList::loadFolderPartially()
     requestRange(0, kFilesPerPage);
 }
 
+void PreviewThumbnailList::announcePages()
+{
+    if (m_pageCount > 1)
+        emit emitSetPagesStripInfo(m_pageFirst, m_pageEnd, m_fileCount, true);
+    emit emitSetPagesStripVisible(m_pageCount > 1);
+}
+
 void PreviewThumbnailList::handlePageSelectionClick(uint page, uint)
 {
     unsigned start = page * kFilesPerPage - kFilesPerPage;

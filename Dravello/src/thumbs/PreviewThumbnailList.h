@@ -37,6 +37,10 @@ public:
     explicit PreviewThumbnailList(QWidget* parent = nullptr);
     ~PreviewThumbnailList() override;
 
+    // Tells the page strip again about the first page of the shown folder,
+    // for a strip connected after the folder was loaded.
+    void announcePages();
+
     // Lists the shown folder again (after a file was added, removed or
     // renamed); thumbnails and page stay. Returns the number of files.
     int updateFilesList();
