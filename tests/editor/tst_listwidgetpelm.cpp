@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QtTest>
 
 using namespace editortest;
@@ -124,6 +125,27 @@ private slots:
         QCOMPARE(QApplication::overrideCursor()->shape(), Qt::CrossCursor);
         moveTo(list, QPoint(list.viewport()->width() - 2, list.viewport()->height() - 2));
         QCOMPARE(overrideCursorDepth(), 1);
+    }
+
+    // Turned layers get new icons of another shape; what the list shows on
+    // screen afterwards is what it holds, with no rows left from before.
+    void turnedSketchLeavesNoStaleRowsOnScreen()
+    {
+        auto f = shown({3, 3, 3});
+        ListWidgetPelm& list = f->list();
+        QTest::qWait(20);
+        for (int step = 0; step < 2; ++step) {
+            f->editor->rotateClockwise();
+            QTest::qWait(50);
+            const QRect area(list.mapTo(f->editor.get(), QPoint()), list.size());
+            const QImage onScreen = f->editor->screen()
+                                        ->grabWindow(f->editor->winId(), area.x(), area.y(),
+                                                     area.width(), area.height())
+                                        .toImage()
+                                        .convertToFormat(QImage::Format_RGB32);
+            const QImage painted = f->editor->grab(area).toImage().convertToFormat(QImage::Format_RGB32);
+            QVERIFY2(onScreen == painted, qPrintable(QStringLiteral("after step %1").arg(step + 1)));
+        }
     }
 
     void rowsFromElsewhereAreNotDropped()

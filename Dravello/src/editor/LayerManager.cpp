@@ -212,6 +212,7 @@ void LayerManager::buildThumbnails()
         if (document && document->at(static_cast<unsigned long>(i), &layer))
             row->setText(ListWidgetPelm::layerRowName(*layer, i));
     }
+    m_detailed_layers_list->refreshRows();
     connectListSignals();
 }
 

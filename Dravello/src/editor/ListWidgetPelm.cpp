@@ -87,6 +87,12 @@ void ListWidgetPelm::renameCurrentLayerSlot()
 
 int ListWidgetPelm::getSelectedLayerIndex() { return m_contextRow; }
 
+void ListWidgetPelm::refreshRows()
+{
+    doItemsLayout();
+    viewport()->update();
+}
+
 void ListWidgetPelm::permitRmbClickSlot(bool permitted) { m_permitContextMenu = permitted; }
 
 bool ListWidgetPelm::event(QEvent* event)

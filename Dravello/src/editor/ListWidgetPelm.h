@@ -30,6 +30,10 @@ public:
     static QListWidgetItem* newLayerRow(const Pelm::Layer& layer, int index);
 
     QMenu* contextMenu() const { return m_menu; }
+
+    // Lays the rows out again and repaints the whole list, after their icons
+    // changed shape: the view repaints only the rows' new places by itself.
+    void refreshRows();
     // The area of the row's check box, in viewport coordinates.
     QRect checkIndicatorRect(const QModelIndex& index) const;
 
