@@ -52,35 +52,31 @@ private:
     QString root;
 
     QString folder(const QString& name) const { return root + "/" + name; }
-    QFileSystemModel* model() const { return qobject_cast<QFileSystemModel*>(view->model()); }
-    QModelIndex indexOf(const QString& name) const { return model()->index(folder(name)); }
+    const QFileSystemModel* model() const { return view->model() ? &view->fileSystemModel() : nullptr; }
+    QModelIndex indexOf(const QString& name) const { return view->indexOfFolder(folder(name)); }
+    // The names of the folders the view shows under `parent`, in its order.
+    QStringList shownBelow(const QModelIndex& parent) const
+    {
+        QStringList names;
+        for (int row = 0; row < view->model()->rowCount(parent); ++row)
+            names << view->model()->index(row, 0, parent).data().toString();
+        return names;
+    }
     QString currentFolder() const { return view->getCurrentDir().absolutePath(); }
 
     // The tree started on `root`, showing only its folders, in name order.
     void showRoot()
     {
         view->init(root);
-        view->setRootIndex(model()->index(root));
+        view->setRootIndex(view->indexOfFolder(root));
         view->resize(300, 400);
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
         QStringList expected = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
         expected.sort(Qt::CaseSensitive);
-        auto shown = [&] {
-            QStringList names;
-            for (int row = 0; row < model()->rowCount(view->rootIndex()); ++row)
-                names << model()->index(row, 0, view->rootIndex()).data().toString();
-            return names;
-        };
-        // Every folder, once the model has sorted them by name ignoring case.
+        // Every folder listed (their order is the tree's own, tested apart).
         auto complete = [&] {
-            QStringList names = shown();
-            QStringList ordered = names;
-            std::stable_sort(ordered.begin(), ordered.end(), [](const QString& a, const QString& b) {
-                return a.compare(b, Qt::CaseInsensitive) < 0;
-            });
-            if (names != ordered)
-                return false;
+            QStringList names = shownBelow(view->rootIndex());
             names.sort(Qt::CaseSensitive);
             return names == expected;
         };
@@ -154,6 +150,33 @@ private slots:
         QCOMPARE(model()->rootPath(), folder("src"));
         QCOMPARE(currentFolder(), folder("src"));
         QCOMPARE(navigated.size(), 2);
+    }
+
+    // However the file system lists them, the folders show in name order:
+    // those of the start folder and those beside it and its parents.
+    void foldersShowInNameOrder_data()
+    {
+        QTest::addColumn<QString>("start");
+        QTest::newRow("the start folder's own") << "many";
+        QTest::newRow("beside the start folder") << "many/f07";
+        QTest::newRow("beside its parent") << "many/f07/inner";
+    }
+
+    void foldersShowInNameOrder()
+    {
+        QFETCH(QString, start);
+        QStringList names;
+        for (int i = 19; i >= 0; --i) {
+            names.prepend(QStringLiteral("f%1").arg(i, 2, 10, QLatin1Char('0')));
+            makeFolder(folder("many/" + names.first()));
+        }
+        makeFolder(folder("many/f07/inner"));
+        view->init(folder(start));
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        QTRY_COMPARE(view->model()->rowCount(indexOf("many")), 20);
+        QTest::qWait(200);
+        QCOMPARE(shownBelow(indexOf("many")), names);
     }
 
     void unknownFolderIsStillReported()
@@ -409,7 +432,7 @@ private slots:
         view->navigateToDir(folder("old"));
         view->onDragStarted();
         QVERIFY(QDir(folder("old")).removeRecursively());
-        QTRY_COMPARE(model()->rowCount(view->rootIndex()), 2);
+        QTRY_COMPARE(view->model()->rowCount(view->rootIndex()), 2);
         QVERIFY(dragOnto(folder("src/a.wpi"), "dst"));
         QVERIFY(!view->currentIndex().isValid());
         QCOMPARE(readFile(folder("dst/a.wpi")), QByteArray("sketch a"));

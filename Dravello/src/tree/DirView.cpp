@@ -5,6 +5,7 @@
 #include "SketchDrag.h"
 #include "SketchNameFilters.h"
 
+#include <QCollator>
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDragMoveEvent>
@@ -13,11 +14,42 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMouseEvent>
+#include <QSortFilterProxyModel>
 
-DirView::DirView(QWidget* parent) : QTreeView(parent), m_model(std::make_unique<QFileSystemModel>())
+namespace {
+
+// Folder names in the order a person reads them: "f9" before "f10", capitals
+// beside small letters.
+class FolderNameOrder : public QSortFilterProxyModel {
+public:
+    FolderNameOrder()
+    {
+        m_collator.setNumericMode(true);
+        m_collator.setCaseSensitivity(Qt::CaseInsensitive);
+        setDynamicSortFilter(true);
+    }
+
+protected:
+    bool lessThan(const QModelIndex& left, const QModelIndex& right) const override
+    {
+        return m_collator.compare(left.data().toString(), right.data().toString()) < 0;
+    }
+
+private:
+    QCollator m_collator;
+};
+
+} // namespace
+
+DirView::DirView(QWidget* parent)
+    : QTreeView(parent)
+    , m_model(std::make_unique<QFileSystemModel>())
+    , m_nameOrder(std::make_unique<FolderNameOrder>())
 {
     m_model->setRootPath(QString());
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
+    m_nameOrder->setSourceModel(m_model.get());
+    m_nameOrder->sort(0, Qt::AscendingOrder);
 }
 
 DirView::~DirView()
@@ -29,7 +61,7 @@ void DirView::init(const QString& path)
 {
     m_currentPath = path;
     m_model->setNameFilters(sketchNameFilters());
-    setModel(m_model.get());
+    setModel(m_nameOrder.get());
     m_model->setRootPath(path);
     navigateToDir(path);
     setAnimated(false);
@@ -41,7 +73,7 @@ void DirView::init(const QString& path)
 bool DirView::navigateToDir(const QString& path)
 {
     m_currentPath = path;
-    makeCurrent(m_model->index(path));
+    makeCurrent(indexOfFolder(path));
     emit navigationEvent(QDir(QDir::toNativeSeparators(path)));
     return true;
 }
@@ -53,7 +85,12 @@ QDir DirView::getCurrentDir() const
 
 QDir DirView::dirFromIndex(const QModelIndex& index) const
 {
-    return QDir(QDir(m_model->filePath(index)).absolutePath());
+    return QDir(QDir(m_model->filePath(m_nameOrder->mapToSource(index))).absolutePath());
+}
+
+QModelIndex DirView::indexOfFolder(const QString& path) const
+{
+    return m_nameOrder->mapFromSource(m_model->index(path));
 }
 
 void DirView::onDragStarted()
@@ -139,7 +176,7 @@ void DirView::copyDroppedSketch(const QString& source, const QDir& folder, QDrop
 
 void DirView::makeCurrent(const QModelIndex& index)
 {
-    if (selectionModel() && model() == m_model.get())
+    if (selectionModel() && model() == m_nameOrder.get())
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
 

@@ -14,6 +14,8 @@
 
 #include <memory>
 
+class QSortFilterProxyModel;
+
 class DirView : public QTreeView {
     Q_OBJECT
 
@@ -28,7 +30,13 @@ public:
     // (also for a path the model does not know).
     bool navigateToDir(const QString& path);
     QDir getCurrentDir() const;
+    // The folder of a row of the view.
     QDir dirFromIndex(const QModelIndex& index) const;
+    // The view's row of the folder at `path`; invalid for a path the model
+    // does not know.
+    QModelIndex indexOfFolder(const QString& path) const;
+    // The file system's folders as the model lists them.
+    const QFileSystemModel& fileSystemModel() const { return *m_model; }
 
     // The receiver's sketch folder, written by the main window when the
     // receiver's volume is mounted; empty until then.
@@ -62,6 +70,10 @@ private:
 
     QString m_currentPath;
     std::unique_ptr<QFileSystemModel> m_model;
+    // The model's folders in name order, as the view shows them: the model
+    // sorts only those below its root path, and lists the start folder and
+    // its parents before their siblings.
+    std::unique_ptr<QSortFilterProxyModel> m_nameOrder;
     // Persistent, so that folders appearing meanwhile do not shift it.
     QPersistentModelIndex m_dragIndex;
 };
