@@ -179,6 +179,21 @@ private slots:
         QCOMPARE(shownBelow(indexOf("many")), names);
     }
 
+    // Sorting its siblings in does not push the start folder out of view.
+    void startFolderStaysInView()
+    {
+        for (int i = 0; i < 60; ++i)
+            makeFolder(folder(QStringLiteral("many/f%1").arg(i, 2, 10, QLatin1Char('0'))));
+        view->resize(300, 200);
+        view->init(folder("many/f55"));
+        view->show();
+        QVERIFY(QTest::qWaitForWindowExposed(view.get()));
+        QTRY_COMPARE(view->model()->rowCount(indexOf("many")), 60);
+        QTest::qWait(200);
+        QCOMPARE(view->currentIndex(), indexOf("many/f55"));
+        QVERIFY(view->viewport()->rect().contains(view->visualRect(view->currentIndex())));
+    }
+
     void unknownFolderIsStillReported()
     {
         view->init(root);

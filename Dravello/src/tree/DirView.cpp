@@ -50,6 +50,7 @@ DirView::DirView(QWidget* parent)
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_nameOrder->setSourceModel(m_model.get());
     m_nameOrder->sort(0, Qt::AscendingOrder);
+    connect(m_model.get(), &QFileSystemModel::directoryLoaded, this, &DirView::keepCurrentInView);
 }
 
 DirView::~DirView()
@@ -101,6 +102,15 @@ void DirView::onDragStarted()
 void DirView::mouseClickedSlot(QModelIndex index)
 {
     emit navigationEvent(dirFromIndex(index));
+}
+
+void DirView::keepCurrentInView(const QString& listed)
+{
+    const QString current = QDir::cleanPath(m_currentPath);
+    const QString folder = QDir::cleanPath(listed);
+    const QString inside = folder.endsWith(QLatin1Char('/')) ? folder : folder + QLatin1Char('/');
+    if (model() && (current == folder || current.startsWith(inside)))
+        scrollTo(currentIndex());
 }
 
 void DirView::moveSketchersToLocalSlot()

@@ -61,6 +61,9 @@ protected:
 
 private slots:
     void moveSketchersToLocalSlot();
+    // A folder was listed: when it holds the current folder, the rows it
+    // brought may have pushed the current folder out of view.
+    void keepCurrentInView(const QString& listed);
 
 private:
     void makeCurrent(const QModelIndex& index);
