@@ -9,6 +9,8 @@
 #include "ListWidgetPelm.h"
 #include "QxtSpanSlider.h"
 
+#include <QCoreApplication>
+#include <QLayout>
 #include <QPainter>
 #include <QPixmap>
 #include <QScrollBar>
@@ -59,7 +61,13 @@ LayerManager::LayerManager(QWidget* parent)
     connect(this, &LayerManager::permitRmbClickSignal, m_detailed_layers_list,
             &ListWidgetPelm::permitRmbClickSlot);
 
+    // The sketch takes what the layer list leaves; the main window sets the
+    // same when it opens a sketch, which then leaves the split as it is.
+    m_lm_splitter->setStretchFactor(0, 0);
+    m_lm_splitter->setStretchFactor(1, 1);
+
     m_layers_graphics_view->setCacheMode(QGraphicsView::CacheBackground);
+    m_layers_graphics_view->installEventFilter(this);
     m_stacked_wgt->setCurrentIndex(0);
     if (auto* bar = qobject_cast<ZoomingScrollBar*>(m_layers_graphics_view->verticalScrollBar())) {
         connect(this, &LayerManager::switchZoomOnSignal, bar, &ZoomingScrollBar::switchZoomOnSlot);
@@ -157,15 +165,47 @@ void LayerManager::fitViewToScene(bool fit)
         m_layers_graphics_view->scale(m_fitScale, m_fitScale);
         return;
     }
+    layOutWindowNow();
+    fitPageIntoView();
+}
+
+void LayerManager::fitPageIntoView()
+{
     const QRectF sceneRect = m_layers_graphics_view->sceneRect();
     if (sceneRect.width() <= 0 || sceneRect.height() <= 0)
         return;
-    const double rx = m_layers_graphics_view->width() / sceneRect.width();
-    const double ry = m_layers_graphics_view->height() / sceneRect.height();
+    // The room is the view's inside without scroll bars, which a fitted page
+    // does not need.
+    const QSize room = m_layers_graphics_view->maximumViewportSize();
+    const double rx = room.width() / sceneRect.width();
+    const double ry = room.height() / sceneRect.height();
     if (rx < 1.0 || ry < 1.0) {
         m_fitScale = qMin(rx, ry);
         m_layers_graphics_view->scale(m_fitScale, m_fitScale);
     }
+    m_pageFitted = true;
+}
+
+bool LayerManager::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window may settle after the page was fitted (a folder that finished
+    // loading, a maximised window): a page not zoomed since is fitted again.
+    if (watched == m_layers_graphics_view && event->type() == QEvent::Resize && m_pageFitted) {
+        m_layers_graphics_view->resetTransform();
+        fitPageIntoView();
+        m_rememberedMatrix = m_layers_graphics_view->transform();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void LayerManager::layOutWindowNow()
+{
+    // The window has just changed what it shows (this page, fewer status-bar
+    // controls): its layouts take their new sizes before the page is fitted.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+    if (QLayout* windowLayout = window()->layout())
+        windowLayout->activate();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
 QSize LayerManager::thumbnailRenderSize() const

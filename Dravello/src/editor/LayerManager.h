@@ -153,6 +153,7 @@ signals:
     void backToPreviewTab();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -167,6 +168,8 @@ private:
     QIcon layerIcon(int index, const QSize& renderSize) const;
     QSize thumbnailRenderSize() const;
     void fitViewToScene(bool fit);
+    void layOutWindowNow();
+    void fitPageIntoView();
     void setMainViewTitle();
     using Annotations = std::map<std::string, std::string>;
     // The text entered in the tag dialog; nothing when it was cancelled.
@@ -198,6 +201,8 @@ private:
     int m_left = 0;
     int m_right = 0;
     double m_fitScale = 1.0;
+    // The view shows the page as fitted on opening: no zoom since.
+    bool m_pageFitted = false;
     int m_rotation = 0;
     bool m_tagChanged = false;
     QList<int> m_selectedRows;

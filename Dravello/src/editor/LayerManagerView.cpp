@@ -50,6 +50,7 @@ void LayerManager::zoomViewOutLowLevel(float factor)
 // zoom out.
 void LayerManager::zoomView(double factor, double direction)
 {
+    m_pageFitted = false;
     m_fitScale *= factor;
     m_layers_graphics_view->scale(factor, factor);
     const double d = m_layers_graphics_view->height() * 0.5 * m_layers_graphics_view->transform().m22();
