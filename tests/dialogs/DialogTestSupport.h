@@ -16,6 +16,7 @@
 #include "SimulatedHidBackend.h"
 #include "SimulatedReceiver.h"
 #include "SimulatedVolumeBackend.h"
+#include "TimedWait.h"
 #include "VolumeBackend.h"
 #include "WhenModal.h"
 
@@ -25,11 +26,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include <atomic>
 #include <chrono>
 #include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace dialogtest {
@@ -104,8 +107,9 @@ public:
 
 // The receiver as the main window reaches it: the device manager on the
 // simulated backends, and an observer with a settle time of a few
-// milliseconds. Pauses of the program are instant; those of a second or more
-// are recorded (and can be acted on).
+// milliseconds. Pauses of a second or more and timed waits of the program
+// last waitScale of the time asked (instant unless set), and are recorded
+// (and can be acted on); shorter pauses are instant.
 class ReceiverRig {
 public:
     static constexpr std::int32_t Vendor = 0x2F1E;
@@ -170,15 +174,18 @@ public:
         return static_cast<unsigned short>(value[0] | value[1] << 8);
     }
 
-    // The long pauses so far, in milliseconds.
+    // The long pauses and waits so far, in milliseconds.
     std::vector<long> longPauses() const
     {
         std::lock_guard<std::mutex> lock(pauseMutex);
         return pauses;
     }
 
-    // Runs at every long pause, on the pausing thread (the GUI thread).
+    // Runs at every long pause, on the pausing thread (the GUI thread), and
+    // when a long wait starts.
     std::function<void(long)> onLongPause;
+    // How much of the time asked long pauses and waits last: 0 instant, 1 all of it.
+    std::atomic<double> waitScale{0.0};
 
     int plugSignals = 0;
     int unplugSignals = 0;
@@ -201,7 +208,21 @@ private:
 
     mutable std::mutex pauseMutex;
     std::vector<long> pauses;
-    Platform::PauseOverride instantPauses{[this](std::chrono::microseconds d) { recordPause(d); }};
+    template <class Duration> Duration scaled(Duration asked) const
+    {
+        return Duration(static_cast<typename Duration::rep>(static_cast<double>(asked.count()) * waitScale));
+    }
+
+    // The receiver's short transfer pauses stay instant.
+    Platform::PauseOverride instantPauses{[this](std::chrono::microseconds d) {
+        recordPause(d);
+        if (d >= std::chrono::seconds(1))
+            std::this_thread::sleep_for(scaled(d));
+    }};
+    TimedWaitOverride instantWaits{[this](std::chrono::milliseconds d) {
+        recordPause(d);
+        return scaled(d);
+    }};
     PlatformSim::SimulatedHidBackend hid;
     PlatformSim::SimulatedVolumeBackend volumes;
     std::optional<PlatformSim::SimulatedHidBackend::DeviceId> device;

@@ -15,6 +15,7 @@
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QElapsedTimer>
 #include <QtTest>
 
 #include <cstdlib>
@@ -78,12 +79,36 @@ struct OpenDialog {
                          [this] { dialog.hidDeviceUnplugSlot(); });
     }
 
+    // The dialog waits for the receiver before it reads the threshold: under
+    // a busy cursor, the window serving events meanwhile.
+    bool waitsForReceiver() const
+    {
+        return dialog.testAttribute(Qt::WA_SetCursor) && dialog.cursor().shape() == Qt::BusyCursor;
+    }
+    // True once the waits and reads of the threshold are over.
+    bool settle()
+    {
+        return QTest::qWaitFor([this] { return !waitsForReceiver(); });
+    }
+
     QSlider* slider() { return find<QSlider>("m_sensitivity_slider"); }
     QLabel* message() { return find<QLabel>("m_ms_label"); }
     QPushButton* button(const char* name) { return find<QPushButton>(name); }
 
     SettingsDlg dialog;
 };
+
+} // namespace
+
+namespace {
+
+// The threshold requests the receiver got.
+long thresholdReads(const PlatformSim::SimulatedReceiver& receiver)
+{
+    const auto sent = PlatformSim::wireReports(receiver, PlatformSim::WireReport::Direction::ToReceiver);
+    return long(std::count(sent.begin(), sent.end(),
+                           PlatformSim::getRequest(ReceiverRig::ThresholdCommand)));
+}
 
 } // namespace
 
@@ -109,6 +134,9 @@ private slots:
     void openingWithAReadyReceiverReadsItsThreshold();
     void followsTheReceiverWhileOpen();
     void aClosedDialogNoLongerFollowsTheReceiver();
+    void thresholdWaitKeepsTheWindowLive();
+    void leavingDuringTheWaitReadsNothing_data();
+    void leavingDuringTheWaitReadsNothing();
     void aMovedThresholdIsSentOnApply();
     void okAfterAMoveAsksFirst_data();
     void okAfterAMoveAsksFirst();
@@ -433,13 +461,13 @@ void SettingsDlgTest::openingWithAReadyReceiverReadsItsThreshold()
     rig->receiver->clearWireLog();
 
     OpenDialog open(*environment, &rig->observer);
+    // The tab's controls wait with the reading.
+    QVERIFY(open.waitsForReceiver());
+    QVERIFY(!open.slider()->isEnabled());
+    QVERIFY(open.settle());
     const std::vector<long> seen = rig->longPauses();
     QCOMPARE(QList<long>(seen.begin(), seen.end()), pauses);
-    const auto sent = PlatformSim::wireReports(*rig->receiver,
-                                               PlatformSim::WireReport::Direction::ToReceiver);
-    QCOMPARE(std::count(sent.begin(), sent.end(),
-                        PlatformSim::getRequest(ReceiverRig::ThresholdCommand)),
-             long(reads));
+    QCOMPARE(thresholdReads(*rig->receiver), long(reads));
     QCOMPARE(open.slider()->value(), slider);
     QCOMPARE(open.slider()->isEnabled(), enabled);
     QCOMPARE(open.find<TipSensitivity>("m_tip_sens_wgt")->isEnabled(), enabled);
@@ -465,6 +493,7 @@ void SettingsDlgTest::followsTheReceiverWhileOpen()
 
     rig->setThreshold(120);
     QVERIFY(rig->plug());
+    QVERIFY(open.settle());
     QCOMPARE(open.slider()->value(), 120);
     QVERIFY(open.slider()->isEnabled());
     QCOMPARE(open.message()->text(), kDrawText);
@@ -494,10 +523,90 @@ void SettingsDlgTest::aClosedDialogNoLongerFollowsTheReceiver()
     QCOMPARE(environment->prompt.texts(), QStringList());
 }
 
+void SettingsDlgTest::thresholdWaitKeepsTheWindowLive()
+{
+    // The receiver arrives while the dialog is open; its first answer is out
+    // of range, so both waits run, in real time. The window's ticks are
+    // watched from the moment the dialog hears of the receiver (the
+    // receiver's own start-up commands come before) until the read is shown.
+    QVERIFY(environment->load());
+    rig = std::make_unique<ReceiverRig>();
+    rig->setThreshold(200);
+    rig->onLongPause = [&](long ms) {
+        if (ms == 2000)
+            rig->setThreshold(90);
+    };
+    rig->waitScale = 1.0;
+    OpenDialog open(*environment, &rig->observer);
+
+    QElapsedTimer clock;
+    clock.start();
+    qint64 heard = -1;
+    qint64 lastTick = 0;
+    qint64 longestGap = 0;
+    connect(&rig->observer, &ScrivetDeviceObserver::HIDDevicePlugSgnl, &open.dialog, [&] {
+        heard = clock.elapsed();
+        open.dialog.hidDevicePlugSlot();
+    });
+    QTimer ticker;
+    ticker.setInterval(10);
+    connect(&ticker, &QTimer::timeout, this, [&] {
+        const qint64 now = clock.elapsed();
+        if (heard >= 0)
+            longestGap = std::max(longestGap, now - std::max(lastTick, heard));
+        lastTick = now;
+    });
+    ticker.start();
+    QVERIFY(rig->plug());
+    QTRY_VERIFY_WITH_TIMEOUT(open.slider()->isEnabled(), 15000);
+    const qint64 waited = clock.elapsed() - heard;
+    ticker.stop();
+
+    qInfo("threshold read %lld ms after the receiver came; longest gap between GUI-thread ticks "
+          "meanwhile %lld ms",
+          waited, longestGap);
+    QCOMPARE(open.slider()->value(), 90);
+    QCOMPARE(open.message()->text(), kDrawText);
+    QVERIFY2(waited >= 9000, qPrintable(QString::number(waited)));
+    QVERIFY2(longestGap < 100, qPrintable(QString::number(longestGap)));
+}
+
+void SettingsDlgTest::leavingDuringTheWaitReadsNothing_data()
+{
+    QTest::addColumn<bool>("unplug");
+    QTest::newRow("receiver unplugged") << true;
+    QTest::newRow("dialog closed") << false;
+}
+
+void SettingsDlgTest::leavingDuringTheWaitReadsNothing()
+{
+    QFETCH(bool, unplug);
+    QVERIFY(startWithReceiver(90));
+    rig->waitScale = 0.05; // 350 ms
+    rig->receiver->clearWireLog();
+    OpenDialog open(*environment, &rig->observer);
+    open.followReceiver(rig->observer);
+    QVERIFY(open.waitsForReceiver());
+
+    if (unplug)
+        QVERIFY(rig->unplug());
+    else
+        open.button("m_cancel_btn")->click();
+    QVERIFY(!open.waitsForReceiver());
+    QTest::qWait(600);
+    QCOMPARE(thresholdReads(*rig->receiver), 0L);
+    QCOMPARE(environment->prompt.texts(), QStringList());
+    if (unplug) {
+        QVERIFY(!open.slider()->isEnabled());
+        QCOMPARE(open.message()->text(), kConnectText);
+    }
+}
+
 void SettingsDlgTest::aMovedThresholdIsSentOnApply()
 {
     QVERIFY(startWithReceiver(60));
     OpenDialog open(*environment, &rig->observer);
+    QVERIFY(open.settle());
     open.button("m_apply_btn")->click();
 
     open.slider()->setValue(100);
@@ -543,6 +652,7 @@ void SettingsDlgTest::okAfterAMoveAsksFirst()
     QVERIFY(startWithReceiver(60));
     const QByteArray before = fileBytes(environment->settingsPath);
     OpenDialog open(*environment, &rig->observer);
+    QVERIFY(open.settle());
     open.find<QTabWidget>("m_settings_tab")->setCurrentIndex(1);
     open.find<QSpinBox>("m_default_brush_sz_spin")->setValue(12);
     open.slider()->setValue(120);
@@ -574,6 +684,7 @@ void SettingsDlgTest::aThresholdTheReceiverRefusesIsReported()
 {
     QVERIFY(startWithReceiver(60));
     OpenDialog open(*environment, &rig->observer);
+    QVERIFY(open.settle());
     open.find<QSpinBox>("m_default_brush_sz_spin")->setValue(5);
     open.slider()->setValue(100);
     rig->receiver->setWritesFail(true);
@@ -628,6 +739,7 @@ void SettingsDlgTest::clockGoesToTheReceiverOnlyWhenConfirmed()
     if (plugged)
         QVERIFY(rig->plug());
     OpenDialog open(*environment, &rig->observer);
+    QVERIFY(open.settle());
     open.find<QDateTimeEdit>("m_date_timeedit")
         ->setDateTime(QDateTime(QDate(2014, 3, 2), QTime(11, 12, 13), Qt::OffsetFromUTC, 0));
     rig->receiver->setWritesFail(writesFail);

@@ -1,6 +1,5 @@
 #include "SettingsDlg.h"
 
-#include "Pause.h"
 #include "ReceiverPosition.h"
 #include "ScrivetDeviceObserver.h"
 #include "UserPrompt.h"
@@ -301,32 +300,67 @@ void SettingsDlg::hidDevicePlugSlot()
     if (m_closed)
         return;
     m_receiverConnected = true;
-    Platform::pause(kThresholdSettleTime);
+    waitForThreshold(kThresholdSettleTime, false);
+}
+
+void SettingsDlg::waitForThreshold(std::chrono::milliseconds wait, bool retry)
+{
+    // The controls wait with the reading, so that its answer cannot replace
+    // a value the user is setting.
+    if (!m_waitingForThreshold) {
+        m_waitingForThreshold = true;
+        m_thresholdControlsBeforeWait = ui.m_sensitivity_slider->isEnabled();
+        setThresholdControlsEnabled(false);
+        setCursor(Qt::BusyCursor);
+    }
+    m_thresholdWait.start(wait, [this, retry] { readWaitedThreshold(retry); });
+}
+
+void SettingsDlg::readWaitedThreshold(bool retry)
+{
     unsigned short threshold = 0;
     if (!readThresholdOrDisconnect(threshold))
         return;
     if (!thresholdInRange(threshold)) {
-        Platform::pause(kThresholdRetryTime);
-        if (!readThresholdOrDisconnect(threshold) || !thresholdInRange(threshold))
+        if (!retry) {
+            waitForThreshold(kThresholdRetryTime, true);
             return;
+        }
+        // Still out of range: the tab stays as it was.
+        endThresholdWait();
+        setThresholdControlsEnabled(m_thresholdControlsBeforeWait);
+        return;
     }
+    endThresholdWait();
     ui.m_sensitivity_slider->setValue(threshold);
     m_thresholdNotTested = false;
-    ui.m_sensitivity_slider->setEnabled(true);
-    ui.m_tip_sens_wgt->setEnabled(true);
+    setThresholdControlsEnabled(true);
     ui.m_tip_sens_wgt->clearImage();
     ui.m_ms_label->setText(tr("Draw here to test your pen's click threshold"));
+}
+
+void SettingsDlg::endThresholdWait()
+{
+    m_thresholdWait.cancel();
+    m_waitingForThreshold = false;
+    unsetCursor();
+}
+
+void SettingsDlg::setThresholdControlsEnabled(bool enabled)
+{
+    ui.m_sensitivity_slider->setEnabled(enabled);
+    ui.m_tip_sens_wgt->setEnabled(enabled);
 }
 
 void SettingsDlg::hidDeviceUnplugSlot()
 {
     if (m_closed)
         return;
+    endThresholdWait();
     m_receiverConnected = false;
     ui.m_sensitivity_slider->setValue(m_lowPressure);
     ui.m_tip_sens_wgt->clearImage();
-    ui.m_sensitivity_slider->setEnabled(false);
-    ui.m_tip_sens_wgt->setEnabled(false);
+    setThresholdControlsEnabled(false);
     ui.m_ms_label->setText(
         tr("Connect Scrivet to your computer to adjust the click threshold \nThe click threshold "
            "controls the pressure required to record your strokes"));
@@ -458,6 +492,7 @@ void SettingsDlg::userClickedApplySlot() { updateSettingsWithGuiValues(false); }
 void SettingsDlg::done(int result)
 {
     m_closed = true;
+    endThresholdWait();
     QDialog::done(result);
 }
 

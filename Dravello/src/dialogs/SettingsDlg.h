@@ -9,6 +9,7 @@
 // observer it was given.
 
 #include "ApplSettings.h"
+#include "TimedWait.h"
 #include "ui_QtSettingsDlg.h"
 
 #include <QDateTime>
@@ -16,6 +17,7 @@
 #include <QString>
 
 #include <array>
+#include <chrono>
 
 class QColor;
 class ScrivetDeviceObserver;
@@ -97,6 +99,12 @@ private:
     void showColour(const PenColour& pen, const QColor& colour);
 
     void sliderValueChanged();
+    // The receiver is read after a wait that keeps the window serving
+    // events; `retry` for the second read after an answer out of range.
+    void waitForThreshold(std::chrono::milliseconds wait, bool retry);
+    void readWaitedThreshold(bool retry);
+    void endThresholdWait();
+    void setThresholdControlsEnabled(bool enabled);
     // Reads the receiver's threshold; on failure tells the user and shows
     // the tab disconnected.
     bool readThresholdOrDisconnect(unsigned short& threshold);
@@ -130,6 +138,9 @@ private:
     int m_lowPressure = 0;
     int m_highPressure = 0;
     ScrivetDeviceObserver* m_observer;
+    TimedWait m_thresholdWait;
+    bool m_waitingForThreshold = false;
+    bool m_thresholdControlsBeforeWait = false;
 };
 
 #endif
