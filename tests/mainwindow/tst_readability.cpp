@@ -8,6 +8,7 @@
 
 #include "AboutDlg.h"
 #include "ApplicationLook.h"
+#include "CreditsDialog.h"
 #include "ListWidgetPelm.h"
 #include "SettingsDlg.h"
 
@@ -575,6 +576,9 @@ QStringList TestReadability::messages()
     QProgressDialog progress(QStringLiteral("Saving document"), QString(), 0, 8, rig->window.get());
     progress.setValue(3);
     failures += unreadableShown(progress);
+    // The credits that end the About box's credits panel.
+    failures += unreadableModal<QMessageBox>(
+        [this] { Dialog::aboutUs(rig->window.get(), QStringLiteral("Credits")); });
     return failures;
 }
 
