@@ -133,19 +133,29 @@ bool showsText(const QAbstractButton* button)
     return !tool || tool->icon().isNull() || tool->toolButtonStyle() != Qt::ToolButtonIconOnly;
 }
 
+// The rows of the view that show whole, the first dozen of them.
 void addItemRows(const QWidget* surface, const QAbstractItemView* view, QList<TextSpot>& spots)
 {
     const QRect viewport = view->viewport()->rect();
-    QModelIndex index = view->indexAt(QPoint(2, 2));
-    for (int rows = 0; index.isValid() && rows < 12; ++rows) {
+    QList<QModelIndex> rows;
+    if (const auto* tree = qobject_cast<const QTreeView*>(view)) {
+        for (QModelIndex index = tree->indexAt(QPoint(2, 2)); index.isValid() && rows.size() < 12;
+             index = tree->indexBelow(index)) {
+            if (viewport.contains(view->visualRect(index)))
+                rows << index;
+        }
+    } else {
+        const QAbstractItemModel* model = view->model();
+        for (int row = 0; model && row < model->rowCount(view->rootIndex()) && rows.size() < 12; ++row) {
+            const QModelIndex index = model->index(row, 0, view->rootIndex());
+            if (viewport.contains(view->visualRect(index)))
+                rows << index;
+        }
+    }
+    for (const QModelIndex& index : rows) {
         const QString text = index.data().toString();
-        const QRect rect = view->visualRect(index) & viewport;
-        if (!text.isEmpty() && !rect.isEmpty())
-            spots.append({nameOf(view, text), areaOn(surface, view->viewport(), rect), {}});
-        if (const auto* tree = qobject_cast<const QTreeView*>(view))
-            index = tree->indexBelow(index);
-        else
-            index = index.sibling(index.row() + 1, index.column());
+        if (!text.isEmpty())
+            spots.append({nameOf(view, text), areaOn(surface, view->viewport(), view->visualRect(index)), {}});
     }
 }
 
