@@ -9,6 +9,7 @@
 #include "ManagerForTests.h"
 #include "PreviewThumbnailList.h"
 #include "SettingsDlg.h"
+#include "TimedWait.h"
 #include "UdevVolumeBackend.h"
 
 #include <QDateTimeEdit>
@@ -16,6 +17,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSlider>
 #include <QStatusBar>
 #include <QSystemTrayIcon>
@@ -56,6 +58,7 @@ void TestReceiverInTheWindow::aFakeReceiverAndItsVolumeAreFollowedLikeTheSimulat
     dialogtest::SettingsEnvironment environment;
     QVERIFY(environment.load());
     const Platform::PauseOverride instantPauses([](std::chrono::microseconds) {});
+    const TimedWaitOverride instantWaits([](std::chrono::milliseconds) { return std::chrono::milliseconds(0); });
     PlatformSim::MountTableFile table;
     Platform::UdevVolumeBackend volumes(table.path());
     DeviceManager::instance()->setBackends(Platform::defaultHidBackend(), volumes);
@@ -106,12 +109,12 @@ void TestReceiverInTheWindow::aFakeReceiverAndItsVolumeAreFollowedLikeTheSimulat
     bool dialogSeen = false;
     whenModal<SettingsDlg>([&](SettingsDlg* dialog) {
         dialogSeen = true;
-        QCOMPARE(dialog->findChild<QSlider*>("m_sensitivity_slider")->value(), 90);
+        const auto closeAtEnd = qScopeGuard([dialog] { dialog->reject(); });
+        QTRY_COMPARE(dialog->findChild<QSlider*>("m_sensitivity_slider")->value(), 90);
         dialog->findChild<QDateTimeEdit*>("m_date_timeedit")
             ->setDateTime(QDateTime(QDate(2014, 3, 2), QTime(11, 12, 13)));
         environment.prompt.answers = {QMessageBox::Ok};
         dialog->findChild<QPushButton*>("m_set_rtc_btn")->click();
-        dialog->reject();
     });
     window->findChild<QAction*>("actionPreferences")->trigger();
     QVERIFY(dialogSeen);
