@@ -7,6 +7,7 @@
 // Targets: first record within 200 ms, a page of 50 within 2 s, no block of
 // the GUI thread over 100 ms.
 
+#include "GuiGapMeter.h"
 #include "LoaderTestSupport.h"
 
 #include <QApplication>
@@ -119,29 +120,6 @@ private:
     std::function<void()> m_hook;
     double m_firstRecordMs = 0.0;
     double m_wholeMs = 0.0;
-};
-
-// The longest gap between the turns of a 1 ms timer on the GUI thread.
-class GuiGapMeter {
-public:
-    GuiGapMeter()
-    {
-        m_timer.setTimerType(Qt::PreciseTimer);
-        m_timer.setInterval(1);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            m_longestMs = std::max(m_longestMs, milliseconds(m_sinceLastTurn));
-            m_sinceLastTurn.restart();
-        });
-        m_sinceLastTurn.start();
-        m_timer.start();
-    }
-
-    double longestMs() const { return std::max(m_longestMs, milliseconds(m_sinceLastTurn)); }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_sinceLastTurn;
-    double m_longestMs = 0.0;
 };
 
 // The same files read one after another on this thread, in milliseconds.

@@ -1,0 +1,361 @@
+// What a user waits for in the sketch browser: the real thumbnail list,
+// shown offscreen, on a folder like the testers' (121 sketches of 3k to 52k
+// points, WPI and InkML mixed, four unreadable files). For a folder
+// request, a change to page 2 and a zoom step: the time to the first
+// thumbnail painted, the time until the whole page is painted, and the
+// longest gap between the turns of a GUI-thread timer meanwhile. Each in
+// milliseconds and as a ratio to reading the same files' bytes in the same
+// run.
+//
+// Targets: a page of 50 within 500 ms, the first thumbnail within 100 ms,
+// no gap over 50 ms.
+
+#include "DocumentSerializer.h"
+#include "GuiGapMeter.h"
+#include "InkMLDefinitions.h"
+#include "LoaderTestSupport.h"
+#include "PreviewThumbnailList.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <stdexcept>
+#include <vector>
+
+using namespace loadertest;
+using namespace sketchtest;
+
+namespace {
+
+constexpr double kPageTargetMs = 500.0;
+constexpr double kFirstTargetMs = 100.0;
+constexpr double kGapTargetMs = 50.0;
+constexpr int kSketches = 121;
+constexpr int kPointsPerStroke = 90;
+constexpr int kZoomStep = 300;
+
+double milliseconds(const QElapsedTimer& clock) { return clock.nsecsElapsed() / 1e6; }
+
+// Knows when the list's viewport has painted.
+class PaintWatchingApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override
+    {
+        const bool painting = event->type() == QEvent::Paint && receiver == watched;
+        const bool result = QApplication::notify(receiver, event);
+        if (painting && onPainted)
+            onPainted();
+        return result;
+    }
+
+    QObject* watched = nullptr;
+    std::function<void()> onPainted;
+};
+
+PaintWatchingApplication& application()
+{
+    return *static_cast<PaintWatchingApplication*>(QCoreApplication::instance());
+}
+
+// Handwriting-like strokes over an A4 page, pressure rising and falling.
+SketchSpec handwriting(int points, int layers)
+{
+    const int strokes = std::max(1, points / kPointsPerStroke);
+    SketchSpec sketch(static_cast<std::size_t>(layers));
+    for (int s = 0; s < strokes; ++s) {
+        StrokeSpec stroke;
+        const double left = 150.0 + (s % 18) * 100.0;
+        const double top = 150.0 + ((s / 18) % 80) * 32.0;
+        for (int i = 0; i < kPointsPerStroke; ++i) {
+            const double t = double(i) / kPointsPerStroke;
+            stroke.push_back({left + 85.0 * t + 6.0 * std::cos(9.0 * t + s),
+                              top + 14.0 * std::sin(7.0 * t + s),
+                              static_cast<unsigned int>(250 + 800 * std::sin(3.14 * t))});
+        }
+        sketch[static_cast<std::size_t>(s * layers / strokes)].push_back(stroke);
+    }
+    return sketch;
+}
+
+// The folder and the settings, made once by main() after the application.
+class TesterFolder {
+public:
+    static TesterFolder& get() { return *instance; }
+    TesterFolder();
+    TesterFolder(const TesterFolder&) = delete;
+    TesterFolder& operator=(const TesterFolder&) = delete;
+    ~TesterFolder() { instance = nullptr; }
+
+    const SketchFolder& folder() const { return m_folder; }
+
+    // The files of page `page` (1-based) in the list's order.
+    QStringList pageFiles(int page) const
+    {
+        return m_folder.listing().mid((page - 1) * 50, 50);
+    }
+
+    // How many of them become thumbnails.
+    static int readable(const QStringList& files)
+    {
+        int count = 0;
+        for (const QString& path : files)
+            if (!QFileInfo(path).fileName().startsWith(QLatin1String("broken")))
+                ++count;
+        return count;
+    }
+
+private:
+    static TesterFolder* instance;
+    SketchEnvironment m_environment;
+    SketchFolder m_folder;
+};
+
+TesterFolder* TesterFolder::instance = nullptr;
+
+TesterFolder::TesterFolder() : m_folder(m_environment, "testers")
+{
+    instance = this;
+    for (int i = 0; i < kSketches; ++i) {
+        // Sizes spread evenly over 3k..52k points, in a scrambled order.
+        const int points = 3000 + (i * 37 % kSketches) * 49000 / (kSketches - 1);
+        const int layers = 1 + i % 3;
+        const std::string name = "sketch_" + std::to_string(i);
+        const SketchSpec sketch = handwriting(points, layers);
+        if (i % 3 == 2) {
+            const Pelm::Document document = makeDocument(sketch);
+            Pelm::DefaultInkMLDefinitions definitions;
+            const std::string path = m_folder.file(name + ".hlv");
+            if (!Pelm::DocumentWriter::writeToFile(path.c_str(), document, definitions))
+                throw std::runtime_error("cannot write " + path);
+        } else {
+            m_folder.addWpi(name + ".wpi", sketch);
+        }
+    }
+    m_folder.addText("broken_0.wpi", std::string(3000, '\x5a'));
+    m_folder.addText("broken_1.hlv", "<ink><trace>1 2, 3 4");
+    m_folder.addText("broken_2.inkml", "not a sketch");
+    m_folder.addText("broken_3.wpi", "");
+}
+
+// The files' bytes read one after another, in milliseconds.
+double plainReadMs(const QStringList& files)
+{
+    QElapsedTimer clock;
+    clock.start();
+    std::size_t total = 0;
+    for (const QString& path : files) {
+        std::ifstream in(path.toStdString(), std::ios::binary);
+        std::vector<char> bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        total += bytes.size();
+    }
+    benchmark::DoNotOptimize(total);
+    return milliseconds(clock);
+}
+
+// A thumbnail list in a window of the size the testers used.
+struct ShownList {
+    ShownList()
+    {
+        window.resize(1600, 1000);
+        list = new PreviewThumbnailList(&window);
+        window.setCentralWidget(list);
+        window.show();
+        application().watched = list->viewport();
+    }
+    ~ShownList()
+    {
+        application().watched = nullptr;
+        application().onPainted = nullptr;
+    }
+
+    bool allResizedTo(int size) const
+    {
+        for (int row = 0; row < list->count(); ++row)
+            if (list->item(row)->sizeHint() != QSize(size, size))
+                return false;
+        return true;
+    }
+
+    QMainWindow window;
+    PreviewThumbnailList* list;
+};
+
+// One action on the list, measured until `complete` holds at a paint.
+struct Timing {
+    double firstMs = 0.0;
+    double completeMs = 0.0;
+    double longestGapMs = 0.0;
+};
+
+Timing measure(ShownList& shown, const std::function<void()>& action,
+               const std::function<bool()>& complete)
+{
+    Timing timing;
+    bool firstSeen = false;
+    QEventLoop loop;
+    QElapsedTimer clock;
+    application().onPainted = [&] {
+        if (!firstSeen && shown.list->count() > 0) {
+            firstSeen = true;
+            timing.firstMs = milliseconds(clock);
+        }
+        if (complete()) {
+            timing.completeMs = milliseconds(clock);
+            loop.quit();
+        }
+    };
+    QTimer giveUp;
+    giveUp.setSingleShot(true);
+    QObject::connect(&giveUp, &QTimer::timeout, &loop, [&] { loop.exit(1); });
+    giveUp.start(60000);
+    GuiGapMeter meter;
+    clock.start();
+    action();
+    const bool timedOut = loop.exec() != 0;
+    timing.longestGapMs = meter.longestMs();
+    application().onPainted = nullptr;
+    if (timedOut)
+        throw std::runtime_error("the page did not complete");
+    return timing;
+}
+
+// Lets the list settle: pending records and paints.
+void settle()
+{
+    QEventLoop loop;
+    QTimer::singleShot(300, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+struct Totals {
+    void add(const Timing& timing, double readMs)
+    {
+        first += timing.firstMs;
+        complete += timing.completeMs;
+        gap = std::max(gap, timing.longestGapMs);
+        read += readMs;
+    }
+    double first = 0.0;
+    double complete = 0.0;
+    double gap = 0.0; // the worst of all iterations
+    double read = 0.0;
+};
+
+void report(benchmark::State& state, const Totals& totals, bool withFirst)
+{
+    const double n = static_cast<double>(state.iterations());
+    state.counters["complete_ms"] = totals.complete / n;
+    state.counters["complete_ratio"] = totals.complete / totals.read;
+    state.counters["gap_ms"] = totals.gap;
+    state.counters["gap_ratio"] = totals.gap / (totals.read / n);
+    state.counters["read_ms"] = totals.read / n;
+    state.counters["gap_within_target"] = totals.gap <= kGapTargetMs;
+    if (withFirst) {
+        state.counters["first_ms"] = totals.first / n;
+        state.counters["first_ratio"] = totals.first / totals.read;
+        state.counters["first_within_target"] = totals.first / n <= kFirstTargetMs;
+        state.counters["complete_within_target"] = totals.complete / n <= kPageTargetMs;
+    }
+}
+
+// The folder request: from previewEliFiles to page 1 painted whole.
+void BM_FolderRequest(benchmark::State& state)
+{
+    const TesterFolder& testers = TesterFolder::get();
+    const QStringList page = testers.pageFiles(1);
+    const int expected = TesterFolder::readable(page);
+    Totals totals;
+    for (auto _ : state) {
+        ShownList shown;
+        settle();
+        const Timing timing = measure(
+            shown, [&] { shown.list->previewEliFiles(testers.folder().dir()); },
+            [&] { return shown.list->count() == expected; });
+        state.SetIterationTime(timing.completeMs / 1e3);
+        totals.add(timing, plainReadMs(page));
+        settle();
+    }
+    report(state, totals, true);
+}
+
+// From page 1, complete, to page 2 painted whole.
+void BM_PageChange(benchmark::State& state)
+{
+    const TesterFolder& testers = TesterFolder::get();
+    const QStringList page = testers.pageFiles(2);
+    const int expected = TesterFolder::readable(page);
+    Totals totals;
+    for (auto _ : state) {
+        ShownList shown;
+        measure(
+            shown, [&] { shown.list->previewEliFiles(testers.folder().dir()); },
+            [&] { return shown.list->count() == TesterFolder::readable(testers.pageFiles(1)); });
+        settle();
+        bool cleared = false;
+        const Timing timing = measure(
+            shown,
+            [&] {
+                shown.list->handlePageSelectionClick(2, 1);
+                cleared = shown.list->count() == 0;
+            },
+            [&] { return cleared && shown.list->count() == expected; });
+        state.SetIterationTime(timing.completeMs / 1e3);
+        totals.add(timing, plainReadMs(page));
+        settle();
+    }
+    report(state, totals, true);
+}
+
+// A smooth zoom step on a complete page 1, until every thumbnail has its
+// new size and the view has painted.
+void BM_ZoomStep(benchmark::State& state)
+{
+    const TesterFolder& testers = TesterFolder::get();
+    const QStringList page = testers.pageFiles(1);
+    const int expected = TesterFolder::readable(page);
+    Totals totals;
+    for (auto _ : state) {
+        ShownList shown;
+        measure(
+            shown, [&] { shown.list->previewEliFiles(testers.folder().dir()); },
+            [&] { return shown.list->count() == expected; });
+        settle();
+        const Timing timing = measure(
+            shown, [&] { shown.list->handleZoomSliderKeyEvent(kZoomStep, Qt::SmoothTransformation); },
+            [&] { return shown.allResizedTo(kZoomStep); });
+        state.SetIterationTime(timing.completeMs / 1e3);
+        totals.add(timing, plainReadMs(page));
+        settle();
+    }
+    report(state, totals, false);
+}
+
+BENCHMARK(BM_FolderRequest)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_PageChange)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ZoomStep)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    PaintWatchingApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    const TesterFolder testers;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
