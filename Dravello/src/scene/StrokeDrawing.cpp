@@ -46,8 +46,7 @@ float pressureFactor(unsigned int pressure)
 {
     if (pressure == 0 || pressure > static_cast<unsigned int>(INT_MAX))
         return 1.0f;
-    const float factor = static_cast<float>(pressure) / static_cast<float>(kUnitPressure);
-    return factor < kMaxPressureFactor ? factor : kMaxPressureFactor;
+    return static_cast<float>(pressure) / static_cast<float>(kUnitPressure);
 }
 
 bool isTap(const std::vector<InkSample>& samples)

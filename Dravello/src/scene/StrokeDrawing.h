@@ -16,8 +16,6 @@ class Stroke;
 
 // Pressure at which the outline has the pen's own width.
 constexpr unsigned int kUnitPressure = 1024;
-// The outline is never wider than this many times the pen.
-constexpr float kMaxPressureFactor = 4.0f;
 
 struct InkSample {
     double x;
@@ -28,8 +26,8 @@ struct InkSample {
 // The stroke's points that can be drawn: those with finite coordinates.
 std::vector<InkSample> drawableSamples(const Pelm::Stroke& stroke);
 
-// Half-width factor for a pressure: pressure / 1024, capped. A pressure of 0,
-// and one that arrived as a negative number wrapped to 32 bits, count as the
+// Half-width factor for a pressure: pressure / 1024. A pressure of 0, and
+// one that arrived as a negative number wrapped to 32 bits, count as the
 // pen's own width (factor 1).
 float pressureFactor(unsigned int pressure);
 

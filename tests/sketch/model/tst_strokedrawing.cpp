@@ -31,8 +31,8 @@ private slots:
         QTest::newRow("half") << 512u << 0.5f;
         QTest::newRow("unit") << 1024u << 1.0f;
         QTest::newRow("double") << 2048u << 2.0f;
-        QTest::newRow("capped") << 60000u << kMaxPressureFactor;
-        QTest::newRow("largest positive, capped") << 0x7FFFFFFFu << kMaxPressureFactor;
+        QTest::newRow("far above the unit, not capped") << 60000u << 58.59375f;
+        QTest::newRow("largest positive") << 0x7FFFFFFFu << 2097152.0f;
         QTest::newRow("wrapped negative counts as none") << 0xFFFF8000u << 1.0f;
     }
 
