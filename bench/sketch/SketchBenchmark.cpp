@@ -1,8 +1,10 @@
 // Loading sketches of 5k, 30k and 150k points from WPI and InkML files
 // (against a plain read of the same bytes), building their scenes (against a
-// deep copy of the document), and rendering a thumbnail at a quarter of the
-// scene size (against filling the same picture), each pair timed in the same
-// run.
+// deep copy of the document), rendering a thumbnail at a quarter of the
+// scene size (against filling the same picture), and building and tearing
+// down the scene of an InkML file of up to 600,000 one-point traces (against
+// a deep copy of its document, with the process's peak memory), each pair
+// timed in the same run.
 
 #include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
@@ -92,6 +94,23 @@ public:
         } else {
             wpiSketch(sketch).writeTo(file);
         }
+        return files[key] = file;
+    }
+
+    // An InkML file of `traces` traces of one point each, spread over the page.
+    std::string taps(int traces)
+    {
+        const auto key = std::make_pair(-traces, true);
+        auto found = files.find(key);
+        if (found != files.end())
+            return found->second;
+        SketchSpec sketch(1);
+        for (int t = 0; t < traces; ++t)
+            sketch[0].push_back({{100.0 + t % 1900, 100.0 + (t / 1900) % 2700, 500u}});
+        const std::string file = environment.file("taps-" + std::to_string(traces) + ".inkml");
+        Pelm::DefaultInkMLDefinitions definitions;
+        if (!Pelm::DocumentWriter::writeToFile(file.c_str(), makeDocument(sketch), definitions))
+            throw std::runtime_error("cannot write " + file);
         return files[key] = file;
     }
 
@@ -215,6 +234,50 @@ void BM_QuarterThumbnail(benchmark::State& state)
     state.counters["height_px"] = size.height();
 }
 
+// The process's resident memory: its peak since the last resetPeakMemory(), in MB.
+double peakMemoryMB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmHWM:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
+    return 0.0;
+}
+
+void resetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
+
+// The scene of a file of one-point traces as loading draws it, built and
+// torn down; the baseline copies the document.
+void BM_ManyTracesScene(benchmark::State& state)
+{
+    const int traces = static_cast<int>(state.range(0));
+    auto record = std::make_unique<DocumentMetaData>(QString::fromStdString(Sketches::get().taps(traces)));
+    if (!record->loadDocumentFromFile())
+        throw std::runtime_error("the traces did not load");
+    Pelm::Document& document = *record->m_document.GetData();
+    const PaintFormat format;
+    double seconds = 0.0;
+    double baseline = 0.0;
+    double peakMB = 0.0;
+    for (auto _ : state) {
+        resetPeakMemory();
+        const Clock::time_point start = Clock::now();
+        makeScene(document, format, false).reset();
+        seconds += secondsSince(start);
+        peakMB = std::max(peakMB, peakMemoryMB());
+
+        state.PauseTiming();
+        const Clock::time_point copyStart = Clock::now();
+        std::make_unique<Pelm::Document>(document).reset();
+        baseline += secondsSince(copyStart);
+        state.ResumeTiming();
+    }
+    reportRatio(state, seconds, baseline, traces);
+    state.counters["ns_per_stroke"] = seconds * 1e9 / (traces * static_cast<double>(state.iterations()));
+    state.counters["peak_MB"] = peakMB;
+}
+
 void sizesAndFormats(benchmark::internal::Benchmark* b)
 {
     b->ArgNames({"points", "inkml"});
@@ -238,6 +301,16 @@ BENCHMARK(BM_QuarterThumbnail)
     ->ArgNames({"points", "outline"})
     ->Args({30000, 0})
     ->Args({30000, 1})
+    ->Unit(benchmark::kMillisecond);
+
+BENCHMARK(BM_ManyTracesScene)
+    ->ArgNames({"traces"})
+    ->Arg(20000)
+    ->Arg(75000)
+    ->Arg(150000)
+    ->Arg(300000)
+    ->Arg(600000)
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -78,6 +78,16 @@ void DocumentGraphicModel::initialize(Pelm::Document& document)
         m_layerGroups.append(group);
     }
     setSceneRect(itemsBoundingRect());
+    polishNewItems();
+}
+
+// The scene keeps every item added since the last turn of the event loop in
+// a list of items to polish, and looks an item up there when it leaves the
+// scene: a scene of many strokes torn down before that turn took time
+// growing with the square of its strokes. Polishing at once empties the list.
+void DocumentGraphicModel::polishNewItems()
+{
+    QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
 }
 
 void DocumentGraphicModel::removeLayerGroups()

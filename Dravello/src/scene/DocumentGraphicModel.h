@@ -80,6 +80,7 @@ public:
 
 private:
     void removeLayerGroups();
+    void polishNewItems();
     bool isLayerIndex(int index) const { return index >= 0 && index < m_layerGroups.size(); }
     GraphicsItemsGroup* newGroup(int layerNumber) const;
     double zValueForInsertedGroup(int index) const;
