@@ -3,17 +3,13 @@
 
 #include "PaintFormat.h"
 #include "SceneItemTypes.h"
+#include "StrokeDrawing.h"
 
 #include <QGraphicsPathItem>
-#include <QPainterPath>
 #include <QPolygonF>
 #include <QRectF>
 
 class GraphicsItemsGroup;
-
-namespace Pelm {
-class Stroke;
-}
 
 // One stroke of a layer, drawn in ink coordinates at scene position (0, 0),
 // either as a pressure outline or as a thin polyline. Its own shift and
@@ -32,7 +28,7 @@ public:
     QRectF boundingRect() const override { return m_paintedBounds; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
 
-    bool isOutline() const { return m_outline; }
+    bool isOutline() const { return m_shape.isOutline(); }
     // The stroke's own pen, used when the group is in StrokePenMode.
     const PaintFormat& paintFormat() const { return m_format; }
     void setPenColor(const QColor& color) { m_format.setPenColor(color); }
@@ -51,20 +47,16 @@ public:
     // painter; false, leaving the painter alone, when there are none.
     bool adjustPainter(QPainter* painter) const;
 
-    const QPolygonF& outlinePolygon() const { return m_outlinePolygon; }
+    const QPolygonF& outlinePolygon() const { return m_shape.outline(); }
 
 private:
     QTransform paintTransform() const;
     void updatePaintedBounds();
-    void paintOutline(QPainter* painter, const QColor& color) const;
-    void paintPolyline(QPainter* painter, const GraphicsItemsGroup& group) const;
 
-    bool m_outline;
     PaintFormat m_format;
     // Pen width of the group when the item was made, for the bounds.
     double m_groupWidth;
-    QPainterPath m_polyline;
-    QPolygonF m_outlinePolygon;
+    StrokeShape m_shape;
     QRectF m_strokeRect;
     QRectF m_paintedBounds;
     QPointF m_shift;

@@ -1,7 +1,12 @@
 #include "StrokeDrawing.h"
 
+#include "PaintFormat.h"
 #include "Stroke.h"
 
+#include <QPainter>
+#include <QPen>
+
+#include <algorithm>
 #include <climits>
 #include <cmath>
 
@@ -9,6 +14,11 @@ namespace {
 
 // Corners of the round polygon that stands for a tap.
 constexpr int kDotCorners = 16;
+// Width of the line around a pressure outline, in device pixels.
+constexpr double kOutlinePenWidth = 0.2;
+// Room around the drawing beyond half the pen width (antialiasing, thin
+// cosmetic pens).
+constexpr double kAreaMargin = 1.0;
 
 float directionAngle(const InkSample& from, const InkSample& to)
 {
@@ -109,4 +119,59 @@ QPainterPath polyline(const std::vector<InkSample>& samples, double dotRadius)
         }
     }
     return path;
+}
+
+StrokeShape::StrokeShape(const Pelm::Stroke& stroke, bool outline, float layerWidth,
+                         double strokeWidth)
+    : m_outline(outline)
+{
+    const std::vector<InkSample> samples = drawableSamples(stroke);
+    if (m_outline) {
+        m_outlinePolygon = pressureOutline(samples, layerWidth);
+        m_rect = m_outlinePolygon.boundingRect();
+    } else {
+        m_polyline = polyline(samples, std::max(strokeWidth * 0.5, 0.5));
+        m_rect = m_polyline.boundingRect();
+    }
+}
+
+void StrokeShape::paint(QPainter& painter, const PaintFormat& pen, bool strokePen) const
+{
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    if (m_outline)
+        paintOutline(painter, pen.penColor());
+    else
+        paintPolyline(painter, pen, strokePen);
+}
+
+void StrokeShape::paintOutline(QPainter& painter, const QColor& color) const
+{
+    QPen pen(color, kOutlinePenWidth, Qt::SolidLine, Qt::RoundCap);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(QBrush(color));
+    painter.drawPolygon(m_outlinePolygon, Qt::WindingFill);
+}
+
+void StrokeShape::paintPolyline(QPainter& painter, const PaintFormat& format, bool strokePen) const
+{
+    QPen pen;
+    if (strokePen) {
+        pen = QPen(format.penColor());
+        pen.setWidth(static_cast<int>(format.width()));
+    } else {
+        pen = QPen(format.penColor(), static_cast<int>(format.width()), Qt::SolidLine, Qt::RoundCap);
+        pen.setCosmetic(true);
+    }
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(m_polyline);
+}
+
+QRectF paintedArea(const QRectF& drawing, double strokeWidth, double layerWidth)
+{
+    if (drawing.isNull())
+        return QRectF();
+    const double margin = std::max(strokeWidth, layerWidth) * 0.5 + kAreaMargin;
+    return drawing.adjusted(-margin, -margin, margin, margin);
 }

@@ -3,12 +3,17 @@
 
 // The geometry of one stroke as the scene draws it: a pressure outline (a
 // closed polygon around the stroke whose half width follows the pen
-// pressure) or a plain polyline. Computed once per stroke item.
+// pressure) or a plain polyline, and how it is painted. Computed once per
+// stroke item; free of graphics items, so safe on any thread.
 
 #include <QPainterPath>
 #include <QPolygonF>
+#include <QRectF>
 
 #include <vector>
+
+class PaintFormat;
+class QPainter;
 
 namespace Pelm {
 class Stroke;
@@ -42,5 +47,37 @@ QPolygonF pressureOutline(const std::vector<InkSample>& samples, float penWidth)
 // Lines from sample to sample, repeated points skipped; a tap gives a small
 // circle of radius dotRadius.
 QPainterPath polyline(const std::vector<InkSample>& samples, double dotRadius);
+
+// What one stroke draws: its pressure outline, with half widths from the
+// layer's pen width, or its polyline, whose taps are dots of half the
+// stroke's pen width (at least 0.5).
+class StrokeShape {
+public:
+    StrokeShape(const Pelm::Stroke& stroke, bool outline, float layerWidth, double strokeWidth);
+
+    bool isOutline() const { return m_outline; }
+    const QPolygonF& outline() const { return m_outlinePolygon; }
+    // The extent of the drawing.
+    const QRectF& rect() const { return m_rect; }
+
+    // Antialiased, in the pen's colour: an outline filled; a polyline as a
+    // cosmetic line of the pen's whole width with round caps, or, with
+    // strokePen, as a plain line of the stroke's own pen.
+    void paint(QPainter& painter, const PaintFormat& pen, bool strokePen) const;
+
+private:
+    void paintOutline(QPainter& painter, const QColor& color) const;
+    void paintPolyline(QPainter& painter, const PaintFormat& pen, bool strokePen) const;
+
+    bool m_outline;
+    QPolygonF m_outlinePolygon;
+    QPainterPath m_polyline;
+    QRectF m_rect;
+};
+
+// The area a stroke item claims around its drawing: half the wider of the
+// stroke's and the layer's pen and a margin for antialiasing on every side.
+// Nothing for a drawing without extent.
+QRectF paintedArea(const QRectF& drawing, double strokeWidth, double layerWidth);
 
 #endif
