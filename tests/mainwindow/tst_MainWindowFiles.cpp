@@ -5,6 +5,7 @@
 
 #include "AngleUnits.h"
 #include "Document.h"
+#include "DocumentMetadataKeeper.h"
 
 #include <QMenu>
 #include <QToolButton>
@@ -34,6 +35,16 @@ MetadataPtr loaded(const QString& path)
     return record;
 }
 
+QImage thumbnailOf(PreviewThumbnailList& list, const QString& path)
+{
+    for (int row = 0; row < list.count(); ++row) {
+        auto* item = dynamic_cast<DocumentMetadataKeeper*>(list.item(row));
+        if (item && item->metadata()->m_filePath == path)
+            return item->thumbnail().toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    return QImage();
+}
+
 QAction* trayQuitAction(MainWindow& window)
 {
     for (QAction* action : window.findChildren<QAction*>()) {
@@ -57,6 +68,8 @@ private slots:
     void saveAsAsksBeforeTheSuffixReachesAnExistingFile_data();
     void saveAsAsksBeforeTheSuffixReachesAnExistingFile();
     void mergedSketchIsSavedAsANewThumbnail();
+    void thumbnailOfASaveIsWhatAReloadShows_data();
+    void thumbnailOfASaveIsWhatAReloadShows();
     void recordWithoutInkIsReportedUnsaved();
     void leavingAChangedSketch_data();
     void leavingAChangedSketch();
@@ -216,6 +229,36 @@ void TestMainWindowFiles::mergedSketchIsSavedAsANewThumbnail()
     QCOMPARE(rig.shownPaths().last(), rig.sketch("merged.hlv"));
     QCOMPARE(rig.shownPaths().size(), 4);
     QCOMPARE(rig.window->currentPage(), 0);
+}
+
+void TestMainWindowFiles::thumbnailOfASaveIsWhatAReloadShows_data()
+{
+    QTest::addColumn<bool>("merge");
+    QTest::newRow("save") << false;
+    QTest::newRow("merge by drag and drop") << true;
+}
+
+void TestMainWindowFiles::thumbnailOfASaveIsWhatAReloadShows()
+{
+    QFETCH(bool, merge);
+    WindowRig rig;
+    QVERIFY(rig.start());
+    QString saved = rig.sketch(merge ? "merged.hlv" : "a.hlv");
+    if (merge) {
+        rig.thumbnails()->merge2Documents(loaded(rig.sketch("a.hlv")), loaded(rig.sketch("c.wpi")), saved);
+    } else {
+        QVERIFY(rig.openChanged("a.hlv"));
+        rig.action("m_actionSave")->trigger();
+    }
+    const QImage afterSave = thumbnailOf(*rig.thumbnails(), saved);
+    QVERIFY(!afterSave.isNull());
+
+    rig.thumbnails()->reloadSameFolder(false);
+    const int files = QDir(rig.documents()).entryList(QDir::Files).size();
+    QVERIFY(QTest::qWaitFor([&] { return rig.thumbnails()->count() == files; }, 10000));
+    const QImage reloaded = thumbnailOf(*rig.thumbnails(), saved);
+    QCOMPARE(afterSave.size(), reloaded.size());
+    QVERIFY(afterSave == reloaded);
 }
 
 void TestMainWindowFiles::recordWithoutInkIsReportedUnsaved()

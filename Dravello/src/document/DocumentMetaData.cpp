@@ -204,6 +204,7 @@ void DocumentMetaData::takeReadDocument(const DocumentPtr& document)
     // The scene drew the document that goes.
     releaseGraphicModel(m_graphicModel);
     m_document = document;
+    m_thumbnail = QImage();
 }
 
 void DocumentMetaData::copyDefinitionsOf(const DocumentMetaData& other)

@@ -5,6 +5,7 @@
 #include "PaintFormat.h"
 #include "SmartPointer.h"
 
+#include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -108,6 +109,9 @@ public:
     bool m_centred = false;
     // In tenths of a millimetre; (0, 0) unless the record was centred.
     QPointF m_adjustmentShift;
+    // The thumbnail picture of the document, when the background loader drew
+    // it; null otherwise.
+    QImage m_thumbnail;
 
 private:
     bool loadWpiFile();

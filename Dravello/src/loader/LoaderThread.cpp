@@ -1,18 +1,122 @@
 #include "LoaderThread.h"
 
 #include "DocumentMetaData.h"
+#include "ThumbnailPicture.h"
 
 #include <QDebug>
 #include <QDirIterator>
 #include <QFileInfo>
 
-#include <memory>
+#include <algorithm>
+#include <thread>
 
 namespace {
 
 constexpr QDir::Filters kSketchFiles = QDir::Files | QDir::Readable;
+// Files read at once, and how many records each reader may keep ready
+// beyond the one handed over next.
+constexpr int kMostReaders = 4;
+constexpr unsigned kRecordsAheadPerReader = 2;
+
+unsigned readerCount()
+{
+    return static_cast<unsigned>(std::clamp(QThread::idealThreadCount() - 1, 1, kMostReaders));
+}
 
 } // namespace
+
+// The files of one pass, read by a few helper threads and taken back in
+// index order. A helper reads at most a few files ahead of the one taken
+// next, so a slow file does not pile records up. Its lock comes after all
+// of the loader's and is never held while they are taken.
+class LoaderThread::RangeReading {
+public:
+    RangeReading(LoaderThread& loader, const Pass& pass)
+        : m_loader(loader),
+          m_end(pass.from + pass.count),
+          m_window(readerCount() * kRecordsAheadPerReader),
+          m_slots(m_window),
+          m_nextToRead(pass.from),
+          m_nextToTake(pass.from)
+    {
+        const unsigned readers = std::min(readerCount(), pass.count);
+        for (unsigned i = 0; i < readers; ++i)
+            m_readers.emplace_back([this] { readFiles(); });
+    }
+
+    // The readers finish the files they are at; records not taken go.
+    ~RangeReading()
+    {
+        {
+            std::lock_guard<std::mutex> lock(m_lock);
+            m_closing = true;
+        }
+        m_changed.notify_all();
+        for (std::thread& reader : m_readers)
+            reader.join();
+    }
+
+    RangeReading(const RangeReading&) = delete;
+    RangeReading& operator=(const RangeReading&) = delete;
+
+    // The record of the next index, once it is read; null when it gave none.
+    std::unique_ptr<DocumentMetaData> takeNext()
+    {
+        std::unique_lock<std::mutex> lock(m_lock);
+        Slot& slot = slotOf(m_nextToTake);
+        m_changed.wait(lock, [&slot] { return slot.done; });
+        std::unique_ptr<DocumentMetaData> record = std::move(slot.record);
+        slot.done = false;
+        ++m_nextToTake;
+        lock.unlock();
+        m_changed.notify_all();
+        return record;
+    }
+
+private:
+    struct Slot {
+        bool done = false;
+        std::unique_ptr<DocumentMetaData> record;
+    };
+
+    Slot& slotOf(unsigned index) { return m_slots[index % m_window]; }
+
+    void readFiles()
+    {
+        for (;;) {
+            unsigned index = 0;
+            {
+                std::unique_lock<std::mutex> lock(m_lock);
+                m_changed.wait(lock, [this] {
+                    return m_closing || m_nextToRead == m_end || m_nextToRead - m_nextToTake < m_window;
+                });
+                if (m_closing || m_nextToRead == m_end)
+                    return;
+                index = m_nextToRead++;
+            }
+            std::unique_ptr<DocumentMetaData> record = m_loader.readFile(index);
+            {
+                std::lock_guard<std::mutex> lock(m_lock);
+                Slot& slot = slotOf(index);
+                slot.record = std::move(record);
+                slot.done = true;
+            }
+            m_changed.notify_all();
+        }
+    }
+
+    LoaderThread& m_loader;
+    const unsigned m_end;
+    const unsigned m_window;
+    std::mutex m_lock;
+    std::condition_variable m_changed;
+    // Index i waits in slot i modulo the window.
+    std::vector<Slot> m_slots;
+    unsigned m_nextToRead;
+    unsigned m_nextToTake;
+    bool m_closing = false;
+    std::vector<std::thread> m_readers;
+};
 
 QStringList getDirContent(const QString& folder, QDir::Filters filters,
                           const QStringList& nameFilters)
@@ -81,8 +185,8 @@ void LoaderThread::abortPreviousLoadingOperation()
     {
         std::lock_guard<std::mutex> load(m_loadMutex);
         m_restart = true;
-        if (m_currentRecord)
-            m_currentRecord->abortLoadFromFile();
+        for (DocumentMetaData* record : m_recordsBeingRead)
+            record->abortLoadFromFile();
     }
     m_wakeUp.notify_all();
 }
@@ -164,38 +268,46 @@ LoaderThread::Pass LoaderThread::pendingPass() const
     return Pass{m_folder.absolutePath(), m_from, m_count};
 }
 
+// Records of a stopped pass are dropped, never handed over.
 void LoaderThread::loadRange(const Pass& pass)
 {
-    const unsigned end = pass.from + pass.count;
-    for (unsigned index = pass.from; index < end; ++index) {
+    if (passStopped())
+        return;
+    RangeReading reading(*this, pass);
+    for (unsigned i = 0; i < pass.count; ++i) {
+        std::unique_ptr<DocumentMetaData> record = reading.takeNext();
         if (passStopped())
             return;
-        loadFileAt(index);
+        const unsigned index = pass.from + i;
+        if (record)
+            emit fileDocumentMetaDataReady(record.release(), index);
+        else
+            emit fileNotLoadedSignal(index);
     }
-    if (!passStopped())
-        reportEndOfPass(pass);
+    reportEndOfPass(pass);
 }
 
-// Indexes beyond the listing, empty paths and files gone from the disk are
-// passed over.
-void LoaderThread::loadFileAt(unsigned index)
+// Indexes beyond the listing, empty paths and files gone from the disk give
+// no record.
+std::unique_ptr<DocumentMetaData> LoaderThread::readFile(unsigned index)
 {
     const QString path = fileAt(index);
     if (path.isEmpty() || !QFileInfo::exists(path))
-        return;
+        return nullptr;
     auto record = std::make_unique<DocumentMetaData>(QDir::toNativeSeparators(path));
     if (!beginLoad(record.get()))
-        return;
+        return nullptr;
     const bool loaded = record->loadDocumentFromFile();
-    endLoad();
+    endLoad(record.get());
     if (!loaded) {
         qDebug() << "failed to load " << record->m_filePath << " file in loaderThread ActualReading";
-        return;
+        return nullptr;
     }
-    // A record read while its pass was stopped (perhaps cut short) is dropped.
+    // A record read while its pass was stopped may be cut short.
     if (passStopped())
-        return;
-    emit fileDocumentMetaDataReady(record.release(), index);
+        return nullptr;
+    record->m_thumbnail = drawThumbnail(*record->m_document.GetData(), record->m_paintFormat);
+    return record;
 }
 
 // From here until endLoad() an abort reaches the record; false when the
@@ -205,14 +317,14 @@ bool LoaderThread::beginLoad(DocumentMetaData* record)
     std::lock_guard<std::mutex> load(m_loadMutex);
     if (passStopped())
         return false;
-    m_currentRecord = record;
+    m_recordsBeingRead.push_back(record);
     return true;
 }
 
-void LoaderThread::endLoad()
+void LoaderThread::endLoad(DocumentMetaData* record)
 {
     std::lock_guard<std::mutex> load(m_loadMutex);
-    m_currentRecord = nullptr;
+    m_recordsBeingRead.erase(std::find(m_recordsBeingRead.begin(), m_recordsBeingRead.end(), record));
 }
 
 QString LoaderThread::fileAt(unsigned index)

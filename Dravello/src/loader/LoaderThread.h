@@ -8,6 +8,7 @@
 
 #include <atomic>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <vector>
 
@@ -26,9 +27,10 @@ QStringList getDirContent(const QString& folder, QDir::Filters filters,
 
 // Reads one range of a folder's sketch files at a time on its own thread and
 // hands every record that loaded to its receiver by fileDocumentMetaDataReady
-// (queued across the threads); the receiver owns the record from then on.
-// The worker only reads and corrects documents: scenes are the receiver's to
-// build on the GUI thread.
+// (queued across the threads), in index order; the receiver owns the record
+// from then on. The files of a range are read by a few helper threads at
+// once, which also draw each record's thumbnail picture; scenes are the
+// receiver's to build on the GUI thread.
 //
 // A new request stops the running pass: the file being read is aborted and
 // the records of a stopped pass are deleted, never handed over. Requests,
@@ -53,6 +55,9 @@ public:
 
 signals:
     void fileDocumentMetaDataReady(DocumentMetaData* docMetaData, uint currentIndexPosition);
+    // The index of the range gave no record (unreadable, vanished, beyond
+    // the listing), in the order of the records.
+    void fileNotLoadedSignal(uint currentIndexPosition);
     // The range's size at the start of a pass; 0 for a folder without
     // sketch files, and 0 from the requesting thread for every restart.
     void filesCountSignal(int count);
@@ -79,6 +84,7 @@ private:
     };
     // What the worker does when no request is pending.
     enum class WhenIdle { Wait, End };
+    class RangeReading;
 
     // With the request lock held: asks the running pass to stop, aborts the
     // file being read and wakes the thread.
@@ -98,9 +104,11 @@ private:
     bool nextRequest(Pass& pass, WhenIdle idle);
     Pass pendingPass() const;
     void loadRange(const Pass& pass);
-    void loadFileAt(unsigned index);
+    // The record of the file at the index with its thumbnail picture; null
+    // when it did not load or the pass was stopped. Any thread.
+    std::unique_ptr<DocumentMetaData> readFile(unsigned index);
     bool beginLoad(DocumentMetaData* record);
-    void endLoad();
+    void endLoad(DocumentMetaData* record);
     QString fileAt(unsigned index);
     void reportEndOfPass(const Pass& pass);
     bool passStopped() const { return m_restart || m_quit; }
@@ -115,12 +123,12 @@ private:
     std::atomic<bool> m_quit{false};
     // Stored (release) as the last step of run(); see waitForRunEnd().
     std::atomic<bool> m_runEnded{false};
-    // Load lock: the record being read.
+    // Load lock: the records being read.
     std::mutex m_loadMutex;
     // Range lock: the name filters and the file list.
     std::mutex m_rangeMutex;
     QStringList m_nameFilters;
-    DocumentMetaData* m_currentRecord = nullptr;
+    std::vector<DocumentMetaData*> m_recordsBeingRead;
     QDir m_folder;
     std::vector<QString> m_files;
     unsigned m_from = 0;

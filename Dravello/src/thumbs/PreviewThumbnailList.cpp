@@ -1,7 +1,6 @@
 #include "PreviewThumbnailList.h"
 
 #include "ApplSettings.h"
-#include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
 #include "DocumentMetadataKeeper.h"
 #include "Document.h"
@@ -83,6 +82,8 @@ PreviewThumbnailList::PreviewThumbnailList(QWidget* parent)
     setSpacing(20);
     connect(m_loader.get(), &LoaderThread::fileDocumentMetaDataReady, this,
             qOverload<DocumentMetaData*, uint>(&PreviewThumbnailList::handle_fileDocumentMetaDataReady));
+    connect(m_loader.get(), &LoaderThread::fileNotLoadedSignal, this,
+            &PreviewThumbnailList::handle_fileNotLoaded);
     connect(m_loader.get(), &LoaderThread::filesCountSignal, this,
             &PreviewThumbnailList::handle_filesCountSignal);
     connect(m_loader.get(), &LoaderThread::loadFilesFinishedSgnl, this,
@@ -240,28 +241,42 @@ bool PreviewThumbnailList::isOfShownFolder(const DocumentMetaData& record) const
     return shownPath(m_folder.absolutePath()) == recordFolder;
 }
 
+bool PreviewThumbnailList::isOfShownPage(uint index) const
+{
+    return !m_discardingQueued && !m_awaitingPass && index >= m_pageFirst && index < m_pageEnd;
+}
+
 void PreviewThumbnailList::handle_fileDocumentMetaDataReady(DocumentMetaData* record, uint index)
 {
     std::unique_ptr<DocumentMetaData> owned(record);
-    if (m_discardingQueued || m_awaitingPass || index < m_pageFirst || index >= m_pageEnd
-        || !isOfShownFolder(*owned))
+    if (!isOfShownPage(index) || !isOfShownFolder(*owned))
         return;
-    owned->buildScene();
     MetadataPtr shared(owned.release());
     handle_fileDocumentMetaDataReady(shared, index);
 }
 
+// Counts as done for the progress of the page.
+void PreviewThumbnailList::handle_fileNotLoaded(uint index)
+{
+    if (isOfShownPage(index))
+        emit setFilesProgressBarValueSignal();
+}
+
+// The picture the loader drew, or one drawn here from the record's ink (so
+// a saved sketch looks as it will after a reload, whatever its scene shows).
 void PreviewThumbnailList::handle_fileDocumentMetaDataReady(MetadataPtr record, uint)
 {
     const bool wasAtLastItem = atLastItem();
     emit setFilesProgressBarValueSignal();
-    DocumentGraphicModel* scene = record.GetData() ? record->m_graphicModel.GetData() : nullptr;
-    if (!scene)
+    DocumentMetaData* loaded = record.GetData();
+    if (!loaded || !loaded->hasDocument())
         return;
-    const QPixmap picture = renderThumbnail(*scene);
+    const QImage picture = loaded->m_thumbnail.isNull()
+        ? drawThumbnail(*loaded->m_document.GetData(), loaded->m_paintFormat)
+        : loaded->m_thumbnail;
     if (picture.isNull())
         return;
-    appendThumbnail(record, picture);
+    appendThumbnail(record, QPixmap::fromImage(picture));
     if (!isVisible() && wasAtLastItem && !atLastItem())
         emit canEnableForwardButton(true);
 }

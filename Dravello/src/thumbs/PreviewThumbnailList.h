@@ -85,6 +85,8 @@ public slots:
     void handle_fileDocumentMetaDataReady(DocumentMetaData* record, uint index);
     // Draws the loaded record and appends its thumbnail.
     void handle_fileDocumentMetaDataReady(MetadataPtr record, uint index);
+    // A file of the page that gave no record.
+    void handle_fileNotLoaded(uint index);
     void handle_filesCountSignal(int count);
     void handlefilesLoadProgressChunkDone(uint, uint);
     void loadFilesFinishedSlot();
@@ -147,6 +149,8 @@ private:
     void requestRange(unsigned from, unsigned to);
     void discardQueuedRecords();
     bool isOfShownFolder(const DocumentMetaData& record) const;
+    // A loader's report for this index belongs to the page shown.
+    bool isOfShownPage(uint index) const;
     void clearAndRepaint();
     void navigate(int step);
     void appendThumbnail(const MetadataPtr& record, const QPixmap& picture);

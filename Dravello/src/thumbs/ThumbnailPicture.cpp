@@ -1,11 +1,12 @@
 #include "ThumbnailPicture.h"
 
-#include "DocumentGraphicModel.h"
+#include "InkDrawing.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -19,20 +20,41 @@ QPainterPath triangle(const QPointF& a, const QPointF& b, const QPointF& c)
     return path;
 }
 
+// The source fitted into the target keeping its aspect ratio, from the
+// target's top-left corner, as a scene renders it.
+QTransform fitting(const QRectF& source, const QRectF& target)
+{
+    const double scale =
+        std::min(target.width() / source.width(), target.height() / source.height());
+    return QTransform()
+        .translate(target.left(), target.top())
+        .scale(scale, scale)
+        .translate(-source.left(), -source.top());
+}
+
 } // namespace
 
-QPixmap renderThumbnail(DocumentGraphicModel& scene)
+QImage drawThumbnail(Pelm::Document& document, const PaintFormat& pen)
 {
-    const QRectF source = scene.sceneRect();
+    const InkDrawing ink(document, pen, false);
+    const QRectF source = ink.area();
     if (source.width() == 0 || source.height() == 0)
-        return QPixmap();
+        return QImage();
     const double w = source.width() * kThumbnailScale;
     const double h = source.height() * kThumbnailScale;
-    QPixmap picture(std::max(1, static_cast<int>(w)), std::max(1, static_cast<int>(h)));
+    QImage picture(std::max(1, static_cast<int>(w)), std::max(1, static_cast<int>(h)),
+                   QImage::Format_RGB32);
     picture.fill(Qt::white);
     QPainter painter(&picture);
-    scene.render(&painter, QRectF(picture.rect()), source, Qt::KeepAspectRatio);
-    if (scene.layerGroups().size() > 1)
+    const QRectF target(picture.rect());
+    // Clipped to the picture as a scene renders, which also gives the
+    // antialiased edges the scene's very pixels.
+    painter.setClipRect(target);
+    painter.setWorldTransform(fitting(source, target));
+    ink.paint(painter);
+    painter.setClipping(false);
+    painter.resetTransform();
+    if (ink.layerCount() > 1)
         drawMultiPageSign(painter, QRectF(0, 0, w, h));
     return picture;
 }

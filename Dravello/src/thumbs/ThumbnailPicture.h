@@ -1,19 +1,25 @@
 #ifndef DRAVELLO_THUMBS_THUMBNAILPICTURE_H
 #define DRAVELLO_THUMBS_THUMBNAILPICTURE_H
 
-#include <QPixmap>
+#include <QImage>
 
-class DocumentGraphicModel;
+class PaintFormat;
 class QPainter;
 class QRectF;
+
+namespace Pelm {
+class Document;
+}
 
 // Scale of a thumbnail to its scene.
 constexpr double kThumbnailScale = 0.25;
 
-// The whole scene drawn on white at a quarter of its size (at least one
+// The sketch as the scene that loading builds draws it (thin polylines in
+// the pen), the whole scene on white at a quarter of its size (at least one
 // pixel each way), with the page-corner sign when it holds more than one
-// layer. A null pixmap for a scene without area.
-QPixmap renderThumbnail(DocumentGraphicModel& scene);
+// layer. A null image when the ink takes no area. Drawn from the ink alone,
+// so safe on any thread; the document is only read.
+QImage drawThumbnail(Pelm::Document& document, const PaintFormat& pen);
 
 // A turned-down page corner at the bottom right of a picture of rect's
 // width and height (rect's position is ignored).

@@ -136,6 +136,36 @@ private slots:
         QCOMPARE(list.count(), 20);
     }
 
+    // Files that do not load still step the progress: the page's count of
+    // steps is its count of files, so the progress bar completes.
+    void unreadableFilesCountAsDone()
+    {
+        SketchFolder folder(*environment, "f");
+        folder.addWpiFiles("s", 60, sketchOf(1, 5));
+        folder.addText("broken.wpi", "not a sketch");
+        folder.addText("cut.hlv", "<ink><trace>1 2, 3");
+        folder.addText("empty.inkml", "");
+        PreviewThumbnailList list;
+        QSignalSpy range(&list, &PreviewThumbnailList::setFilesProgressBarRangeSignal);
+        QSignalSpy steps(&list, &PreviewThumbnailList::setFilesProgressBarValueSignal);
+        QVERIFY(showFolder(list, folder.dir()));
+        const QStringList firstPage = folder.listing().mid(0, 50);
+        int unreadable = 0;
+        for (const QString& path : firstPage)
+            unreadable += path.contains("/s_") ? 0 : 1;
+
+        QCOMPARE(range.last().at(0).toInt(), 50);
+        QCOMPARE(steps.count(), 50);
+        QCOMPARE(list.count(), 50 - unreadable);
+
+        PageWait second(list);
+        steps.clear();
+        list.handlePageSelectionClick(2, 1);
+        QVERIFY(second.done());
+        QCOMPARE(range.last().at(0).toInt(), 13);
+        QCOMPARE(steps.count(), 13);
+    }
+
     void zoomCarriesOverToTheNextPage()
     {
         SketchFolder folder(*environment, "f");

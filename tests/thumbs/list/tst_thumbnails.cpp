@@ -110,11 +110,14 @@ private slots:
         QCOMPARE(corner, sign ? QColor(227, 227, 227) : QColor(Qt::white));
     }
 
-    // A quarter of a scene less than 4 units wide is still one pixel.
-    void narrowSceneStillGetsAThumbnail()
+    // A quarter of a sketch less than 4 units wide is still one pixel: a
+    // vertical line drawn 1 wide claims 3 units.
+    void narrowSketchStillGetsAThumbnail()
     {
-        const MetadataPtr record = loadedSketch(folder->filePath("s_000.wpi"));
-        record->m_graphicModel->setSceneRect(100.0, 100.0, 2.0, 300.0);
+        MetadataPtr record(new DocumentMetaData(folder->filePath("narrow.hlv")));
+        record->m_document = DocumentMetaData::DocumentPtr(
+            new Pelm::Document(makeDocument({{{{100.0, 100.0}, {100.0, 400.0}}}})));
+        record->m_paintFormat.setWidth(1.0);
         PreviewThumbnailList list;
         list.handle_fileDocumentMetaDataReady(record, 0);
         QCOMPARE(list.count(), 1);
