@@ -8,6 +8,7 @@
 #include <map>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace Pelm {
 
@@ -48,6 +49,18 @@ template <typename T>
 class RegionIterator;
 
 namespace detail {
+// A stroke's points lie in one block; strokes and layers are held in a
+// deque, so that a stroke or layer keeps its place while more are appended.
+template <typename T>
+struct RegionStorage {
+    using type = std::deque<T>;
+};
+
+template <>
+struct RegionStorage<Point> {
+    using type = std::vector<Point>;
+};
+
 // The rectangle of an empty region taken from its first element: a point
 // becomes both corners whole; a nested region lends its own rectangle.
 inline void seedRectangle(BindingRectangle& rect, const Point& first)
@@ -176,7 +189,7 @@ protected:
     void insertAtHead(const T& element)
     {
         takeIntoRectangle(element);
-        elements.push_front(element);
+        elements.insert(elements.begin(), element);
     }
 
     // Strict comparisons: a coordinate equal to a corner's leaves it alone.
@@ -200,7 +213,7 @@ protected:
     }
 
     mutable BindingRectangle bindingRectangle;
-    std::deque<T> elements;
+    typename detail::RegionStorage<T>::type elements;
 
 private:
     friend class RegionIterator<T>;
