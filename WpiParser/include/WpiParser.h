@@ -7,13 +7,15 @@
 #include <atomic>
 #include <cstddef>
 #include <istream>
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace Pelm {
 
 // Reads one WPI file into a WpiDocument of layers, strokes and points.
-// The whole file is read into memory first and decoded from there. The
+// The whole file is read into memory first and decoded from there; anything
+// but a regular file (a FIFO, a device, a folder) is refused unread. The
 // document is marked loaded only when the read reached the end of the file
 // without a failure; a failed or stopped read leaves what was built so far,
 // not loaded.
@@ -50,6 +52,7 @@ private:
     };
 
     bool stopRequested() const { return aborted.load(std::memory_order_relaxed); }
+    bool loadFile(std::unique_ptr<unsigned char[]>& bytes, std::size_t& size) const;
     bool loadBytes(std::istream& in, std::vector<unsigned char>& bytes) const;
     bool parse(PacketStream& stream);
     bool readPacket(unsigned char tag, PacketStream& stream, PenState& state);

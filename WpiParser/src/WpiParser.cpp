@@ -2,7 +2,11 @@
 
 #include "Logger.h"
 
-#include <fstream>
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Pelm {
 
@@ -12,18 +16,34 @@ namespace {
 
 const std::streamsize readChunkSize = 1 << 20;
 
+class OpenFile {
+public:
+    explicit OpenFile(int fd_) : fd(fd_) {}
+    ~OpenFile()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int get() const { return fd; }
+
+private:
+    int fd;
+};
+
 void logSevere(const char* method, const char* message)
 {
     Logger::WriteLog("WpiParser", method, message, Logger::SEVERE);
 }
 
-bool withinSizeLimit(std::size_t size)
+bool withinSizeLimit(std::size_t size, const char* method = "loadBytes")
 {
     if (size <= WpiParser::maxFileSize)
         return true;
     const std::string message =
         "file refused: larger than " + std::to_string(WpiParser::maxFileSize) + " bytes";
-    logSevere("loadBytes", message.c_str());
+    logSevere(method, message.c_str());
     return false;
 }
 
@@ -55,13 +75,9 @@ WpiParser::~WpiParser() = default;
 
 bool WpiParser::readDocFromFile()
 {
-    std::vector<unsigned char> bytes;
-    {
-        std::ifstream file(path, std::ios::binary);
-        if (!file.is_open() || !loadBytes(file, bytes))
-            return false;
-    }
-    return readDocFromBuffer(bytes.data(), bytes.size());
+    std::unique_ptr<unsigned char[]> bytes;
+    std::size_t size = 0;
+    return loadFile(bytes, size) && readDocFromBuffer(bytes.get(), size);
 }
 
 bool WpiParser::readDocFromStream(std::istream& in)
@@ -84,7 +100,44 @@ void WpiParser::abort() { aborted.store(true, std::memory_order_relaxed); }
 
 SmartPointer<WpiDocument>& WpiParser::getDocument() { return document; }
 
-// Reads in chunks, so that a stop request is seen while a slow volume delivers.
+// Opened without waiting (a FIFO would wait for a writer) and refused unless
+// it is a regular file; then read straight into one buffer of the file's
+// size, in chunks, so that a stop request is seen while a slow volume
+// delivers. A file that shrank meanwhile gives the bytes it still had.
+bool WpiParser::loadFile(std::unique_ptr<unsigned char[]>& bytes, std::size_t& size) const
+{
+    const OpenFile file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    struct stat status;
+    if (file.get() < 0 || ::fstat(file.get(), &status) != 0)
+        return false;
+    if (!S_ISREG(status.st_mode)) {
+        logSevere("loadFile", "file refused: not a regular file");
+        return false;
+    }
+    const std::size_t expected = static_cast<std::size_t>(status.st_size);
+    if (!withinSizeLimit(expected, "loadFile"))
+        return false;
+    bytes.reset(new unsigned char[expected]);
+    size = 0;
+    while (size < expected) {
+        if (stopRequested())
+            return false;
+        const std::size_t chunk = std::min<std::size_t>(readChunkSize, expected - size);
+        const ssize_t n = ::read(file.get(), bytes.get() + size, chunk);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            logSevere("loadFile", "read error before the end of the file");
+            return false;
+        }
+        if (n == 0)
+            break;
+        size += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Reads in chunks, so that a stop request is seen while a slow stream delivers.
 bool WpiParser::loadBytes(std::istream& in, std::vector<unsigned char>& bytes) const
 {
     std::size_t expected = 0;

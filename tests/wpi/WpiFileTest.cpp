@@ -1,6 +1,11 @@
 #include "WpiTestSupport.h"
 
 #include <atomic>
+#include <chrono>
+#include <fcntl.h>
+#include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -87,15 +92,27 @@ TEST_F(WpiFileTest, FileStreamAndBufferReadTheSame)
     EXPECT_TRUE(logMessages().empty());
 }
 
-TEST_F(WpiFileTest, UnreadablePathsFailWithAnEmptyDocument)
+// A FIFO, or a link to one, must not wait for a writer: should the read
+// still be waiting after a while, a writer comes to release it, and the
+// test fails.
+TEST_F(WpiFileTest, AnythingButARegularFileFailsAtOnceWithAnEmptyDocument)
 {
     const std::string missing = scratch.file("missing.wpi");
     const std::string folder = scratch.file("folder.wpi");
     std::filesystem::create_directory(folder);
-    for (const std::string& path : {missing, folder}) {
+    const std::string fifo = scratch.file("fifo.wpi");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string link = scratch.file("link.wpi");
+    std::filesystem::create_symlink(fifo, link);
+    for (const std::string& path : {missing, folder, fifo, link}) {
         SCOPED_TRACE(path);
         Pelm::WpiParser parser(path.c_str());
-        EXPECT_FALSE(parser.readDocFromFile());
+        std::future<bool> read = std::async(std::launch::async, [&parser] { return parser.readDocFromFile(); });
+        if (read.wait_for(std::chrono::seconds(5)) == std::future_status::timeout) {
+            ADD_FAILURE() << "the read waits";
+            ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+        }
+        EXPECT_FALSE(read.get());
         EXPECT_TRUE(parser.getDocument()->empty());
         EXPECT_FALSE(parser.getDocument()->loaded.Get());
     }
@@ -111,7 +128,7 @@ TEST_F(WpiFileTest, OversizedFileIsRefusedUnread)
     EXPECT_FALSE(parser.readDocFromFile());
     EXPECT_TRUE(parser.getDocument()->empty());
     EXPECT_EQ(logMessages(),
-              std::vector<std::string>{"SEVERE file refused: larger than 67108864 bytes\tWpiParser::loadBytes()"});
+              std::vector<std::string>{"SEVERE file refused: larger than 67108864 bytes\tWpiParser::loadFile()"});
 }
 
 TEST_F(WpiFileTest, CallerTakesTheDocumentOverBeforeTheParserGoes)
