@@ -1,7 +1,8 @@
 // Loading sketches of 5k, 30k and 150k points from WPI and InkML files
 // (against a plain read of the same bytes), building their scenes (against a
 // deep copy of the document), rendering a thumbnail at a quarter of the
-// scene size (against filling the same picture), and building and tearing
+// scene size from the scene and from the ink (against filling the same
+// picture), and building and tearing
 // down the scene of an InkML file of up to 600,000 one-point traces (against
 // a deep copy of its document, with the process's peak memory), each pair
 // timed in the same run.
@@ -11,6 +12,7 @@
 #include "DocumentReader.h"
 #include "InkMLDefinitions.h"
 #include "SketchTestSupport.h"
+#include "ThumbnailPicture.h"
 
 #include <QApplication>
 
@@ -278,6 +280,36 @@ void BM_ManyTracesScene(benchmark::State& state)
     state.counters["peak_MB"] = peakMB;
 }
 
+// The thumbnail as the loader draws it: straight from the ink, no scene;
+// the baseline fills a picture of the same size.
+void BM_InkThumbnail(benchmark::State& state)
+{
+    const int points = static_cast<int>(state.range(0));
+    std::unique_ptr<DocumentMetaData> record = Sketches::get().loaded(points, false);
+    Pelm::Document& document = *record->m_document.GetData();
+    const PaintFormat format;
+    QSize size;
+    double seconds = 0.0;
+    double baseline = 0.0;
+    for (auto _ : state) {
+        const Clock::time_point start = Clock::now();
+        const QImage picture = drawThumbnail(document, format);
+        seconds += secondsSince(start);
+
+        state.PauseTiming();
+        size = picture.size();
+        const Clock::time_point fillStart = Clock::now();
+        QImage plain(size, QImage::Format_RGB32);
+        plain.fill(Qt::white);
+        benchmark::DoNotOptimize(plain.bits());
+        baseline += secondsSince(fillStart);
+        state.ResumeTiming();
+    }
+    reportRatio(state, seconds, baseline, points);
+    state.counters["width_px"] = size.width();
+    state.counters["height_px"] = size.height();
+}
+
 void sizesAndFormats(benchmark::internal::Benchmark* b)
 {
     b->ArgNames({"points", "inkml"});
@@ -303,6 +335,7 @@ BENCHMARK(BM_QuarterThumbnail)
     ->Args({30000, 1})
     ->Unit(benchmark::kMillisecond);
 
+BENCHMARK(BM_InkThumbnail)->ArgNames({"points"})->Arg(5000)->Arg(30000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ManyTracesScene)
     ->ArgNames({"traces"})
     ->Arg(20000)
