@@ -10,6 +10,11 @@
 #include <QtTest>
 
 #include <atomic>
+#include <fcntl.h>
+#include <filesystem>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 #include <memory>
 #include <random>
 
@@ -283,6 +288,53 @@ private slots:
         for (const LoaderLog::Event& event : log.events)
             QVERIFY2(!event.path.endsWith(QLatin1String("long.wpi")), "an aborted record was handed over");
         QVERIFY(failures.mention(QStringLiteral("long.wpi")));
+    }
+
+    // A FIFO, and a link to one, in a browsed folder: the pass goes past
+    // them, and the loader can be destroyed in the middle of it. Should the
+    // loader still wait after a while, a writer comes to release it.
+    void fifoInTheFolderNeverHoldsTheLoader_data()
+    {
+        QTest::addColumn<bool>("destroyDuringThePass");
+        QTest::newRow("pass to its end") << false;
+        QTest::newRow("loader destroyed during the pass") << true;
+    }
+    void fifoInTheFolderNeverHoldsTheLoader()
+    {
+        QFETCH(bool, destroyDuringThePass);
+        const SketchFolder folder(environment, destroyDuringThePass ? "fifo-destroyed" : "fifo");
+        folder.addWpi("good.wpi", sketchOf(3));
+        const std::string fifo = folder.file("fifo.wpi");
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        std::filesystem::create_symlink(fifo, folder.file("link.wpi"));
+        QVERIFY(folder.listing().contains(folder.filePath("link.wpi")));
+        std::atomic<bool> done{false};
+        std::atomic<bool> released{false};
+        std::thread rescuer([&] {
+            for (int i = 0; i < 500 && !done; ++i)
+                QThread::msleep(10);
+            if (!done) {
+                released = true;
+                ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK));
+            }
+        });
+
+        auto loader = newLoader();
+        LoaderLog log(*loader);
+        loader->loadDirectoryFilesByRange(folder.dir(), 0, unsigned(folder.listing().size()), true);
+        if (destroyDuringThePass) {
+            QTest::qWait(200);
+            loader.reset();
+        } else {
+            QTest::qWaitFor([&] { return log.passEnded() || released; }, 10000);
+        }
+        done = true;
+        rescuer.join();
+        QVERIFY2(!released, "the loader waited for the FIFO");
+        if (!destroyDuringThePass) {
+            QCOMPARE(log.records.size(), std::size_t(1));
+            QCOMPARE(log.events.back().kind, Kind::Finished);
+        }
     }
 
     void destroyingTheLoader_data()
