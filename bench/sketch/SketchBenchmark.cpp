@@ -141,12 +141,28 @@ std::unique_ptr<DocumentGraphicModel> makeScene(Pelm::Document& document, const 
     return std::make_unique<DocumentGraphicModel>(document, format);
 }
 
+// Filling a picture of the size with white.
+double fillSeconds(const QSize& size, QImage::Format format)
+{
+    const Clock::time_point start = Clock::now();
+    QImage plain(size, format);
+    plain.fill(Qt::white);
+    benchmark::DoNotOptimize(plain.bits());
+    return secondsSince(start);
+}
+
 void reportRatio(benchmark::State& state, double seconds, double baselineSeconds, double points)
 {
     const double iterations = static_cast<double>(state.iterations());
     state.counters["ms"] = seconds * 1e3 / iterations;
     state.counters["points_per_s"] = points * iterations / seconds;
     state.counters["ratio_to_baseline"] = seconds / baselineSeconds;
+}
+
+void reportSize(benchmark::State& state, const QSize& size)
+{
+    state.counters["width_px"] = size.width();
+    state.counters["height_px"] = size.height();
 }
 
 // Reading and correcting a sketch, no scene; the baseline reads the bytes.
@@ -224,16 +240,11 @@ void BM_QuarterThumbnail(benchmark::State& state)
         seconds += secondsSince(start);
 
         state.PauseTiming();
-        const Clock::time_point fillStart = Clock::now();
-        QImage plain(size, QImage::Format_ARGB32_Premultiplied);
-        plain.fill(Qt::white);
-        benchmark::DoNotOptimize(plain.bits());
-        baseline += secondsSince(fillStart);
+        baseline += fillSeconds(size, QImage::Format_ARGB32_Premultiplied);
         state.ResumeTiming();
     }
     reportRatio(state, seconds, baseline, points);
-    state.counters["width_px"] = size.width();
-    state.counters["height_px"] = size.height();
+    reportSize(state, size);
 }
 
 // The process's resident memory: its peak since the last resetPeakMemory(), in MB.
@@ -298,16 +309,11 @@ void BM_InkThumbnail(benchmark::State& state)
 
         state.PauseTiming();
         size = picture.size();
-        const Clock::time_point fillStart = Clock::now();
-        QImage plain(size, QImage::Format_RGB32);
-        plain.fill(Qt::white);
-        benchmark::DoNotOptimize(plain.bits());
-        baseline += secondsSince(fillStart);
+        baseline += fillSeconds(size, QImage::Format_RGB32);
         state.ResumeTiming();
     }
     reportRatio(state, seconds, baseline, points);
-    state.counters["width_px"] = size.width();
-    state.counters["height_px"] = size.height();
+    reportSize(state, size);
 }
 
 void sizesAndFormats(benchmark::internal::Benchmark* b)

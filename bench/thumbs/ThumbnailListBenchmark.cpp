@@ -269,76 +269,72 @@ void report(benchmark::State& state, const Totals& totals, bool withFirst)
     }
 }
 
+// Shows the folder and waits until page 1 is painted whole.
+Timing showFolder(ShownList& shown)
+{
+    const TesterFolder& testers = TesterFolder::get();
+    const int expected = TesterFolder::readable(testers.pageFiles(1));
+    return measure(
+        shown, [&] { shown.list->previewEliFiles(testers.folder().dir()); },
+        [&] { return shown.list->count() == expected; });
+}
+
+// Each iteration: a fresh list, shown; with pageFirst it shows page 1 first
+// (untimed); then `action` is timed until `complete` holds at a paint. The
+// baseline reads `files`.
+void measureIterations(benchmark::State& state, const QStringList& files, bool pageFirst,
+                       const std::function<void(PreviewThumbnailList&)>& action,
+                       const std::function<bool(const ShownList&)>& complete, bool withFirst)
+{
+    Totals totals;
+    for (auto _ : state) {
+        ShownList shown;
+        if (pageFirst)
+            showFolder(shown);
+        settle();
+        const Timing timing = measure(
+            shown, [&] { action(*shown.list); }, [&] { return complete(shown); });
+        state.SetIterationTime(timing.completeMs / 1e3);
+        totals.add(timing, plainReadMs(files));
+        settle();
+    }
+    report(state, totals, withFirst);
+}
+
 // The folder request: from previewEliFiles to page 1 painted whole.
 void BM_FolderRequest(benchmark::State& state)
 {
     const TesterFolder& testers = TesterFolder::get();
-    const QStringList page = testers.pageFiles(1);
-    const int expected = TesterFolder::readable(page);
-    Totals totals;
-    for (auto _ : state) {
-        ShownList shown;
-        settle();
-        const Timing timing = measure(
-            shown, [&] { shown.list->previewEliFiles(testers.folder().dir()); },
-            [&] { return shown.list->count() == expected; });
-        state.SetIterationTime(timing.completeMs / 1e3);
-        totals.add(timing, plainReadMs(page));
-        settle();
-    }
-    report(state, totals, true);
+    const int expected = TesterFolder::readable(testers.pageFiles(1));
+    measureIterations(
+        state, testers.pageFiles(1), false,
+        [&](PreviewThumbnailList& list) { list.previewEliFiles(testers.folder().dir()); },
+        [&](const ShownList& shown) { return shown.list->count() == expected; }, true);
 }
 
 // From page 1, complete, to page 2 painted whole.
 void BM_PageChange(benchmark::State& state)
 {
     const TesterFolder& testers = TesterFolder::get();
-    const QStringList page = testers.pageFiles(2);
-    const int expected = TesterFolder::readable(page);
-    Totals totals;
-    for (auto _ : state) {
-        ShownList shown;
-        measure(
-            shown, [&] { shown.list->previewEliFiles(testers.folder().dir()); },
-            [&] { return shown.list->count() == TesterFolder::readable(testers.pageFiles(1)); });
-        settle();
-        bool cleared = false;
-        const Timing timing = measure(
-            shown,
-            [&] {
-                shown.list->handlePageSelectionClick(2, 1);
-                cleared = shown.list->count() == 0;
-            },
-            [&] { return cleared && shown.list->count() == expected; });
-        state.SetIterationTime(timing.completeMs / 1e3);
-        totals.add(timing, plainReadMs(page));
-        settle();
-    }
-    report(state, totals, true);
+    const int expected = TesterFolder::readable(testers.pageFiles(2));
+    bool cleared = false;
+    measureIterations(
+        state, testers.pageFiles(2), true,
+        [&](PreviewThumbnailList& list) {
+            list.handlePageSelectionClick(2, 1);
+            cleared = list.count() == 0;
+        },
+        [&](const ShownList& shown) { return cleared && shown.list->count() == expected; }, true);
 }
 
 // A smooth zoom step on a complete page 1, until every thumbnail has its
 // new size and the view has painted.
 void BM_ZoomStep(benchmark::State& state)
 {
-    const TesterFolder& testers = TesterFolder::get();
-    const QStringList page = testers.pageFiles(1);
-    const int expected = TesterFolder::readable(page);
-    Totals totals;
-    for (auto _ : state) {
-        ShownList shown;
-        measure(
-            shown, [&] { shown.list->previewEliFiles(testers.folder().dir()); },
-            [&] { return shown.list->count() == expected; });
-        settle();
-        const Timing timing = measure(
-            shown, [&] { shown.list->handleZoomSliderKeyEvent(kZoomStep, Qt::SmoothTransformation); },
-            [&] { return shown.allResizedTo(kZoomStep); });
-        state.SetIterationTime(timing.completeMs / 1e3);
-        totals.add(timing, plainReadMs(page));
-        settle();
-    }
-    report(state, totals, false);
+    measureIterations(
+        state, TesterFolder::get().pageFiles(1), true,
+        [](PreviewThumbnailList& list) { list.handleZoomSliderKeyEvent(kZoomStep, Qt::SmoothTransformation); },
+        [](const ShownList& shown) { return shown.allResizedTo(kZoomStep); }, false);
 }
 
 BENCHMARK(BM_FolderRequest)->Iterations(5)->UseManualTime()->Unit(benchmark::kMillisecond);
