@@ -205,6 +205,7 @@ void DocumentMetaData::takeReadDocument(const DocumentPtr& document)
     releaseGraphicModel(m_graphicModel);
     m_document = document;
     m_thumbnail = QImage();
+    m_thumbnailIcon = QImage();
 }
 
 void DocumentMetaData::copyDefinitionsOf(const DocumentMetaData& other)

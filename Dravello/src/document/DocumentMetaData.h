@@ -109,9 +109,10 @@ public:
     bool m_centred = false;
     // In tenths of a millimetre; (0, 0) unless the record was centred.
     QPointF m_adjustmentShift;
-    // The thumbnail picture of the document, when the background loader drew
-    // it; null otherwise.
+    // The thumbnail picture of the document and the picture of its icon,
+    // when the background loader drew them; null otherwise.
     QImage m_thumbnail;
+    QImage m_thumbnailIcon;
 
 private:
     bool loadWpiFile();

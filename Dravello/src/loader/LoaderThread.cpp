@@ -8,19 +8,34 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <sys/resource.h>
 #include <thread>
+#include <unistd.h>
 
 namespace {
 
 constexpr QDir::Filters kSketchFiles = QDir::Files | QDir::Readable;
 // Files read at once, and how many records each reader may keep ready
 // beyond the one handed over next.
-constexpr int kMostReaders = 4;
+constexpr int kMostReaders = 8;
 constexpr unsigned kRecordsAheadPerReader = 2;
+
+// How much less than the GUI thread a reader weighs when the processors are
+// busy (steps of niceness).
+constexpr int kReaderNiceness = 3;
 
 unsigned readerCount()
 {
     return static_cast<unsigned>(std::clamp(QThread::idealThreadCount() - 1, 1, kMostReaders));
+}
+
+// Lowers the calling thread's scheduling priority only (on this platform a
+// thread's niceness is its own), so that the GUI thread gets the processor
+// first and the window stays live while a page is read.
+void yieldToTheGuiThread()
+{
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()),
+                  ::getpriority(PRIO_PROCESS, static_cast<id_t>(::gettid())) + kReaderNiceness);
 }
 
 } // namespace
@@ -33,6 +48,7 @@ class LoaderThread::RangeReading {
 public:
     RangeReading(LoaderThread& loader, const Pass& pass)
         : m_loader(loader),
+          m_iconSize(pass.iconSize),
           m_end(pass.from + pass.count),
           m_window(readerCount() * kRecordsAheadPerReader),
           m_slots(m_window),
@@ -83,6 +99,7 @@ private:
 
     void readFiles()
     {
+        yieldToTheGuiThread();
         for (;;) {
             unsigned index = 0;
             {
@@ -94,7 +111,7 @@ private:
                     return;
                 index = m_nextToRead++;
             }
-            std::unique_ptr<DocumentMetaData> record = m_loader.readFile(index);
+            std::unique_ptr<DocumentMetaData> record = m_loader.readFile(index, m_iconSize);
             {
                 std::lock_guard<std::mutex> lock(m_lock);
                 Slot& slot = slotOf(index);
@@ -106,6 +123,7 @@ private:
     }
 
     LoaderThread& m_loader;
+    const QSize m_iconSize;
     const unsigned m_end;
     const unsigned m_window;
     std::mutex m_lock;
@@ -178,6 +196,12 @@ void LoaderThread::updateFilesList()
 {
     std::lock_guard<std::mutex> request(m_requestMutex);
     resetInternalData();
+}
+
+void LoaderThread::setThumbnailIconSize(const QSize& size)
+{
+    std::lock_guard<std::mutex> request(m_requestMutex);
+    m_iconSize = size;
 }
 
 void LoaderThread::abortPreviousLoadingOperation()
@@ -265,7 +289,7 @@ bool LoaderThread::nextRequest(Pass& pass, WhenIdle idle)
 
 LoaderThread::Pass LoaderThread::pendingPass() const
 {
-    return Pass{m_folder.absolutePath(), m_from, m_count};
+    return Pass{m_folder.absolutePath(), m_from, m_count, m_iconSize};
 }
 
 // Records of a stopped pass are dropped, never handed over.
@@ -289,7 +313,7 @@ void LoaderThread::loadRange(const Pass& pass)
 
 // Indexes beyond the listing, empty paths and files gone from the disk give
 // no record.
-std::unique_ptr<DocumentMetaData> LoaderThread::readFile(unsigned index)
+std::unique_ptr<DocumentMetaData> LoaderThread::readFile(unsigned index, const QSize& iconSize)
 {
     const QString path = fileAt(index);
     if (path.isEmpty() || !QFileInfo::exists(path))
@@ -307,6 +331,7 @@ std::unique_ptr<DocumentMetaData> LoaderThread::readFile(unsigned index)
     if (passStopped())
         return nullptr;
     record->m_thumbnail = drawThumbnail(*record->m_document.GetData(), record->m_paintFormat);
+    record->m_thumbnailIcon = iconPicture(record->m_thumbnail, iconSize);
     return record;
 }
 

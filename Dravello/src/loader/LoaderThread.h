@@ -2,6 +2,7 @@
 #define DRAVELLO_LOADER_LOADERTHREAD_H
 
 #include <QDir>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 #include <QThread>
@@ -52,6 +53,9 @@ public:
     void loadDirectoryFilesByRange(const QDir& folder, unsigned from, unsigned to, bool);
     // Lists the current folder again; the range stays.
     void updateFilesList();
+    // The size of the icons the receiver shows, for the records' icon
+    // pictures; from the next request on.
+    void setThumbnailIconSize(const QSize& size);
 
 signals:
     void fileDocumentMetaDataReady(DocumentMetaData* docMetaData, uint currentIndexPosition);
@@ -81,6 +85,7 @@ private:
         QString folder;
         unsigned from = 0;
         unsigned count = 0;
+        QSize iconSize;
     };
     // What the worker does when no request is pending.
     enum class WhenIdle { Wait, End };
@@ -104,9 +109,9 @@ private:
     bool nextRequest(Pass& pass, WhenIdle idle);
     Pass pendingPass() const;
     void loadRange(const Pass& pass);
-    // The record of the file at the index with its thumbnail picture; null
-    // when it did not load or the pass was stopped. Any thread.
-    std::unique_ptr<DocumentMetaData> readFile(unsigned index);
+    // The record of the file at the index with its thumbnail and icon
+    // pictures; null when it did not load or the pass was stopped. Any thread.
+    std::unique_ptr<DocumentMetaData> readFile(unsigned index, const QSize& iconSize);
     bool beginLoad(DocumentMetaData* record);
     void endLoad(DocumentMetaData* record);
     QString fileAt(unsigned index);
@@ -133,6 +138,7 @@ private:
     std::vector<QString> m_files;
     unsigned m_from = 0;
     unsigned m_count = 0;
+    QSize m_iconSize;
     // True from start() until the worker decides to end.
     bool m_running = false;
 };

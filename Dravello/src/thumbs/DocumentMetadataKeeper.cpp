@@ -5,8 +5,9 @@
 #include <QFileInfo>
 #include <QIcon>
 
-DocumentMetadataKeeper::DocumentMetadataKeeper(const QString& path, const QPixmap& thumbnail)
-    : QListWidgetItem(QIcon(thumbnail), QFileInfo(path).fileName()),
+DocumentMetadataKeeper::DocumentMetadataKeeper(const QString& path, const QPixmap& thumbnail,
+                                               const QPixmap& iconPicture)
+    : QListWidgetItem(QIcon(iconPicture), QFileInfo(path).fileName()),
       m_metadata(new DocumentMetaData(path)),
       m_thumbnail(std::make_unique<QPixmap>(thumbnail))
 {

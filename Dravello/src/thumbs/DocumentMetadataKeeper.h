@@ -12,7 +12,9 @@
 // of the sketch file, read again whenever the sketch is used.
 class DocumentMetadataKeeper : public QListWidgetItem {
 public:
-    DocumentMetadataKeeper(const QString& path, const QPixmap& thumbnail);
+    // The icon shows iconPicture (the picture, or the picture already scaled
+    // to the view's icon size).
+    DocumentMetadataKeeper(const QString& path, const QPixmap& thumbnail, const QPixmap& iconPicture);
     ~DocumentMetadataKeeper() override;
 
     const MetadataPtr& metadata() const { return m_metadata; }

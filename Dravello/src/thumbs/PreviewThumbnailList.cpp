@@ -214,6 +214,7 @@ void PreviewThumbnailList::resetDataStructs()
 void PreviewThumbnailList::requestRange(unsigned from, unsigned to)
 {
     discardQueuedRecords();
+    m_loader->setThumbnailIconSize(m_iconSize);
     m_loader->loadDirectoryFilesByRange(m_folder, from, to, true);
     // Whatever a stopped pass posts from here on comes before the new pass's count.
     m_awaitingPass = true;
@@ -262,8 +263,10 @@ void PreviewThumbnailList::handle_fileNotLoaded(uint index)
         emit setFilesProgressBarValueSignal();
 }
 
-// The picture the loader drew, or one drawn here from the record's ink (so
+// The pictures the loader drew, or ones drawn here from the record's ink (so
 // a saved sketch looks as it will after a reload, whatever its scene shows).
+// The icon's picture is scaled to the icon size already, so that the view
+// paints it as it is.
 void PreviewThumbnailList::handle_fileDocumentMetaDataReady(MetadataPtr record, uint)
 {
     const bool wasAtLastItem = atLastItem();
@@ -276,15 +279,20 @@ void PreviewThumbnailList::handle_fileDocumentMetaDataReady(MetadataPtr record, 
         : loaded->m_thumbnail;
     if (picture.isNull())
         return;
-    appendThumbnail(record, QPixmap::fromImage(picture));
+    const QImage& drawnIcon = loaded->m_thumbnailIcon;
+    const bool iconFits =
+        !drawnIcon.isNull() && drawnIcon.size() == iconPictureSize(picture.size(), m_iconSize);
+    appendThumbnail(record, QPixmap::fromImage(picture),
+                    QPixmap::fromImage(iconFits ? drawnIcon : iconPicture(picture, m_iconSize)));
     if (!isVisible() && wasAtLastItem && !atLastItem())
         emit canEnableForwardButton(true);
 }
 
-void PreviewThumbnailList::appendThumbnail(const MetadataPtr& record, const QPixmap& picture)
+void PreviewThumbnailList::appendThumbnail(const MetadataPtr& record, const QPixmap& picture,
+                                           const QPixmap& icon)
 {
     const QString path = record->m_filePath;
-    auto* item = new DocumentMetadataKeeper(path, picture);
+    auto* item = new DocumentMetadataKeeper(path, picture, icon);
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     addItem(item);
     if (path == m_selectOnArrival)

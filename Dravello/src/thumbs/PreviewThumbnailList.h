@@ -153,7 +153,7 @@ private:
     bool isOfShownPage(uint index) const;
     void clearAndRepaint();
     void navigate(int step);
-    void appendThumbnail(const MetadataPtr& record, const QPixmap& picture);
+    void appendThumbnail(const MetadataPtr& record, const QPixmap& picture, const QPixmap& icon);
     // Drop: the merge of the dragged file onto the thumbnail, if the user agrees.
     bool mergeOnto(const QString& draggedPath, QListWidgetItem* target);
     void darkenDropRow(QListWidgetItem* target);

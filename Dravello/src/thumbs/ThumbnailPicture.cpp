@@ -59,6 +59,21 @@ QImage drawThumbnail(Pelm::Document& document, const PaintFormat& pen)
     return picture;
 }
 
+QSize iconPictureSize(const QSize& picture, const QSize& iconSize)
+{
+    if (picture.width() <= iconSize.width() && picture.height() <= iconSize.height())
+        return picture;
+    return picture.scaled(iconSize, Qt::KeepAspectRatio);
+}
+
+QImage iconPicture(const QImage& picture, const QSize& iconSize)
+{
+    const QSize size = iconPictureSize(picture.size(), iconSize);
+    if (size == picture.size())
+        return picture;
+    return picture.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+}
+
 void drawMultiPageSign(QPainter& painter, const QRectF& rect)
 {
     const double w = rect.width();

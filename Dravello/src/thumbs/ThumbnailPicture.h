@@ -21,6 +21,13 @@ constexpr double kThumbnailScale = 0.25;
 // so safe on any thread; the document is only read.
 QImage drawThumbnail(Pelm::Document& document, const PaintFormat& pen);
 
+// The picture as a view paints it as an icon of the given size: scaled down
+// smoothly within the size, keeping its aspect ratio; the picture itself
+// when it fits. Safe on any thread.
+QImage iconPicture(const QImage& picture, const QSize& iconSize);
+// The size of that icon picture.
+QSize iconPictureSize(const QSize& picture, const QSize& iconSize);
+
 // A turned-down page corner at the bottom right of a picture of rect's
 // width and height (rect's position is ignored).
 void drawMultiPageSign(QPainter& painter, const QRectF& rect);

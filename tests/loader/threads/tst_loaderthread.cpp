@@ -326,7 +326,7 @@ private slots:
             QTest::qWait(200);
             loader.reset();
         } else {
-            QTest::qWaitFor([&] { return log.passEnded() || released; }, 10000);
+            QVERIFY(QTest::qWaitFor([&] { return log.passEnded() || released; }, 10000));
         }
         done = true;
         rescuer.join();

@@ -4,6 +4,7 @@
 // is gone).
 
 #include "DocumentGraphicModel.h"
+#include "ThumbnailPicture.h"
 #include "ThumbsTestSupport.h"
 
 #include <QPointer>
@@ -164,6 +165,27 @@ private slots:
         QVERIFY(second.done());
         QCOMPARE(range.last().at(0).toInt(), 13);
         QCOMPARE(steps.count(), 13);
+    }
+
+    // The loader hands the icon's picture over at the view's icon size: the
+    // view shows it as it would show the picture itself scaled to the icon.
+    void iconsShowThePictureAtTheIconSize()
+    {
+        SketchFolder folder(*environment, "f");
+        folder.addWpiFiles("s", 2, sketchOf(400, 5));
+        folder.addWpiFiles("t", 2, sketchOf(20, 5, 2));
+        PreviewThumbnailList list;
+        QVERIFY(showFolder(list, folder.dir()));
+        QCOMPARE(list.count(), 4);
+        for (int row = 0; row < list.count(); ++row) {
+            auto* item = dynamic_cast<DocumentMetadataKeeper*>(list.item(row));
+            QCOMPARE(item->icon().availableSizes(),
+                     QList<QSize>{iconPictureSize(item->thumbnail().size(), list.iconSize())});
+            const QImage shown = item->icon().pixmap(list.iconSize()).toImage();
+            const QImage expected = QIcon(item->thumbnail()).pixmap(list.iconSize()).toImage();
+            QCOMPARE(shown.size(), expected.size());
+            QVERIFY(shown == expected);
+        }
     }
 
     void zoomCarriesOverToTheNextPage()
