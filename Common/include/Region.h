@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <type_traits>
 #include <string>
 #include <utility>
 #include <vector>
@@ -122,6 +123,13 @@ public:
 
     const BindingRectangle& getBindingRectangle() const { return bindingRectangle; }
     unsigned long getSize() const { return static_cast<unsigned long>(elements.size()); }
+    // Room for `count` elements in all, where the storage keeps room ahead
+    // (a stroke's points); elsewhere nothing happens.
+    void reserve(unsigned long count)
+    {
+        if constexpr (std::is_same_v<decltype(elements), std::vector<T>>)
+            elements.reserve(count);
+    }
     bool empty() const { return elements.empty(); }
     T& getTail() { return elements.back(); }
     const T& getTail() const { return elements.back(); }

@@ -57,7 +57,7 @@ private:
     bool parse(PacketStream& stream);
     bool readPacket(unsigned char tag, PacketStream& stream, PenState& state);
     bool skipUnknownPacket(PacketStream& stream);
-    void addPoint(const CoordinatePoint& coordinate, PenState& state);
+    void addPoint(const CoordinatePoint& coordinate, const PacketStream& stream, PenState& state);
     void applyStatus(unsigned char flags, PenState& state);
     void resetPenValues();
     void findLastStroke();

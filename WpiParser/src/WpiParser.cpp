@@ -48,6 +48,37 @@ bool withinSizeLimit(std::size_t size, const char* method = "loadBytes")
 }
 
 // Bytes between the read position and the end, when the stream can seek.
+// Moves past a packet's length code and body, as the code gives its length;
+// a code of 0 ends the packet at the code. False for a code whose length
+// cannot hold the tag and the code themselves.
+bool skipPacket(PacketStream& stream)
+{
+    unsigned char code = 0;
+    if (!stream.get(code) || code == 0)
+        return true;
+    const unsigned long length = BasePacket::calculateLength(code);
+    if (length < 2)
+        return false;
+    stream.skip(length - 2);
+    return true;
+}
+
+// The points a stroke that begins here may take: this one and the
+// coordinates up to the next status packet, which may begin another. The
+// stream is a copy; the read goes on where it was.
+std::size_t strokeRoomAhead(PacketStream ahead)
+{
+    std::size_t coordinates = 1;
+    unsigned char tag = 0;
+    while (ahead.getSkippingBlanks(tag) && tag != StatusTag) {
+        if (tag == CoordinateTag)
+            ++coordinates;
+        if (!skipPacket(ahead))
+            break;
+    }
+    return coordinates;
+}
+
 bool remainingSize(std::istream& in, std::size_t& size)
 {
     const std::istream::pos_type start = in.tellg();
@@ -196,7 +227,7 @@ bool WpiParser::readPacket(unsigned char tag, PacketStream& stream, PenState& st
         CoordinatePoint coordinate;
         if (!coordinate.readFromStream(stream))
             return false;
-        addPoint(coordinate, state);
+        addPoint(coordinate, stream, state);
         return true;
     }
     case PhysicalParamsTag:
@@ -242,19 +273,16 @@ bool WpiParser::readPacket(unsigned char tag, PacketStream& stream, PenState& st
 // end of the file ends the read like trailing bytes do.
 bool WpiParser::skipUnknownPacket(PacketStream& stream)
 {
-    unsigned char code = 0;
-    if (!stream.get(code) || code == 0)
+    if (skipPacket(stream))
         return true;
-    const unsigned long length = BasePacket::calculateLength(code);
-    if (length < 2) {
-        logSevere("parse", "unknown packet shorter than its tag and length code");
-        return false;
-    }
-    stream.skip(length - 2);
-    return true;
+    logSevere("parse", "unknown packet shorter than its tag and length code");
+    return false;
 }
 
-void WpiParser::addPoint(const CoordinatePoint& coordinate, PenState& state)
+// A new stroke is given room for all its points at once, and is moved into
+// its layer with that room.
+void WpiParser::addPoint(const CoordinatePoint& coordinate, const PacketStream& stream,
+                         PenState& state)
 {
     if (coordinate.y.Get() < 0.0)
         return;
@@ -264,10 +292,11 @@ void WpiParser::addPoint(const CoordinatePoint& coordinate, PenState& state)
     WpiDocument& doc = *document.GetData();
     if (state.newLayer || !lastLayer) {
         Stroke stroke;
+        stroke.reserve(strokeRoomAhead(stream));
         stroke.addElement(point);
         Layer layer;
-        layer.addElement(stroke);
-        doc.addElement(layer);
+        layer.addElement(std::move(stroke));
+        doc.addElement(std::move(layer));
         findLastStroke();
         state.newLayer = false;
         state.newStroke = false;
@@ -276,8 +305,9 @@ void WpiParser::addPoint(const CoordinatePoint& coordinate, PenState& state)
     if (state.newStroke || !lastStroke) {
         state.newStroke = false;
         Stroke stroke;
+        stroke.reserve(strokeRoomAhead(stream));
         stroke.addElement(point);
-        lastLayer->addElement(stroke);
+        lastLayer->addElement(std::move(stroke));
         findLastStroke();
         doc.updateBindingRectangle(*lastLayer);
         return;
