@@ -1,11 +1,10 @@
 #include "WpiParser.h"
 
 #include "Logger.h"
+#include "RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Pelm {
@@ -16,21 +15,6 @@ namespace {
 
 const std::streamsize readChunkSize = 1 << 20;
 
-class OpenFile {
-public:
-    explicit OpenFile(int fd_) : fd(fd_) {}
-    ~OpenFile()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int get() const { return fd; }
-
-private:
-    int fd;
-};
 
 void logSevere(const char* method, const char* message)
 {
@@ -131,30 +115,23 @@ void WpiParser::abort() { aborted.store(true, std::memory_order_relaxed); }
 
 SmartPointer<WpiDocument>& WpiParser::getDocument() { return document; }
 
-// Opened without waiting (a FIFO would wait for a writer) and refused unless
-// it is a regular file; then read straight into one buffer of the file's
-// size, in chunks, so that a stop request is seen while a slow volume
-// delivers. A file that shrank meanwhile gives the bytes it still had.
+// Nothing but a regular file is opened (a FIFO would wait for a writer); it
+// is read straight into one buffer of its size, in chunks, so that a stop
+// request is seen while a slow volume delivers. A file that shrank meanwhile
+// gives the bytes it still had.
 bool WpiParser::loadFile(std::unique_ptr<unsigned char[]>& bytes, std::size_t& size) const
 {
-    const OpenFile file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat status;
-    if (file.get() < 0 || ::fstat(file.get(), &status) != 0)
+    const RegularFile file(path.c_str());
+    if (!file.isOpen() || !withinSizeLimit(file.size(), "loadFile"))
         return false;
-    if (!S_ISREG(status.st_mode)) {
-        logSevere("loadFile", "file refused: not a regular file");
-        return false;
-    }
-    const std::size_t expected = static_cast<std::size_t>(status.st_size);
-    if (!withinSizeLimit(expected, "loadFile"))
-        return false;
+    const std::size_t expected = static_cast<std::size_t>(file.size());
     bytes.reset(new unsigned char[expected]);
     size = 0;
     while (size < expected) {
         if (stopRequested())
             return false;
         const std::size_t chunk = std::min<std::size_t>(readChunkSize, expected - size);
-        const ssize_t n = ::read(file.get(), bytes.get() + size, chunk);
+        const ssize_t n = ::read(file.descriptor(), bytes.get() + size, chunk);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
