@@ -167,8 +167,9 @@ private slots:
         QCOMPARE(steps.count(), 13);
     }
 
-    // The loader hands the icon's picture over at the view's icon size: the
-    // view shows it as it would show the picture itself scaled to the icon.
+    // The loader hands the icon's picture over already scaled to the view's
+    // icon size, as the icon would scale the picture itself, so the view
+    // paints it without scaling it again.
     void iconsShowThePictureAtTheIconSize()
     {
         SketchFolder folder(*environment, "f");
