@@ -3,6 +3,7 @@
 #include "LayerManager.h"
 
 #include "ApplSettings.h"
+#include "DocumentMetaData.h"
 #include "ExportFormats.h"
 #include "MailClient.h"
 #include "SketchMail.h"
