@@ -971,6 +971,10 @@ testing. Click &quot;Apply&quot; to apply the setting
         <source>Cannot delete file : %1</source>
         <translation>無法刪除檔案：%1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>無法在 %1 中建立附件的私人資料夾。</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

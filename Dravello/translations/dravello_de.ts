@@ -971,6 +971,10 @@ Test fortzufahren. Klicken Sie auf „Übernehmen“, um die Einstellung
         <source>Cannot delete file : %1</source>
         <translation>Die Datei kann nicht gelöscht werden: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>In %1 konnte kein privater Ordner für den Anhang angelegt werden.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

@@ -971,6 +971,10 @@ probarlo. Haga clic en &quot;Aplicar&quot; para aplicar el ajuste
         <source>Cannot delete file : %1</source>
         <translation>No se puede eliminar el archivo: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>No se pudo crear una carpeta privada para el archivo adjunto en %1.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

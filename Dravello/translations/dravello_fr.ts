@@ -971,6 +971,10 @@ tester. Cliquez sur « Appliquer » pour appliquer le réglage
         <source>Cannot delete file : %1</source>
         <translation>Impossible de supprimer le fichier : %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>Aucun dossier privé pour la pièce jointe n&apos;a pu être créé dans %1.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

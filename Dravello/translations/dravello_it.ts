@@ -971,6 +971,10 @@ provarla. Fare clic su &quot;Applica&quot; per applicare l&apos;impostazione
         <source>Cannot delete file : %1</source>
         <translation>Impossibile eliminare il file: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>Impossibile creare in %1 una cartella privata per l&apos;allegato.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

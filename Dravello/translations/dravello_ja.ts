@@ -971,6 +971,10 @@ testing. Click &quot;Apply&quot; to apply the setting
         <source>Cannot delete file : %1</source>
         <translation>ファイルを削除できません: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>%1 に添付ファイル用のプライベート フォルダーを作成できませんでした。</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

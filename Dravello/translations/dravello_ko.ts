@@ -971,6 +971,10 @@ testing. Click &quot;Apply&quot; to apply the setting
         <source>Cannot delete file : %1</source>
         <translation>파일을 삭제할 수 없습니다: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>%1에 첨부 파일용 개인 폴더를 만들 수 없습니다.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

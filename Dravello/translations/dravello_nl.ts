@@ -971,6 +971,10 @@ testen door te gaan. Klik op &quot;Toepassen&quot; om de instelling
         <source>Cannot delete file : %1</source>
         <translation>Kan het bestand niet verwijderen: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>In %1 kon geen privémap voor de bijlage worden gemaakt.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

@@ -971,6 +971,10 @@ bez testu. Kliknij „Zastosuj”, aby zastosować ustawienie
         <source>Cannot delete file : %1</source>
         <translation>Nie można usunąć pliku: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>Nie można utworzyć w %1 prywatnego folderu na załącznik.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

@@ -971,6 +971,10 @@ testar. Clique em &quot;Aplicar&quot; para aplicar a configuração
         <source>Cannot delete file : %1</source>
         <translation>Não é possível excluir o arquivo: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>Não foi possível criar uma pasta privada para o anexo em %1.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

@@ -971,6 +971,10 @@ testing. Click &quot;Apply&quot; to apply the setting
         <source>Cannot delete file : %1</source>
         <translation>Не удается удалить файл: %1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>Не удалось создать в %1 личную папку для вложения.</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>

@@ -971,6 +971,10 @@ testing. Click &quot;Apply&quot; to apply the setting
         <source>Cannot delete file : %1</source>
         <translation>无法删除文件：%1</translation>
     </message>
+    <message>
+        <source>No private folder for the attachment could be made in %1.</source>
+        <translation>无法在 %1 中创建附件的私有文件夹。</translation>
+    </message>
 </context>
 <context>
     <name>SketchMover</name>
