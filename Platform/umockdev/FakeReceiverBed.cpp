@@ -30,6 +30,8 @@
 #ifdef FAKE_BED_UNDER_TSAN
 extern "C" void __tsan_ignore_thread_begin();
 extern "C" void __tsan_ignore_thread_end();
+extern "C" void __tsan_acquire(void* address);
+extern "C" void __tsan_release(void* address);
 #endif
 
 namespace PlatformSim {
@@ -61,6 +63,23 @@ public:
 private:
     std::lock_guard<std::mutex> udev;
 };
+
+// What one thread did before it handed `token` to another through GLib comes
+// before what the other does once it has taken it over (GLib's own ordering
+// is not seen by ThreadSanitizer).
+void handOver([[maybe_unused]] void* token)
+{
+#ifdef FAKE_BED_UNDER_TSAN
+    __tsan_release(token);
+#endif
+}
+
+void takeOver([[maybe_unused]] void* token)
+{
+#ifdef FAKE_BED_UNDER_TSAN
+    __tsan_acquire(token);
+#endif
+}
 
 // How long the kernel lets a HID transfer take before it gives up.
 constexpr std::chrono::milliseconds KernelTransferTimeout{5000};
@@ -269,13 +288,16 @@ private:
             std::lock_guard<std::mutex> lock(answers->mutex);
             answers->ready.push_back(std::move(transfer));
         }
-        g_main_context_invoke_full(context, G_PRIORITY_DEFAULT, &FakeHidrawNode::complete,
-                                   new std::shared_ptr<Answers>(answers), &FakeHidrawNode::release);
+        auto* handle = new std::shared_ptr<Answers>(answers);
+        handOver(handle);
+        g_main_context_invoke_full(context, G_PRIORITY_DEFAULT, &FakeHidrawNode::complete, handle,
+                                   &FakeHidrawNode::release);
     }
 
     // Worker thread: completes the answers ready.
     static gboolean complete(gpointer data)
     {
+        takeOver(data);
         Answers& waiting = **static_cast<std::shared_ptr<Answers>*>(data);
         std::deque<Transfer> ready;
         {
@@ -293,7 +315,11 @@ private:
         return G_SOURCE_REMOVE;
     }
 
-    static void release(gpointer data) { delete static_cast<std::shared_ptr<Answers>*>(data); }
+    static void release(gpointer data)
+    {
+        takeOver(data);
+        delete static_cast<std::shared_ptr<Answers>*>(data);
+    }
 
     const std::shared_ptr<SimulatedReceiver> receiver;
     const std::shared_ptr<SimulatedLink> link;

@@ -400,8 +400,9 @@ private slots:
             loader->loadDirectoryFilesByRange(folder.dir(), 0, 0, true);
             if (waitForTheEnd) {
                 QTRY_VERIFY(loader->isFinished());
-                QCOMPARE(described(log.events),
-                         described({{Kind::Count, 0}, {Kind::Cleared}}));
+                // The pass's queued signals may arrive after the thread's end.
+                QTRY_COMPARE(described(log.events),
+                             described({{Kind::Count, 0}, {Kind::Cleared}}));
             }
 
             folder.addWpiFiles("new", 2, sketchOf(3));
