@@ -2,10 +2,12 @@
 #define PELM_REGION_H
 
 #include "BindingRectangle.h"
+#include "PointBlocks.h"
 
 #include <algorithm>
 #include <deque>
 #include <map>
+#include <memory>
 #include <type_traits>
 #include <string>
 #include <utility>
@@ -59,7 +61,7 @@ struct RegionStorage {
 
 template <>
 struct RegionStorage<Point> {
-    using type = std::vector<Point>;
+    using type = std::vector<Point, PointBlockAllocator<Point>>;
 };
 
 // The rectangle of an empty region taken from its first element: a point
@@ -127,8 +129,17 @@ public:
     // (a stroke's points); elsewhere nothing happens.
     void reserve(unsigned long count)
     {
-        if constexpr (std::is_same_v<decltype(elements), std::vector<T>>)
+        if constexpr (std::is_same_v<T, Point>)
             elements.reserve(count);
+    }
+    // The same for an empty stroke, whose points then lie in `blocks`.
+    void reserveIn(const std::shared_ptr<PointBlocks>& blocks, unsigned long count)
+    {
+        static_assert(std::is_same_v<T, Point>, "only a stroke's points lie in blocks");
+        if (!elements.empty())
+            return reserve(count);
+        elements = decltype(elements)(PointBlockAllocator<Point>(blocks));
+        elements.reserve(count);
     }
     bool empty() const { return elements.empty(); }
     T& getTail() { return elements.back(); }

@@ -73,6 +73,8 @@ private:
     // (elements of a deque keep their place while others are appended).
     Layer* lastLayer;
     Stroke* lastStroke;
+    // Where the points of a large file lie; none for a small one.
+    std::shared_ptr<PointBlocks> pointBlocks;
     std::atomic<bool> aborted;
 };
 

@@ -14,7 +14,10 @@ const std::size_t WpiParser::maxFileSize = 64u * 1024u * 1024u;
 namespace {
 
 const std::streamsize readChunkSize = 1 << 20;
-
+// A file from this size on gets its points in large blocks; smaller ones on
+// the heap, which wastes less on them.
+constexpr std::size_t kPointBlocksFrom = 1u << 20;
+constexpr std::size_t kPointBlockSize = 8u << 20;
 
 void logSevere(const char* method, const char* message)
 {
@@ -105,6 +108,8 @@ bool WpiParser::readDocFromBuffer(const unsigned char* data, std::size_t size)
 {
     if (!withinSizeLimit(size))
         return false;
+    if (size >= kPointBlocksFrom)
+        pointBlocks = std::make_shared<PointBlocks>(kPointBlockSize);
     PacketStream stream(data, size);
     parse(stream);
     const WpiDocument* doc = document.GetData();
@@ -269,7 +274,7 @@ void WpiParser::addPoint(const CoordinatePoint& coordinate, const PacketStream& 
     WpiDocument& doc = *document.GetData();
     if (state.newLayer || !lastLayer) {
         Stroke stroke;
-        stroke.reserve(strokeRoomAhead(stream));
+        stroke.reserveIn(pointBlocks, strokeRoomAhead(stream));
         stroke.addElement(point);
         Layer layer;
         layer.addElement(std::move(stroke));
@@ -282,7 +287,7 @@ void WpiParser::addPoint(const CoordinatePoint& coordinate, const PacketStream& 
     if (state.newStroke || !lastStroke) {
         state.newStroke = false;
         Stroke stroke;
-        stroke.reserve(strokeRoomAhead(stream));
+        stroke.reserveIn(pointBlocks, strokeRoomAhead(stream));
         stroke.addElement(point);
         lastLayer->addElement(std::move(stroke));
         findLastStroke();

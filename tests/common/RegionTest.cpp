@@ -232,3 +232,37 @@ TEST(Region, TakingAnElementOverFollowsTheSameRule)
     expectCorners(copied.getBindingRectangle(), -4, 0, 9, 3);
     EXPECT_EQ(taken.getTail().getSize(), 2ul);
 }
+
+// Points reserved in blocks stay with every stroke that holds them, past the
+// reader's own handle and past blocks filled up; copies go to the heap and
+// outlive the blocks.
+TEST(Region, PointsInBlocksLiveAsLongAsTheirStrokes)
+{
+    constexpr int count = 40;
+    Stroke copy;
+    Layer layer;
+    {
+        auto blocks = std::make_shared<PointBlocks>(3 * sizeof(Point));
+        Stroke stroke;
+        stroke.reserveIn(blocks, 2);
+        for (int i = 0; i < count; ++i)
+            stroke.addElement(at(i, -i, static_cast<unsigned>(i)));
+        blocks.reset();
+        layer.addElement(std::move(stroke));
+        Stroke* held = nullptr;
+        ASSERT_TRUE(layer.at(0, &held));
+        copy = *held;
+    }
+    Layer layerCopy = layer;
+    layer = Layer();
+    for (int i = 0; i < count; ++i) {
+        Point point;
+        ASSERT_TRUE(copy.at(static_cast<unsigned long>(i), point));
+        EXPECT_EQ(point.x.Get(), i);
+        EXPECT_EQ(point.pressure.Get(), static_cast<unsigned>(i));
+    }
+    Stroke* copied = nullptr;
+    ASSERT_TRUE(layerCopy.at(0, &copied));
+    EXPECT_EQ(copied->getSize(), static_cast<unsigned long>(count));
+    expectCorners(copied->getBindingRectangle(), 0, -(count - 1), count - 1, 0);
+}
