@@ -1,4 +1,5 @@
 #include "PeerTestSupport.h"
+#include "GuiGapLimit.h"
 #include "QtLockedFile.h"
 #include "QtLocalPeer.h"
 
@@ -178,7 +179,7 @@ private slots:
         QCOMPARE(sender.readAllStandardOutput(), QByteArray("ack\n"));
         QCOMPARE(received.count(), 1);
         QCOMPARE(received.at(0).at(0).toString(), QString::fromUtf8(kTrickledMessage));
-        QVERIFY2(longestGap < 100, qPrintable(QString::number(longestGap)));
+        QVERIFY2(longestGap < testsupport::kLongestGuiGapMs, qPrintable(QString::number(longestGap)));
     }
 
     void secondCopyHandsOverItsMessage_data()
