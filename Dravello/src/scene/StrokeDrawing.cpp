@@ -36,6 +36,21 @@ QPolygonF roundPolygon(const InkSample& centre, double radius)
     return polygon;
 }
 
+void addDot(QPainterPath& path, const QPointF& centre, double radius)
+{
+    path.addEllipse(centre, radius, radius);
+}
+
+// A dot drawn into a path this thread reuses, so that making it allocates
+// nothing once the thread has made one.
+const QPainterPath& scratchDot(const QPointF& centre, double radius)
+{
+    thread_local QPainterPath path;
+    path.clear();
+    addDot(path, centre, radius);
+    return path;
+}
+
 } // namespace
 
 std::vector<InkSample> drawableSamples(const Pelm::Stroke& stroke)
@@ -106,7 +121,7 @@ QPainterPath polyline(const std::vector<InkSample>& samples, double dotRadius)
         return path;
     const QPointF first(samples.front().x, samples.front().y);
     if (isTap(samples)) {
-        path.addEllipse(first, dotRadius, dotRadius);
+        addDot(path, first, dotRadius);
         return path;
     }
     path.moveTo(first);
@@ -129,8 +144,14 @@ StrokeShape::StrokeShape(const Pelm::Stroke& stroke, bool outline, float layerWi
     if (m_outline) {
         m_outlinePolygon = pressureOutline(samples, layerWidth);
         m_rect = m_outlinePolygon.boundingRect();
+        return;
+    }
+    const double dotRadius = std::max(strokeWidth * 0.5, 0.5);
+    if (isTap(samples)) {
+        m_dot = Dot{QPointF(samples.front().x, samples.front().y), dotRadius};
+        m_rect = scratchDot(m_dot->centre, m_dot->radius).boundingRect();
     } else {
-        m_polyline = polyline(samples, std::max(strokeWidth * 0.5, 0.5));
+        m_polyline = polyline(samples, dotRadius);
         m_rect = m_polyline.boundingRect();
     }
 }
@@ -165,7 +186,7 @@ void StrokeShape::paintPolyline(QPainter& painter, const PaintFormat& format, bo
     }
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
-    painter.drawPath(m_polyline);
+    painter.drawPath(m_dot ? scratchDot(m_dot->centre, m_dot->radius) : m_polyline);
 }
 
 QRectF paintedArea(const QRectF& drawing, double strokeWidth, double layerWidth)

@@ -10,6 +10,7 @@
 #include <QPolygonF>
 #include <QRectF>
 
+#include <optional>
 #include <vector>
 
 class PaintFormat;
@@ -50,7 +51,9 @@ QPainterPath polyline(const std::vector<InkSample>& samples, double dotRadius);
 
 // What one stroke draws: its pressure outline, with half widths from the
 // layer's pen width, or its polyline, whose taps are dots of half the
-// stroke's pen width (at least 0.5).
+// stroke's pen width (at least 0.5). A tap's dot is kept as its centre and
+// radius and turned into a path only while painting: scenes of many taps
+// then hold no path per tap.
 class StrokeShape {
 public:
     StrokeShape(const Pelm::Stroke& stroke, bool outline, float layerWidth, double strokeWidth);
@@ -69,9 +72,15 @@ private:
     void paintOutline(QPainter& painter, const QColor& color) const;
     void paintPolyline(QPainter& painter, const PaintFormat& pen, bool strokePen) const;
 
+    struct Dot {
+        QPointF centre;
+        double radius;
+    };
+
     bool m_outline;
     QPolygonF m_outlinePolygon;
     QPainterPath m_polyline;
+    std::optional<Dot> m_dot;
     QRectF m_rect;
 };
 
