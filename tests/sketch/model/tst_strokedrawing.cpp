@@ -1,10 +1,13 @@
 // The geometry of a stroke: pressure outline and polyline.
 
+#include "PaintFormat.h"
 #include "Stroke.h"
 #include "StrokeDrawing.h"
 
+#include <QPainter>
 #include <QtTest>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -103,6 +106,45 @@ private slots:
         QVERIFY(line.boundingRect().width() > 0);
     }
 
+    // Tap shapes keep no path of their own and paint through one the thread
+    // reuses: each must still draw its own dot, in its place and size,
+    // exactly as its polyline draws.
+    void tapShapesDrawTheirOwnDots()
+    {
+        struct Tap {
+            double x;
+            double y;
+            double penWidth;
+        };
+        const Tap taps[] = {{20.25, 30.5, 6.0}, {70.5, 25.75, 11.0}, {45.0, 75.0, 0.4}, {80.0, 80.0, 3.0}};
+        PaintFormat pen;
+        pen.setPenColor(Qt::darkBlue);
+        pen.setWidth(2);
+        QPen plainPen(pen.penColor());
+        plainPen.setWidth(2);
+
+        QImage drawn(100, 100, QImage::Format_RGB32);
+        drawn.fill(Qt::white);
+        QImage expected = drawn;
+        QPainter shapes(&drawn);
+        QPainter dots(&expected);
+        dots.setRenderHint(QPainter::Antialiasing, true);
+        dots.setPen(plainPen);
+        for (const Tap& tap : taps) {
+            Pelm::Stroke stroke;
+            stroke.addElement(Pelm::Point(tap.x, tap.y, 0, 0, 0, 0, 0ul));
+            const StrokeShape shape(stroke, false, kPen, tap.penWidth);
+            const QPainterPath dot = polyline(drawableSamples(stroke), std::max(tap.penWidth / 2, 0.5));
+            QCOMPARE(shape.rect(), dot.boundingRect());
+            shape.paint(shapes, pen, true);
+            dots.drawPath(dot);
+        }
+        shapes.end();
+        dots.end();
+        QVERIFY(drawn.pixel(45, 75) != qRgb(255, 255, 255));
+        QCOMPARE(drawn, expected);
+    }
+
     void nothingToDrawGivesNothing()
     {
         QVERIFY(pressureOutline({}, kPen).isEmpty());
@@ -133,5 +175,5 @@ private slots:
     }
 };
 
-QTEST_APPLESS_MAIN(StrokeDrawingTest)
+QTEST_GUILESS_MAIN(StrokeDrawingTest)
 #include "tst_strokedrawing.moc"
