@@ -18,6 +18,7 @@
 #include <deque>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -158,6 +159,7 @@ public:
         }
         changed.notify_all();
         thread.join();
+        waitForWorker();
         const UmockdevCall call;
         if (workerContext)
             g_main_context_unref(workerContext);
@@ -241,12 +243,12 @@ private:
         const UMockdevIoctlData* data = buffer ? buffer : umockdev_ioctl_client_get_arg(client);
         Transfer transfer{static_cast<UMockdevIoctlClient*>(g_object_ref(client)), buffer,
                           std::vector<std::uint8_t>(data->data, data->data + data->data_len)};
-        {
-            std::lock_guard<std::mutex> lock(mutex);
-            if (!workerContext)
-                workerContext = g_main_context_ref_thread_default();
-            pending.push_back(std::move(transfer));
-        }
+        // Notified under the lock: a request that came in as the node was
+        // detached may still be here, and the node may go once the lock is free.
+        std::lock_guard<std::mutex> lock(mutex);
+        if (!workerContext)
+            workerContext = g_main_context_ref_thread_default();
+        pending.push_back(std::move(transfer));
         changed.notify_all();
     }
 
@@ -292,6 +294,37 @@ private:
         handOver(handle);
         g_main_context_invoke_full(context, G_PRIORITY_DEFAULT, &FakeHidrawNode::complete, handle,
                                    &FakeHidrawNode::release);
+    }
+
+    // A request that came in as the node was detached may still be running on
+    // the worker thread: wait until the worker is back in its loop, where it
+    // runs what was handed to it in order.
+    void waitForWorker()
+    {
+        GMainContext* context;
+        {
+            std::lock_guard<std::mutex> lock(mutex);
+            context = workerContext;
+        }
+        if (!context)
+            return;
+        using Signal = std::shared_ptr<std::promise<void>>;
+        auto* back = new Signal(std::make_shared<std::promise<void>>());
+        std::future<void> returned = (*back)->get_future();
+        handOver(back);
+        g_main_context_invoke_full(
+            context, G_PRIORITY_DEFAULT,
+            [](gpointer data) -> gboolean {
+                takeOver(data);
+                (*static_cast<Signal*>(data))->set_value();
+                return G_SOURCE_REMOVE;
+            },
+            back,
+            [](gpointer data) {
+                takeOver(data);
+                delete static_cast<Signal*>(data);
+            });
+        returned.wait_for(KernelTransferTimeout);
     }
 
     // Worker thread: completes the answers ready.
