@@ -308,21 +308,21 @@ private:
         }
         if (!context)
             return;
-        using Signal = std::shared_ptr<std::promise<void>>;
-        auto* back = new Signal(std::make_shared<std::promise<void>>());
-        std::future<void> returned = (*back)->get_future();
+        // The future keeps the shared state: the promise may go on its own.
+        auto* back = new std::promise<void>;
+        std::future<void> returned = back->get_future();
         handOver(back);
         g_main_context_invoke_full(
             context, G_PRIORITY_DEFAULT,
             [](gpointer data) -> gboolean {
                 takeOver(data);
-                (*static_cast<Signal*>(data))->set_value();
+                static_cast<std::promise<void>*>(data)->set_value();
                 return G_SOURCE_REMOVE;
             },
             back,
             [](gpointer data) {
                 takeOver(data);
-                delete static_cast<Signal*>(data);
+                delete static_cast<std::promise<void>*>(data);
             });
         returned.wait_for(KernelTransferTimeout);
     }
