@@ -5,6 +5,7 @@
 #include "ApplicationLook.h"
 #include "FirstRunFiles.h"
 #include "MainWindow.h"
+#include "ProgramLog.h"
 #include "QtSingleApplication.h"
 #include "StartupArguments.h"
 #include "TestRunQuit.h"
@@ -65,6 +66,7 @@ int main(int argc, char** argv)
     }
     qDebug("main:: Im running ");
 
+    Platform::keepProgramLog();
     registerCompiledResources();
     PrepareUserSettingsFile();
     const QString userPath = userSettingsFilePath();

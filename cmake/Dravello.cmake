@@ -17,7 +17,7 @@ function(dravello_sources out)
   set(${out} ${found} PARENT_SCOPE)
 endfunction()
 
-# Folder in the build tree where a test runs (so pelm.log and scratch files stay out of the sources).
+# Folder in the build tree where a test runs (so files it names relative to it stay out of the sources).
 function(dravello_test_workdir out name)
   set(dir ${CMAKE_BINARY_DIR}/test-work/${name})
   file(MAKE_DIRECTORY ${dir})

@@ -1,20 +1,33 @@
 #include "Logger.h"
 
 #include "DateTime.h"
+#include "Descriptor.h"
 
+#include <cerrno>
 #include <cstdio>
-#include <fstream>
+#include <fcntl.h>
 #include <initializer_list>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Pelm {
-
-const char* const logFileName = "pelm.log";
 
 ThreadMutex& sLogFileTruncationMutex()
 {
     static ThreadMutex mutex;
     return mutex;
 }
+
+namespace {
+
+// Guarded by sLogFileTruncationMutex(); function-local like it.
+std::string& logFilePath()
+{
+    static std::string path;
+    return path;
+}
+
+} // namespace
 
 std::atomic<int> Logger::_level{Logger::WARNING};
 std::atomic<std::size_t> Logger::_maxFileSize{10485760};
@@ -27,6 +40,18 @@ void Logger::SetLevel(eLevel level) { _level.store(level); }
 std::size_t Logger::GetMaxFileSize() { return _maxFileSize.load(); }
 
 void Logger::SetMaxFileSize(std::size_t bytes) { _maxFileSize.store(bytes); }
+
+std::string Logger::GetFilePath()
+{
+    MutexGuard guard(sLogFileTruncationMutex());
+    return logFilePath();
+}
+
+void Logger::SetFilePath(const std::string& path)
+{
+    MutexGuard guard(sLogFileTruncationMutex());
+    logFilePath() = path;
+}
 
 std::string Logger::LevelToString(eLevel level)
 {
@@ -60,6 +85,22 @@ std::string threadIdText()
 
 const char* orEmpty(const char* text) { return text ? text : ""; }
 
+// The log file opened for appending, or -1: never through a link, never
+// waiting for the peer of a FIFO, and only when it is a regular file.
+int openLogFile(const std::string& path)
+{
+    if (path.empty())
+        return -1;
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_APPEND | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC,
+                          0666);
+    struct stat status;
+    if (fd >= 0 && (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode))) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
 
 void Logger::WriteLog(const char* className, const char* method, const char* message,
@@ -74,14 +115,15 @@ void Logger::WriteLog(const char* className, const char* method, const char* mes
     line += std::string("\t") + orEmpty(className) + "::" + orEmpty(method) + "()\n";
 
     MutexGuard guard(sLogFileTruncationMutex());
-    const std::ios::openmode mode = std::ios::out | (_truncate ? std::ios::trunc : std::ios::app);
-    _truncate = false;
-    std::ofstream file(logFileName, mode);
-    if (!file.is_open())
+    const Descriptor file(openLogFile(logFilePath()));
+    if (file.get() < 0)
         return;
-    file << line << std::flush;
-    const std::streamoff position = file.tellp();
-    if (position >= 0 && static_cast<std::size_t>(position) >= _maxFileSize.load())
+    if (_truncate)
+        (void)::ftruncate(file.get(), 0);
+    _truncate = false;
+    struct stat status;
+    if (writeAll(file.get(), line.data(), line.size()) && ::fstat(file.get(), &status) == 0 &&
+        static_cast<std::size_t>(status.st_size) >= _maxFileSize.load())
         _truncate = true;
 }
 

@@ -4,10 +4,10 @@
 // Every fixed path of the program, in one place. System paths are the
 // platform's own; when DRAVELLO_SYSTEM_ROOT is set they are taken below that
 // folder instead (tests point it at a temporary folder). User paths follow
-// the freedesktop base directories: XDG_DATA_HOME, XDG_CONFIG_HOME and
-// XDG_RUNTIME_DIR when they hold absolute paths, else their defaults below
-// HOME. A relative HOME or XDG variable counts as not set, so no user path
-// is ever taken relative to the current folder.
+// the freedesktop base directories: XDG_DATA_HOME, XDG_CONFIG_HOME,
+// XDG_STATE_HOME and XDG_RUNTIME_DIR when they hold absolute paths, else
+// their defaults below HOME. A relative HOME or XDG variable counts as not
+// set, so no user path is ever taken relative to the current folder.
 
 #include <string>
 
@@ -43,6 +43,13 @@ std::string userSupportFolder();
 // XDG_CONFIG_HOME, else HOME + "/.config", + "/autostart": entries the
 // desktop starts at login. Empty when neither gives an absolute path.
 std::string userAutostartFolder();
+
+// XDG_STATE_HOME, else HOME + "/.local/state", + "/Scrivet": the folder of
+// the program's log. Empty when neither gives an absolute path.
+std::string logFolder();
+
+// logFolder() + "/pelm.log": the log of the ink library. Empty without a log folder.
+std::string logFile();
 
 // Creates the folder with all its parents; true when it exists afterwards.
 bool makeFolders(const std::string& path);

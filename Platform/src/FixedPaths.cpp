@@ -68,6 +68,10 @@ std::string userSupportFolder() { return below(userDataHome(), "/Scrivet/"); }
 
 std::string userAutostartFolder() { return below(baseDirectory("XDG_CONFIG_HOME", "/.config"), "/autostart"); }
 
+std::string logFolder() { return below(baseDirectory("XDG_STATE_HOME", "/.local/state"), "/Scrivet"); }
+
+std::string logFile() { return below(logFolder(), "/pelm.log"); }
+
 bool makeFolders(const std::string& path)
 {
     if (path.empty())

@@ -8,6 +8,7 @@
 #include "LoopThread.h"
 #include "RecordingObserver.h"
 #include "ScratchDir.h"
+#include "ScratchLog.h"
 #include "UdevVolumeBackend.h"
 #include "WireFixture.h"
 
@@ -147,7 +148,7 @@ TEST_F(RealBackendsTest, OnlyTheConfiguredIdsAreOpenedAndOnlyTheReceiverInUseIsR
 
 TEST_F(RealBackendsTest, AReceiverThatCannotBeOpenedIsLoggedOnceWithTheReason)
 {
-    testsupport::ScratchDir logFolder(true); // pelm.log goes there
+    const testsupport::ScratchLog log;
     const auto id = plug(receiver, Product, false); // its node does not exist
     const std::string node = bed.nodeOf(id);
     start();
@@ -156,9 +157,8 @@ TEST_F(RealBackendsTest, AReceiverThatCannotBeOpenedIsLoggedOnceWithTheReason)
     plug(std::make_shared<SimulatedReceiver>());
     EXPECT_EQ(eventsAfter(1), Strings{"inserted"});
 
-    std::ifstream log(logFolder.path() / "pelm.log");
     std::vector<std::string> mentions;
-    for (std::string line; std::getline(log, line);) {
+    for (const std::string& line : log.lines()) {
         if (line.find(node) != std::string::npos)
             mentions.push_back(line);
     }

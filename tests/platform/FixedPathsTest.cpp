@@ -81,3 +81,28 @@ TEST(FixedPaths, MakeFoldersCreatesParents)
     EXPECT_TRUE(Platform::makeFolders(deep));
     EXPECT_FALSE(Platform::makeFolders(""));
 }
+
+// The log lives in the state base directory, never relative to the
+// current folder.
+TEST(FixedPaths, LogFollowsTheStateBaseDirectory)
+{
+    const struct {
+        const char* home;
+        const char* stateHome;
+        std::string folder;
+    } cases[] = {
+        {"/home/ann", nullptr, "/home/ann/.local/state/Scrivet"},
+        {"/home/ann", "/state/ann/", "/state/ann/Scrivet"},
+        {"/home/ann", "state", "/home/ann/.local/state/Scrivet"},
+        {nullptr, "/state/ann", "/state/ann/Scrivet"},
+        {nullptr, nullptr, ""},
+        {"ann", nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.home ? c.home : "(no HOME)") + ", " + (c.stateHome ? c.stateHome : "(no XDG_STATE_HOME)"));
+        EnvironmentOverride home("HOME", c.home);
+        EnvironmentOverride state("XDG_STATE_HOME", c.stateHome);
+        EXPECT_EQ(Platform::logFolder(), c.folder);
+        EXPECT_EQ(Platform::logFile(), c.folder.empty() ? "" : c.folder + "/pelm.log");
+    }
+}

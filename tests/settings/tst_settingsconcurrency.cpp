@@ -1,5 +1,6 @@
 #include "ApplSettings.h"
 #include "ScratchDir.h"
+#include "ScratchLog.h"
 #include "Singleton.h"
 #include "SettingsFixtures.h"
 
@@ -64,7 +65,8 @@ private slots:
 
     void missingEntryOffTheGuiThreadIsLoggedOnce()
     {
-        testsupport::ScratchDir folder(true);
+        testsupport::ScratchDir folder;
+        const testsupport::ScratchLog log;
         const QString path = copyFixture(folder, "user.xml");
         ApplSettings settings;
         QVERIFY(settings.readApplSettings(path, path));
@@ -84,7 +86,7 @@ private slots:
         QVERIFY(prompt.requests.isEmpty());
         const QByteArray expected = "Entry page_properties/sheet does not have attribute name angle in "
                                   + path.toUtf8() + " settings file.";
-        QCOMPARE(countOf(readBytes(QStringLiteral("pelm.log")), expected), 1);
+        QCOMPARE(countOf(readBytes(QString::fromStdString(log.path())), expected), 1);
 
         // The GUI thread still tells the user, once.
         QString angle;

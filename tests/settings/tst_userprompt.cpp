@@ -1,4 +1,4 @@
-#include "ScratchDir.h"
+#include "ScratchLog.h"
 #include "ScriptedPrompt.h"
 #include "SettingsFixtures.h"
 #include "UserPrompt.h"
@@ -39,7 +39,7 @@ private slots:
 
     void otherThreadsShowNothingAndLog()
     {
-        testsupport::ScratchDir folder(true);
+        const testsupport::ScratchLog log;
         ScriptedPrompt prompt;
         QMessageBox::StandardButton answer = QMessageBox::Ok;
         bool onGui = true;
@@ -54,8 +54,7 @@ private slots:
         QCOMPARE(answer, QMessageBox::NoButton);
         QVERIFY(prompt.requests.isEmpty());
         QVERIFY(!prompt.askedOffGuiThread);
-        const QByteArray log = readBytes(QStringLiteral("pelm.log"));
-        QVERIFY(log.contains("WARNING not shown off the GUI thread: Lost receiver\tUserPrompt::askUser()"));
+        QVERIFY(readBytes(QString::fromStdString(log.path())).contains("WARNING not shown off the GUI thread: Lost receiver\tUserPrompt::askUser()"));
     }
 };
 

@@ -125,18 +125,22 @@ private slots:
     }
 
     // Without HOME the start keeps its single copy in the runtime folder and
-    // runs on the factory settings, writing no settings file anywhere.
+    // runs on the factory settings, writing no settings file anywhere. Its
+    // log (of the first-run copies it leaves out) goes to the state folder,
+    // which it makes, not into the folder it was started from.
     void aStartWithoutHomeRunsOnTheFactorySettings()
     {
         FakeSystemRoot system;
         const std::filesystem::path runtime = system.path() / "runtime";
         const std::filesystem::path elsewhere = system.path() / "elsewhere";
+        const std::filesystem::path state = system.path() / "state/deep";
         std::filesystem::create_directories(runtime);
         std::filesystem::create_directories(elsewhere);
         FakeSystemRoot::writeFile(system.supportFolder() / "dravellouser.xml", "installed");
         const bool rootHadSettings = std::filesystem::exists("/dravellouser.xml");
 
-        ProgramRun run(system, elsewhere, {}, {"XDG_RUNTIME_DIR=" + runtime.string()});
+        ProgramRun run(system, elsewhere, {},
+                       {"XDG_RUNTIME_DIR=" + runtime.string(), "XDG_STATE_HOME=" + state.string()});
         QVERIFY(run.started);
         QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(runtime / "Scrivet/qtsasock") || !run.running(), 20000);
         QTest::qWait(1500);
@@ -144,6 +148,8 @@ private slots:
         QVERIFY(!std::filesystem::exists(elsewhere / "dravellouser.xml"));
         QVERIFY(rootHadSettings || !std::filesystem::exists("/dravellouser.xml"));
         QVERIFY(!std::filesystem::exists(system.homeFolder() / ".local"));
+        QVERIFY(std::filesystem::is_empty(elsewhere));
+        QVERIFY(FakeSystemRoot::readFile(state / "Scrivet/pelm.log").find("SEVERE No user folder") != std::string::npos);
     }
 };
 

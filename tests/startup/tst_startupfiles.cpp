@@ -2,6 +2,7 @@
 #include "EnvironmentOverride.h"
 #include "FakeSystemRoot.h"
 #include "FirstRunFiles.h"
+#include "ScratchLog.h"
 #include "ScriptedPrompt.h"
 #include "StartupArguments.h"
 
@@ -196,6 +197,7 @@ private slots:
         QFETCH(QByteArray, home);
         QFETCH(bool, dataHomeSet);
         FakeSystemRoot system;
+        const testsupport::ScratchLog log;
         const auto data = system.path() / "data";
         EnvironmentOverride noHome("HOME", home.isEmpty() ? nullptr : home.constData());
         EnvironmentOverride dataHome("XDG_DATA_HOME", dataHomeSet ? data.c_str() : nullptr);
@@ -219,8 +221,8 @@ private slots:
             QVERIFY2(!std::filesystem::exists(file), file.c_str());
         QCOMPARE(userSettingsFilePath().isEmpty(), !dataHomeSet);
         QCOMPARE(std::filesystem::exists(data / "Scrivet" / kUserSettingsFileName), dataHomeSet);
-        const std::string log = FakeSystemRoot::readFile(std::filesystem::current_path() / "pelm.log");
-        QVERIFY2(log.find("SEVERE No user folder") != std::string::npos, log.c_str());
+        const std::string logged = FakeSystemRoot::readFile(log.path());
+        QVERIFY2(logged.find("SEVERE No user folder") != std::string::npos, logged.c_str());
     }
 
     void theFactoryFileIsFoundBesideTheRunningProgram()

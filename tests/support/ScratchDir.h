@@ -2,9 +2,9 @@
 #define DRAVELLO_TESTS_SCRATCHDIR_H
 
 // A fresh temporary folder, removed with everything in it on destruction.
-// With enter set, the process works inside it meanwhile (files such as
-// pelm.log that are named relative to the current folder land there, apart
-// from tests running in parallel).
+// With enter set, the process works inside it meanwhile (files named
+// relative to the current folder land there, apart from tests running in
+// parallel).
 
 #include <cstdlib>
 #include <filesystem>

@@ -14,7 +14,6 @@
 #include <thread>
 
 using testsupport::WpiBuilder;
-using wpitest::logMessages;
 using wpitest::pointsOf;
 using wpitest::Shape;
 using wpitest::shapeOf;
@@ -69,7 +68,8 @@ private:
 
 class WpiFileTest : public ::testing::Test {
 protected:
-    testsupport::ScratchDir scratch{true};
+    testsupport::ScratchDir scratch;
+    testsupport::ScratchLog log;
 };
 
 } // namespace
@@ -89,7 +89,7 @@ TEST_F(WpiFileTest, FileStreamAndBufferReadTheSame)
     const Shape expected{{4, 4, 4}};
     EXPECT_EQ(shapeOf(*fromFile.getDocument().GetData()), expected);
     EXPECT_EQ(shapeOf(*fromStream.getDocument().GetData()), expected);
-    EXPECT_TRUE(logMessages().empty());
+    EXPECT_TRUE(log.messages().empty());
 }
 
 // A FIFO, or a link to one, must not wait for a writer: should the read
@@ -127,7 +127,7 @@ TEST_F(WpiFileTest, OversizedFileIsRefusedUnread)
     Pelm::WpiParser parser(path.c_str());
     EXPECT_FALSE(parser.readDocFromFile());
     EXPECT_TRUE(parser.getDocument()->empty());
-    EXPECT_EQ(logMessages(),
+    EXPECT_EQ(log.messages(),
               std::vector<std::string>{"SEVERE file refused: larger than 67108864 bytes\tWpiParser::loadFile()"});
 }
 

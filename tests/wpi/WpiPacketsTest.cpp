@@ -4,7 +4,6 @@
 #include <vector>
 
 using Pelm::PacketStream;
-using wpitest::logMessages;
 
 namespace {
 
@@ -31,7 +30,8 @@ Bytes sixBytePacket(const Bytes& body)
 
 class WpiPacketsTest : public ::testing::Test {
 protected:
-    testsupport::ScratchDir scratch{true};
+    testsupport::ScratchDir scratch;
+    testsupport::ScratchLog log;
 };
 
 } // namespace
@@ -107,7 +107,7 @@ TEST_F(WpiPacketsTest, UnknownPressureTypeFailsAndKeepsThePreviousValue)
     ASSERT_TRUE(readPacket(pressure, {0x06, 0x06, 0x00, 0x03, 0xE8}));
     EXPECT_FALSE(readPacket(pressure, {0x06, 0x02, 0x00, 0x00, 0x10}));
     EXPECT_EQ(pressure.pressure.Get(), 1000);
-    EXPECT_EQ(logMessages(),
+    EXPECT_EQ(log.messages(),
               std::vector<std::string>{"WARNING invalid pressure algorithm type\tPressureData::readFromStream()"});
 }
 
@@ -159,10 +159,10 @@ TEST_F(WpiPacketsTest, FileDescriptorChecksTagLengthAndCoordinateFormat)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::remove(Pelm::logFileName);
+        log.clear();
         Pelm::FileDescriptor descriptor;
         EXPECT_EQ(readPacket(descriptor, c.bytes), c.taken);
-        EXPECT_EQ(logMessages(), c.log);
+        EXPECT_EQ(log.messages(), c.log);
         if (c.taken) {
             EXPECT_EQ(descriptor.body, (std::array<unsigned char, 4>{0x10, 0x02, 0x03, 0x04}));
         }

@@ -3,7 +3,6 @@
 #include <functional>
 
 using testsupport::WpiBuilder;
-using wpitest::logMessages;
 using wpitest::pointsOf;
 using wpitest::Shape;
 using wpitest::shapeOf;
@@ -43,7 +42,7 @@ TEST_F(WpiTest, DescriptorAloneGivesAnEmptyLoadedDocument)
     EXPECT_TRUE(doc().empty());
     EXPECT_TRUE(doc().loaded.Get());
     EXPECT_EQ(doc().fileDescriptor.body, (std::array<unsigned char, 4>{0x10, 0x02, 0x00, 0x00}));
-    EXPECT_TRUE(logMessages().empty());
+    EXPECT_TRUE(log.messages().empty());
 }
 
 TEST(WpiPenStates, StatusPacketsOpenStrokesAndLayers)
@@ -125,7 +124,7 @@ TEST_F(WpiTest, FailuresKeepThePointsReadSoFarNotLoaded)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::remove(Pelm::logFileName);
+        log.clear();
         WpiBuilder f = file();
         f.penDown().point(10, 10).point(20, 20);
         c.packets(f);
@@ -134,7 +133,7 @@ TEST_F(WpiTest, FailuresKeepThePointsReadSoFarNotLoaded)
         Pelm::WpiDocument& kept = *failing.getDocument().GetData();
         EXPECT_FALSE(kept.loaded.Get());
         EXPECT_EQ(shapeOf(kept), (Shape{{2}}));
-        EXPECT_EQ(logMessages(), c.log);
+        EXPECT_EQ(log.messages(), c.log);
     }
 }
 
@@ -148,7 +147,7 @@ TEST_F(WpiTest, BadDescriptorFailsWithItsOwnLineFirst)
     Pelm::WpiParser second("");
     EXPECT_FALSE(second.readDocFromBuffer(format.bytes().data(), format.size()));
     EXPECT_TRUE(doc().empty());
-    EXPECT_EQ(logMessages(),
+    EXPECT_EQ(log.messages(),
               (std::vector<std::string>{
                   "SEVERE bad packet tag: 1 expected for file descriptor\tFileDescriptor::readFromStream()",
                   parseLine("invalid file descriptor"),

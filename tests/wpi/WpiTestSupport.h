@@ -1,14 +1,13 @@
 #ifndef DRAVELLO_TESTS_WPI_WPITESTSUPPORT_H
 #define DRAVELLO_TESTS_WPI_WPITESTSUPPORT_H
 
-#include "Logger.h"
 #include "ScratchDir.h"
+#include "ScratchLog.h"
 #include "WpiBuilder.h"
 #include "WpiParser.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -46,17 +45,7 @@ inline std::vector<Pelm::Point> pointsOf(Pelm::Document& doc)
     return points;
 }
 
-// The lines of pelm.log without time and thread: "LEVEL message\tClass::method()".
-inline std::vector<std::string> logMessages()
-{
-    std::vector<std::string> messages;
-    std::ifstream in(Pelm::logFileName);
-    for (std::string line; std::getline(in, line);)
-        messages.push_back(line.substr(line.find("] ", line.find("] ") + 2) + 2));
-    return messages;
-}
-
-// Each test works in its own folder, so its pelm.log is its own.
+// Each test keeps its own log.
 class WpiTest : public ::testing::Test {
 protected:
     bool read(const testsupport::WpiBuilder& file)
@@ -65,7 +54,7 @@ protected:
     }
     Pelm::WpiDocument& doc() { return *parser.getDocument().GetData(); }
 
-    testsupport::ScratchDir scratch{true};
+    testsupport::ScratchLog log;
     Pelm::WpiParser parser{""};
 };
 

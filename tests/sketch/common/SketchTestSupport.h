@@ -75,7 +75,7 @@ public:
     testsupport::EnvironmentOverride homeOverride{"HOME", home.path().c_str()};
     testsupport::EnvironmentOverride rootOverride{"DRAVELLO_SYSTEM_ROOT", systemRoot.path().c_str()};
     ScriptedPrompt prompt;
-    // Files of the test; also the current folder, so pelm.log lands here.
+    // Files of the test; also the current folder.
     testsupport::ScratchDir work{true};
 };
 

@@ -5,6 +5,7 @@
 #include "FilePath.h"
 #include "InkFileReading.h"
 #include "PluginMain.h"
+#include "ProgramLog.h"
 #include "SuitePointers.h"
 
 #include <cstdio>
@@ -68,6 +69,7 @@ AIErr hlvexportfileplugin::StartupPlugin(SPInterfaceMessage* message)
 {
     if (const AIErr error = Plugin::StartupPlugin(message))
         return error;
+    Platform::keepProgramLog();
     // The versions are only kept and shown: a query that fails leaves its
     // value as it was (0 at first) and the start-up goes on.
     sAIRuntime->GetAppMajorVersion(&fAppMajorVersion);
