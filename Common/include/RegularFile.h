@@ -1,6 +1,7 @@
 #ifndef PELM_REGULARFILE_H
 #define PELM_REGULARFILE_H
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -30,6 +31,10 @@ public:
     // gives its first size() bytes. False when not open, too large, or a
     // read fails.
     bool readAll(std::string& content, std::uint64_t maxBytes) const;
+
+    // The next `bytes` bytes of the file into chunk, fewer only at its end
+    // (none there). False when not open or a read fails.
+    bool readChunk(std::string& chunk, std::size_t bytes) const;
 
 private:
     int fd = -1;

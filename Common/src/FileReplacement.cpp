@@ -1,5 +1,8 @@
 #include "FileReplacement.h"
 
+#include "Descriptor.h"
+#include "RegularFile.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -18,41 +21,8 @@ namespace {
 // Links followed before a path counts as a loop (the kernel's own limit).
 constexpr int maxLinkHops = 40;
 constexpr const char* temporarySuffix = ".tmp";
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd_ = -1) : fd(fd_) {}
-    ~Descriptor() { reset(); }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    int get() const { return fd; }
-    // Closes the descriptor; false when the close reports an error.
-    bool reset(int next = -1)
-    {
-        const bool closed = fd < 0 || ::close(fd) == 0;
-        fd = next;
-        return closed;
-    }
-
-private:
-    int fd;
-};
-
-bool writeAll(int fd, const std::string& content)
-{
-    const char* data = content.data();
-    std::size_t left = content.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, data, left);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        data += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    return true;
-}
+// Bytes read from a copy's source at a time.
+constexpr std::size_t copyChunkBytes = 256 * 1024;
 
 std::string folderOf(const std::string& path)
 {
@@ -158,8 +128,17 @@ void removeAbandonedTemporaries(const std::string& target)
     ::closedir(listing);
 }
 
+void syncFolder(const std::string& folder)
+{
+    const Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (directory.get() >= 0)
+        ::fsync(directory.get());
+}
+
+} // namespace
+
 // Where the replacement is written until it takes the target's place.
-class Temporary {
+class FileReplacement::Temporary {
 public:
     explicit Temporary(const std::string& target_) : target(target_), stem(temporaryStem(target_))
     {
@@ -256,66 +235,87 @@ private:
     std::string path;
 };
 
-bool writeInPlace(const std::string& path, const std::string& content)
-{
-    Descriptor file(::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC));
-    if (file.get() < 0)
-        return false;
-    const bool written = writeAll(file.get(), content);
-    return file.reset() && written;
-}
+FileReplacement::FileReplacement(const std::string& path) { open(path, nullptr); }
 
-void syncFolder(const std::string& folder)
-{
-    const Descriptor directory(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-    if (directory.get() >= 0)
-        ::fsync(directory.get());
-}
+FileReplacement::FileReplacement(const std::string& path, mode_t newFileMode) { open(path, &newFileMode); }
 
-bool replace(const std::string& path, const std::string& content, std::optional<mode_t> newFileMode)
+FileReplacement::~FileReplacement() = default;
+
+void FileReplacement::open(const std::string& path, const mode_t* newFileMode)
 {
     if (path.empty())
-        return false;
+        return;
     const std::optional<std::string> found = endOfLinks(path);
     if (!found)
-        return false;
-    const std::string& target = *found;
+        return;
+    target = *found;
+    // Only a regular file is replaced; the check opens nothing, so a FIFO
+    // or a device never makes it wait. A file we may not write stays as it
+    // is, although its folder would let us replace it.
     struct stat existing;
     const bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode))
-        return writeInPlace(target, content);
-    // A file we may not write stays as it is, although its folder would
-    // let us replace it.
-    if (exists && ::access(target.c_str(), W_OK) != 0)
-        return false;
+    if (exists && (!S_ISREG(existing.st_mode) || ::access(target.c_str(), W_OK) != 0))
+        return;
 
     removeAbandonedTemporaries(target);
-    Temporary temporary(target);
-    if (temporary.descriptor() < 0)
-        return false;
+    auto opened = std::make_unique<Temporary>(target);
+    if (opened->descriptor() < 0)
+        return;
     // Setting the permission bits may fail on a file system without them
     // (the receiver's FAT volume), which is no reason to fail the save.
     if (exists)
-        (void)::fchmod(temporary.descriptor(), existing.st_mode & 07777);
+        (void)::fchmod(opened->descriptor(), existing.st_mode & 07777);
     else if (newFileMode)
-        (void)::fchmod(temporary.descriptor(), *newFileMode & 07777);
-    if (!writeAll(temporary.descriptor(), content) || ::fsync(temporary.descriptor()) != 0 ||
-        !temporary.replaceTarget())
+        (void)::fchmod(opened->descriptor(), *newFileMode & 07777);
+    temporary = std::move(opened);
+}
+
+bool FileReplacement::isOpen() const { return temporary != nullptr; }
+
+bool FileReplacement::write(const char* data, std::size_t size)
+{
+    if (!temporary || failed)
+        return false;
+    failed = !writeAll(temporary->descriptor(), data, size);
+    return !failed;
+}
+
+bool FileReplacement::commit()
+{
+    const std::unique_ptr<Temporary> written = std::move(temporary);
+    if (!written || failed || ::fsync(written->descriptor()) != 0 || !written->replaceTarget())
         return false;
     syncFolder(folderOf(target));
     return true;
 }
 
-} // namespace
-
 bool replaceFile(const std::string& path, const std::string& content)
 {
-    return replace(path, content, std::nullopt);
+    FileReplacement replacement(path);
+    return replacement.write(content) && replacement.commit();
 }
 
 bool replaceFile(const std::string& path, const std::string& content, mode_t newFileMode)
 {
-    return replace(path, content, newFileMode);
+    FileReplacement replacement(path, newFileMode);
+    return replacement.write(content) && replacement.commit();
+}
+
+bool replaceFileByCopy(const std::string& path, const std::string& source)
+{
+    const RegularFile from(source.c_str());
+    if (!from.isOpen())
+        return false;
+    FileReplacement replacement(path);
+    std::string chunk;
+    for (;;) {
+        if (!from.readChunk(chunk, copyChunkBytes))
+            return false;
+        if (chunk.empty())
+            return replacement.commit();
+        if (!replacement.write(chunk))
+            return false;
+    }
 }
 
 } // namespace Pelm

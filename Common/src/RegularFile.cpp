@@ -31,14 +31,15 @@ RegularFile::~RegularFile()
         ::close(fd);
 }
 
-bool RegularFile::readAll(std::string& content, std::uint64_t maxBytes) const
+namespace {
+
+// Fills buffer from the descriptor's position on; it ends shorter at the
+// end of the file. False when a read fails.
+bool fill(int fd, std::string& buffer)
 {
-    if (fd < 0 || bytes > maxBytes)
-        return false;
-    content.resize(static_cast<std::size_t>(bytes));
     std::size_t filled = 0;
-    while (filled < content.size()) {
-        const ssize_t n = ::read(fd, &content[filled], content.size() - filled);
+    while (filled < buffer.size()) {
+        const ssize_t n = ::read(fd, &buffer[filled], buffer.size() - filled);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -47,8 +48,27 @@ bool RegularFile::readAll(std::string& content, std::uint64_t maxBytes) const
             break;
         filled += static_cast<std::size_t>(n);
     }
-    content.resize(filled);
+    buffer.resize(filled);
     return true;
+}
+
+} // namespace
+
+bool RegularFile::readAll(std::string& content, std::uint64_t maxBytes) const
+{
+    if (fd < 0 || bytes > maxBytes)
+        return false;
+    content.resize(static_cast<std::size_t>(bytes));
+    return fill(fd, content);
+}
+
+bool RegularFile::readChunk(std::string& chunk, std::size_t bytes) const
+{
+    chunk.clear();
+    if (fd < 0)
+        return false;
+    chunk.resize(bytes);
+    return fill(fd, chunk);
 }
 
 } // namespace Pelm

@@ -1,11 +1,12 @@
 #include "FileReplacement.h"
+#include "FifoWatchdog.h"
+#include "FileSizeLimit.h"
+#include "FolderWithoutUnnamedFiles.h"
 #include "ScratchDir.h"
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <csignal>
-#include <cstdlib>
+#include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -13,13 +14,15 @@
 #include <set>
 #include <string>
 #include <sys/file.h>
-#include <sys/resource.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using testsupport::FolderWithoutUnnamedFiles;
 using testsupport::ScratchDir;
+using testsupport::supportsUnnamedFiles;
 
 namespace {
 
@@ -41,65 +44,6 @@ std::set<std::string> namesIn(const fs::path& folder)
         names.insert(entry.path().filename().string());
     return names;
 }
-
-bool supportsUnnamedFiles(const fs::path& folder)
-{
-    const int fd = ::open(folder.c_str(), O_TMPFILE | O_WRONLY, 0600);
-    if (fd < 0)
-        return false;
-    ::close(fd);
-    return true;
-}
-
-// A save in a child process that dies in the middle of writing: the file
-// size limit stops its writes after limitBytes, and the SIGXFSZ that comes
-// with the next one ends the process as a kill would.
-void saveKilledMidWrite(const fs::path& target, std::size_t contentBytes, rlim_t limitBytes)
-{
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        std::signal(SIGXFSZ, SIG_DFL);
-        const rlimit noCore{0, 0};
-        ::setrlimit(RLIMIT_CORE, &noCore);
-        const rlimit small{limitBytes, limitBytes};
-        ::setrlimit(RLIMIT_FSIZE, &small);
-        Pelm::replaceFile(target.string(), std::string(contentBytes, 'n'));
-        ::_exit(0);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFSIGNALED(status)) << "the save was not cut short";
-    EXPECT_EQ(WTERMSIG(status), SIGXFSZ);
-}
-
-// A folder seen through bindfs, a file system without O_TMPFILE; unusable
-// (and its cases skipped) where bindfs is missing or cannot mount.
-class FolderWithoutUnnamedFiles {
-public:
-    explicit FolderWithoutUnnamedFiles(const fs::path& root) : backing(root / "backing"), view(root / "view")
-    {
-        fs::create_directories(backing);
-        fs::create_directories(view);
-        const std::string command = "bindfs '" + backing.string() + "' '" + view.string() + "' 2>/dev/null";
-        mounted = std::system(command.c_str()) == 0;
-    }
-    ~FolderWithoutUnnamedFiles()
-    {
-        if (mounted)
-            std::system(("fusermount -u '" + view.string() + "' 2>/dev/null || umount '" + view.string() + "'").c_str());
-    }
-    FolderWithoutUnnamedFiles(const FolderWithoutUnnamedFiles&) = delete;
-    FolderWithoutUnnamedFiles& operator=(const FolderWithoutUnnamedFiles&) = delete;
-
-    bool usable() const { return mounted && !supportsUnnamedFiles(view); }
-    const fs::path& path() const { return view; }
-
-private:
-    fs::path backing;
-    fs::path view;
-    bool mounted = false;
-};
 
 } // namespace
 
@@ -127,7 +71,9 @@ TEST(FileReplacement, KilledSaveLeavesNothingBehind)
         }
         const fs::path target = c.folder / "sketch.inkml";
         writeText(target, "old sketch");
-        saveKilledMidWrite(target, 4 << 20, 1 << 20);
+        ASSERT_TRUE(testsupport::killedMidWrite(
+            [&] { Pelm::replaceFile(target.string(), std::string(4 << 20, 'n')); }, 1 << 20))
+            << "the save was not cut short";
         EXPECT_EQ(readText(target), "old sketch");
         if (supportsUnnamedFiles(c.folder)) {
             EXPECT_EQ(namesIn(c.folder), std::set<std::string>{"sketch.inkml"});
@@ -216,4 +162,101 @@ TEST(FileReplacement, NewFileModeIsExactAndExistingModesStay)
     ASSERT_TRUE(savedExisting);
     EXPECT_EQ(fs::status(fresh).permissions(), fs::perms(0644));
     EXPECT_EQ(fs::status(existing).permissions(), fs::perms(0600));
+}
+
+// A full disk (here a file size limit: writes past it fail) is a failure,
+// and what was there stays byte for byte: a replaced file, a copy's
+// destination, or nothing at all for a new file. Nothing is left behind.
+TEST(FileReplacement, FullDiskFailsAndKeepsTheOldFile)
+{
+    ScratchDir dir;
+    const std::string old(2000, 'o');
+    const fs::path existing = dir.path() / "settings.xml";
+    const fs::path fresh = dir.path() / "fresh.pdf";
+    const fs::path source = dir.path() / "source.wpi";
+    const fs::path copied = dir.path() / "copy.wpi";
+    writeText(existing, old);
+    writeText(copied, old);
+    writeText(source, std::string(300 * 1024, 's'));
+    const std::set<std::string> before = namesIn(dir.path());
+
+    bool replaced, created, copiedOver, pieceByPiece;
+    {
+        const testsupport::FileSizeLimit fullDisk(1000);
+        replaced = Pelm::replaceFile(existing.string(), std::string(3000, 'n'));
+        created = Pelm::replaceFile(fresh.string(), std::string(3000, 'n'));
+        copiedOver = Pelm::replaceFileByCopy(copied.string(), source.string());
+        Pelm::FileReplacement replacement(existing.string());
+        const bool firstFits = replacement.write(std::string(800, 'a'));
+        pieceByPiece = firstFits && !replacement.write(std::string(800, 'b')) && !replacement.write("c") &&
+                       !replacement.commit();
+    }
+    EXPECT_FALSE(replaced);
+    EXPECT_FALSE(created);
+    EXPECT_FALSE(copiedOver);
+    EXPECT_TRUE(pieceByPiece) << "a write after the failed one, or the commit, succeeded";
+    EXPECT_EQ(readText(existing), old);
+    EXPECT_EQ(readText(copied), old);
+    EXPECT_EQ(namesIn(dir.path()), before);
+}
+
+// Only a regular file is replaced. Anything else at the path, or at the end
+// of a link from it, is refused without being opened: a FIFO would
+// otherwise hold the save until a reader came.
+TEST(FileReplacement, RefusesTargetsThatAreNotRegularFilesAtOnce)
+{
+    ScratchDir dir;
+    const fs::path fifo = dir.path() / "pipe.inkml";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path fifoLink = dir.path() / "link-to-pipe.inkml";
+    fs::create_symlink(fifo, fifoLink);
+    const fs::path deviceLink = dir.path() / "link-to-null.inkml";
+    fs::create_symlink("/dev/null", deviceLink);
+    const fs::path socketPath = dir.path() / "socket.inkml";
+    const int socketFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socketPath.c_str());
+    ASSERT_EQ(::bind(socketFd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    const fs::path folder = dir.path() / "folder.inkml";
+    fs::create_directory(folder);
+
+    for (const fs::path& target : {fifo, fifoLink, deviceLink, socketPath, folder}) {
+        SCOPED_TRACE(target.filename().string());
+        const testsupport::FifoWatchdog watchdog(fifo.string());
+        EXPECT_FALSE(Pelm::replaceFile(target.string(), "sketch"));
+        EXPECT_FALSE(watchdog.fired()) << "the save waited for a reader";
+    }
+    ::close(socketFd);
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_symlink(fifoLink));
+    EXPECT_TRUE(fs::is_symlink(deviceLink));
+    EXPECT_TRUE(fs::is_socket(socketPath));
+    EXPECT_EQ(namesIn(dir.path()).size(), 5u) << "a temporary file was left";
+}
+
+// A copy reads only a regular file; a FIFO as the source (or a link to one)
+// is refused at once, and the destination stays as it was.
+TEST(FileReplacement, CopyRefusesASourceThatIsNotARegularFileAtOnce)
+{
+    ScratchDir dir;
+    const fs::path fifo = dir.path() / "pipe.wpi";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path link = dir.path() / "link.wpi";
+    fs::create_symlink(fifo, link);
+    const fs::path destination = dir.path() / "copy.wpi";
+    writeText(destination, "old sketch");
+
+    for (const fs::path& source : {fifo, link, dir.path() / "missing.wpi", dir.path()}) {
+        SCOPED_TRACE(source.filename().string());
+        const testsupport::FifoWatchdog watchdog(fifo.string());
+        EXPECT_FALSE(Pelm::replaceFileByCopy(destination.string(), source.string()));
+        EXPECT_FALSE(watchdog.fired()) << "the copy waited for a writer";
+        EXPECT_EQ(readText(destination), "old sketch");
+    }
+    const fs::path regular = dir.path() / "sketch.wpi";
+    writeText(regular, "new sketch");
+    ASSERT_TRUE(Pelm::replaceFileByCopy(destination.string(), regular.string()));
+    EXPECT_EQ(readText(destination), "new sketch");
+    EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"pipe.wpi", "link.wpi", "copy.wpi", "sketch.wpi"}));
 }

@@ -1,5 +1,6 @@
 #include "DocumentReader.h"
 #include "DocumentSerializer.h"
+#include "FifoWatchdog.h"
 #include "InkFiles.h"
 #include "ScratchDir.h"
 #include "StringConverter.h"
@@ -287,6 +288,25 @@ TEST_F(FailedSave, FullDiskKeepsThePreviousFile)
     EXPECT_FALSE(saved);
     EXPECT_EQ(readText(path), "previous sketch");
     EXPECT_EQ(filesIn(dir.path()), 1u) << "the temporary file is removed";
+}
+
+// A save onto a FIFO, or a link to one, is refused at once: the FIFO is
+// neither replaced nor opened, so the save never waits for a reader.
+TEST_F(FailedSave, FifoOrLinkToOneIsRefusedAtOnce)
+{
+    const std::string fifo = dir.file("pipe.inkml");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string link = dir.file("link.inkml");
+    std::filesystem::create_symlink(fifo, link);
+    for (const std::string& path : {fifo, link}) {
+        SCOPED_TRACE(path);
+        const testsupport::FifoWatchdog watchdog(fifo);
+        EXPECT_FALSE(save(path));
+        EXPECT_FALSE(watchdog.fired()) << "the save waited for a reader";
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(filesIn(dir.path()), 2u);
 }
 
 TEST_F(FailedSave, NullWidePath)
