@@ -2,6 +2,7 @@
 
 #include "ExportFormats.h"
 #include "ExportTestSupport.h"
+#include "FileSizeLimit.h"
 
 #include <QDomDocument>
 #include <QPrinter>
@@ -61,6 +62,8 @@ private slots:
     void svgMeasuresThePaperInMillimetres();
     void unwritableTargetsAreReported_data();
     void unwritableTargetsAreReported();
+    void fullDiskIsReportedAndKeepsTheOldFile_data();
+    void fullDiskIsReportedAndKeepsTheOldFile();
     void printingFillsAnA4Page();
     void printingWithoutPrinterIsReported();
 
@@ -213,6 +216,38 @@ void tst_FileExports::unwritableTargetsAreReported()
     QVERIFY2(env->prompt.requests.first().text.contains(env->saveAnswer),
              qPrintable(env->prompt.requests.first().text));
     QVERIFY(!QFileInfo::exists(env->path("missing")));
+}
+
+void tst_FileExports::fullDiskIsReportedAndKeepsTheOldFile_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::newRow("pdf") << "pdf";
+    QTest::newRow("svg") << "svg";
+    QTest::newRow("png") << "png";
+}
+
+// A full disk (a file size limit here) is a failure the user is told of,
+// and the file there before keeps every byte; nothing is left beside it.
+void tst_FileExports::fullDiskIsReportedAndKeepsTheOldFile()
+{
+    QFETCH(QString, suffix);
+    const QString target = env->path("drawing." + suffix.toStdString());
+    QFile old(target);
+    QVERIFY(old.open(QIODevice::WriteOnly));
+    old.write("old drawing");
+    old.close();
+    env->saveAnswer = target;
+
+    bool saved;
+    {
+        const testsupport::FileSizeLimit fullDisk(512);
+        saved = ExportFormats(env->services()).SaveGeneric(sketch);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(env->prompt.requests.size(), 1);
+    QCOMPARE(contentOf(target), QByteArray("old drawing"));
+    QCOMPARE(QDir(env->path("")).entryList({"*drawing*"}, QDir::Files | QDir::Hidden),
+             QStringList{"drawing." + suffix});
 }
 
 void tst_FileExports::printingFillsAnA4Page()

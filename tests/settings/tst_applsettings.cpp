@@ -1,12 +1,18 @@
 #include "ApplSettings.h"
+#include "FifoWatchdog.h"
+#include "FileSizeLimit.h"
+#include "FolderWithoutUnnamedFiles.h"
 #include "ScratchDir.h"
 #include "SettingsFixtures.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QtTest>
 
+#include <filesystem>
 #include <memory>
+#include <sys/stat.h>
 
 namespace {
 
@@ -15,6 +21,12 @@ const QString kMissingText = QStringLiteral("Entry %1 does not have attribute na
 QString missingText(const QString& key, const QString& attribute, const QString& path)
 {
     return kMissingText.arg(key, attribute, path);
+}
+
+// Every name in the folder, hidden ones too.
+QStringList namesIn(const QString& folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
 }
 
 QString badKeyText(const QString& key)
@@ -417,6 +429,93 @@ private slots:
         QVERIFY(!empty.writeApplSettings(path));
         QCOMPARE(readBytes(path), before);
         QVERIFY(prompt.requests.isEmpty());
+    }
+
+    // A full disk (a file size limit here) fails the save; the file keeps
+    // every byte it had, and nothing is left beside it.
+    void fullDiskFailsTheSaveAndKeepsTheFile()
+    {
+        QString path;
+        const auto settings = loaded("user.xml", path);
+        QVERIFY(settings);
+        QVERIFY(settings->setAttrValueStr("startup_directory/directory", "path", "/home/ann/sketches"));
+        const QByteArray before = readBytes(path);
+
+        bool saved;
+        {
+            const testsupport::FileSizeLimit fullDisk(before.size() / 2);
+            saved = settings->writeApplSettings(path);
+        }
+        QVERIFY(!saved);
+        QCOMPARE(readBytes(path).size(), before.size());
+        QCOMPARE(readBytes(path), before);
+        QCOMPARE(namesIn(QFileInfo(path).path()), QStringList{"user.xml"});
+    }
+
+    // Saves killed while they write leave the file as it was; the next save
+    // leaves nothing beside it, also where temporary files need names.
+    void killedSavesLeaveNothingBehind_data()
+    {
+        QTest::addColumn<bool>("unnamedFiles");
+        QTest::newRow("folder with unnamed files") << true;
+        QTest::newRow("folder without unnamed files") << false;
+    }
+
+    void killedSavesLeaveNothingBehind()
+    {
+        QFETCH(bool, unnamedFiles);
+        testsupport::FolderWithoutUnnamedFiles plain(scratch->path());
+        if (!unnamedFiles && !plain.usable())
+            QSKIP("no folder without unnamed files here");
+        const QString folder = QString::fromStdString(unnamedFiles ? scratch->file("local") : plain.path().string());
+        QVERIFY(QDir().mkpath(folder));
+        const QString path = folder + "/user.xml";
+        QVERIFY(writeBytes(path, readBytes(fixturePath("user.xml"))));
+        ApplSettings settings;
+        QVERIFY(settings.readApplSettings(path, fixturePath("user.xml")));
+        const QByteArray before = readBytes(path);
+
+        QVERIFY(settings.setAttrValueStr("startup_directory/directory", "path", "/home/ann/sketches"));
+        for (int kill = 0; kill < 3; ++kill)
+            QVERIFY2(testsupport::killedMidWrite([&] { settings.writeApplSettings(path); }, before.size() / 2),
+                     "the save was not cut short");
+        QCOMPARE(readBytes(path), before);
+        QVERIFY(settings.writeApplSettings(path));
+        QCOMPARE(namesIn(folder), QStringList{"user.xml"});
+        QVERIFY(readBytes(path).contains("/home/ann/sketches"));
+    }
+
+    // A settings file that is no regular file (a FIFO, or a link to one) is
+    // refused at once, as one that cannot be opened; it is neither read,
+    // waited for, nor put aside. A save onto it is refused too.
+    void settingsFileThatIsNoRegularFileIsRefusedAtOnce_data()
+    {
+        QTest::addColumn<bool>("throughALink");
+        QTest::newRow("FIFO") << false;
+        QTest::newRow("link to a FIFO") << true;
+    }
+
+    void settingsFileThatIsNoRegularFileIsRefusedAtOnce()
+    {
+        QFETCH(bool, throughALink);
+        const std::string fifo = scratch->file("fifo.xml");
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        const QString path = throughALink ? scratchPath(*scratch, "link.xml") : QString::fromStdString(fifo);
+        if (throughALink)
+            std::filesystem::create_symlink(fifo, path.toStdString());
+        QString goodPath;
+        const auto saved = loaded("user.xml", goodPath);
+        QVERIFY(saved);
+
+        const testsupport::FifoWatchdog watchdog(fifo);
+        ApplSettings settings;
+        QVERIFY(!settings.readApplSettings(path, fixturePath("user.xml")));
+        QVERIFY(!saved->writeApplSettings(path));
+        QVERIFY2(!watchdog.fired(), "the settings waited for the FIFO");
+        QCOMPARE(prompt.texts(), QStringList{QStringLiteral("Cannot open settings file \n") + path});
+        QCOMPARE(settings.getPaperSize(), QSizeF(-1, -1));
+        QVERIFY(std::filesystem::is_fifo(fifo));
+        QVERIFY(!QFileInfo::exists(path + ".bad"));
     }
 };
 

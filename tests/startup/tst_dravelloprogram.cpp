@@ -3,12 +3,14 @@
 
 #include "EnvironmentOverride.h"
 #include "FakeSystemRoot.h"
+#include "FifoWatchdog.h"
 
 #include <QtTest>
 
 #include <csignal>
 #include <filesystem>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 using testsupport::FakeSystemRoot;
@@ -122,6 +124,40 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(!second.running(), 20000);
         QCOMPARE(second.exitCode, 1);
         QVERIFY(first.running());
+    }
+
+    // The settings file being a FIFO (or a link to one) holds no start: the
+    // first refuses it at once and shows its box, and a second start is
+    // handed over to the first and ends. Neither waits for the FIFO.
+    void aFifoAsTheSettingsFileHoldsNoStart_data()
+    {
+        QTest::addColumn<bool>("throughALink");
+        QTest::newRow("FIFO") << false;
+        QTest::newRow("link to a FIFO") << true;
+    }
+
+    void aFifoAsTheSettingsFileHoldsNoStart()
+    {
+        QFETCH(bool, throughALink);
+        FakeSystemRoot system;
+        std::filesystem::create_directories(system.userData());
+        const std::filesystem::path settings = system.userData() / "dravellouser.xml";
+        const std::filesystem::path fifo = throughALink ? system.path() / "pipe" : settings;
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        if (throughALink)
+            std::filesystem::create_symlink(fifo, settings);
+        const testsupport::FifoWatchdog watchdog(fifo.string());
+
+        ProgramRun first(system, system.path(), {});
+        QVERIFY(first.started);
+        QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(system.userData() / "qtsasock") || !first.running(),
+                                 20000);
+        ProgramRun second(system, system.path(), {});
+        QTRY_VERIFY_WITH_TIMEOUT(!second.running(), 20000);
+        QVERIFY2(!watchdog.fired(), "a start waited for the FIFO");
+        QCOMPARE(second.exitCode, 1);
+        QVERIFY(first.running());
+        QVERIFY(std::filesystem::is_fifo(fifo));
     }
 
     // Without HOME the start keeps its single copy in the runtime folder and

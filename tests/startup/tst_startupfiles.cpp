@@ -1,6 +1,7 @@
 #include "ApplicationLook.h"
 #include "EnvironmentOverride.h"
 #include "FakeSystemRoot.h"
+#include "FifoWatchdog.h"
 #include "FirstRunFiles.h"
 #include "ScratchLog.h"
 #include "ScriptedPrompt.h"
@@ -18,6 +19,7 @@
 
 #include <filesystem>
 #include <map>
+#include <sys/stat.h>
 
 using testsupport::EnvironmentOverride;
 using testsupport::FakeSystemRoot;
@@ -263,6 +265,30 @@ private slots:
         QVERIFY(!provideUserSettingsFile(unreachable, factory));
         QCOMPARE(prompt.texts(),
                  QStringList{"Problem to copy the factory settings " + factory + " to  " + unreachable});
+    }
+
+    // Installed files and a factory file that are FIFOs (or links to one)
+    // are not copied and hold no start: the copies are refused at once.
+    void firstRunFilesThatAreFifosAreNotCopied()
+    {
+        FakeSystemRoot system;
+        ScriptedPrompt prompt;
+        const auto fifo = system.path() / "pipe";
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        std::filesystem::create_symlink(fifo, system.supportFolder() / kUserSettingsFileName);
+        std::filesystem::create_symlink(fifo, system.supportFolder() / kBrushLibraryFileName);
+        std::filesystem::create_symlink(fifo, system.supportFolder() / kLaunchAgentFileName);
+        const QString factory = qPath(system.path() / "dravellofactory.xml");
+        std::filesystem::create_symlink(fifo, factory.toStdString());
+        const QString user = qPath(system.userData() / kUserSettingsFileName);
+
+        const testsupport::FifoWatchdog watchdog(fifo.string());
+        QVERIFY(PrepareUserSettingsFile());
+        QVERIFY(!provideUserSettingsFile(user, factory));
+        QVERIFY2(!watchdog.fired(), "a copy waited for the FIFO");
+        QVERIFY(std::filesystem::is_empty(system.userData()));
+        QVERIFY(!std::filesystem::exists(system.autostart() / kLaunchAgentFileName));
+        QCOMPARE(prompt.texts(), QStringList{"Problem to copy the factory settings " + factory + " to  " + user});
     }
 
     void styleSheetsKeepBoxesAndListsReadable_data()

@@ -25,7 +25,6 @@
 #include <QPdfWriter>
 #include <QPixmap>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QSvgGenerator>
 #include <QUrl>
@@ -52,24 +51,15 @@ void warnUser(const QString& title, const QString& text)
     askUser(request);
 }
 
-// Opens `path` for a complete replacement, lets `write` fill the file, and
-// puts it in place only when both succeeded; the old file stays otherwise.
-template <typename Write>
-bool replaceFile(const QString& path, Write write)
-{
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && write(file) && file.commit();
-}
-
-// Replaces the file at `path` with what `draw` writes into it, under a
-// progress dialog; tells the user when that failed.
+// Replaces the file at `path` with what `draw` writes, under a progress
+// dialog; tells the user when that failed.
 template <typename Draw>
 bool writeDrawing(const QString& label, const QString& path, Draw draw)
 {
     ExportProgress progress(label, 10);
-    const bool written = replaceFile(path, [&](QSaveFile& file) {
+    const bool written = writeRenderedFile(path, [&](QIODevice& device) {
         progress.setValue(3);
-        return draw(file);
+        return draw(device);
     });
     progress.setValue(10);
     if (!written)
@@ -138,8 +128,8 @@ bool ExportFormats::SaveGeneric(MetadataPtr sketch)
 
 bool ExportFormats::SaveAsPDF(QGraphicsScene* scene, QString& path, QRectF rect)
 {
-    return writeDrawing(tr("Saving document as PDF"), path, [&](QSaveFile& file) {
-        QPdfWriter writer(&file);
+    return writeDrawing(tr("Saving document as PDF"), path, [&](QIODevice& device) {
+        QPdfWriter writer(&device);
         writer.setResolution(kDotsPerInch);
         const QPageSize page(rect.size() / 10.0, QPageSize::Millimeter, QString(),
                              QPageSize::ExactMatch);
@@ -150,9 +140,9 @@ bool ExportFormats::SaveAsPDF(QGraphicsScene* scene, QString& path, QRectF rect)
 
 bool ExportFormats::SaveAsSVG(QGraphicsScene* scene, QString& path, QRectF rect)
 {
-    return writeDrawing(tr("Saving document as SVG"), path, [&](QSaveFile& file) {
+    return writeDrawing(tr("Saving document as SVG"), path, [&](QIODevice& device) {
         QSvgGenerator generator;
-        generator.setOutputDevice(&file);
+        generator.setOutputDevice(&device);
         const QSize size = truncatedSize(rect.size());
         generator.setSize(size);
         generator.setViewBox(QRect(QPoint(0, 0), size));
@@ -170,9 +160,7 @@ bool ExportFormats::SaveAsSuffix(QGraphicsScene* scene, QString path, QString fo
     const bool drawn = paintScene(picture, scene, rect);
     progress.setValue(5);
     const QByteArray formatName = format.toUpper().toUtf8();
-    const bool saved = drawn && replaceFile(path, [&](QSaveFile& file) {
-        return picture.save(&file, formatName.constData(), 100);
-    });
+    const bool saved = drawn && savePicture(picture, path, formatName.constData());
     if (!saved)
         warnUser(QStringLiteral("eror"), "failed saving pixmap" + path);
     progress.setValue(8);

@@ -2,6 +2,7 @@
 
 #include "AdobeScripts.h"
 #include "ApplicationRegistry.h"
+#include "FileCopy.h"
 #include "FixedPaths.h"
 #include "PluginBundle.h"
 #include "ProcessRunner.h"
@@ -129,6 +130,6 @@ bool InstalledAppsProbe::PrepareCurrentUserAdobeScripts(const Services& services
 
     const QString script = photoshopLoaderScript();
     if (!QFileInfo::exists(script))
-        QFile::copy(fromPlatform(Platform::photoshopScriptSource()), script);
+        copyFileChecked(fromPlatform(Platform::photoshopScriptSource()), script);
     return true;
 }

@@ -14,10 +14,7 @@ constexpr int kFixedSteps = 8;
 // Layers that fit the dialog's plain range of 10.
 constexpr int kLayersInPlainRange = 7;
 
-bool savePng(const QPixmap& picture, const QString& path)
-{
-    return picture.save(path, "PNG", 100);
-}
+bool savePng(const QPixmap& picture, const QString& path) { return savePicture(picture, path, "PNG"); }
 
 } // namespace
 

@@ -2,10 +2,13 @@
 
 #include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
+#include "FileCopy.h"
 #include "GraphicsItemsGroup.h"
 
+#include <QBuffer>
 #include <QGraphicsScene>
 #include <QPainter>
+#include <QPixmap>
 #include <QTransform>
 
 bool paintScene(QPaintDevice& device, QGraphicsScene* scene, const QRectF& source)
@@ -20,6 +23,21 @@ bool paintScene(QPaintDevice& device, QGraphicsScene* scene, const QRectF& sourc
     painter.setTransform(QTransform().scale(1.0, 1.0), false);
     scene->render(&painter, QRectF(), source, Qt::KeepAspectRatio);
     return painter.end();
+}
+
+bool writeRenderedFile(const QString& path, const std::function<bool(QIODevice&)>& render)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly) || !render(buffer))
+        return false;
+    buffer.close();
+    return !bytes.isEmpty() && replaceFileWith(path, bytes);
+}
+
+bool savePicture(const QPixmap& picture, const QString& path, const char* format)
+{
+    return writeRenderedFile(path, [&](QIODevice& device) { return picture.save(&device, format, 100); });
 }
 
 std::unique_ptr<DocumentGraphicModel> inkSceneOf(const DocumentMetaData& record)

@@ -4,17 +4,32 @@
 #include <QRectF>
 #include <QSize>
 
+#include <functional>
 #include <memory>
 
 class DocumentGraphicModel;
 class DocumentMetaData;
 class QGraphicsScene;
+class QIODevice;
 class QPaintDevice;
+class QPixmap;
+class QString;
 
 // Draws `source` of the scene (the whole scene when empty) onto the whole
 // device, aspect ratio kept, antialiased, on a transparent background.
 // False when there is no scene or the device cannot be painted on.
 bool paintScene(QPaintDevice& device, QGraphicsScene* scene, const QRectF& source);
+
+// Replaces the file at `path` by the bytes that `render` writes into the
+// open device it is given (a buffer in memory), once they are complete.
+// False, the old file staying as it was, when `render` fails or writes
+// nothing, or when the file cannot be replaced (a full disk, a target that
+// is not a regular file).
+bool writeRenderedFile(const QString& path, const std::function<bool(QIODevice&)>& render);
+
+// The picture encoded in `format` ("PNG", "JPEG", ...) at quality 100,
+// written as writeRenderedFile does.
+bool savePicture(const QPixmap& picture, const QString& path, const char* format);
 
 // What is written out of a sketch: its own ink in the record's pen, with the
 // paper, area, rotation, shift and shown layers of the record's scene but

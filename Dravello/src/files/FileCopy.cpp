@@ -1,53 +1,50 @@
 #include "FileCopy.h"
 
+#include "FileReplacement.h"
+#include "RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 namespace {
 
-constexpr qint64 kChunkSize = 64 * 1024;
+constexpr std::size_t kChunkSize = 64 * 1024;
 
-bool copyBytes(QFile& in, QSaveFile& out)
-{
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(kChunkSize);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size())
-            return false;
-    }
-    return in.error() == QFileDevice::NoError;
-}
+std::string localPath(const QString& path) { return QFile::encodeName(path).toStdString(); }
 
-bool sameContents(const QString& first, const QString& second)
+bool sameContents(const std::string& first, const std::string& second)
 {
-    QFile a(first);
-    QFile b(second);
-    if (!a.open(QIODevice::ReadOnly) || !b.open(QIODevice::ReadOnly) || a.size() != b.size())
+    const Pelm::RegularFile a(first.c_str());
+    const Pelm::RegularFile b(second.c_str());
+    if (!a.isOpen() || !b.isOpen() || a.size() != b.size())
         return false;
-    while (!a.atEnd()) {
-        const QByteArray chunk = a.read(kChunkSize);
-        if (chunk.isEmpty() || b.read(chunk.size()) != chunk)
+    std::string chunkOfA, chunkOfB;
+    do {
+        if (!a.readChunk(chunkOfA, kChunkSize) || !b.readChunk(chunkOfB, kChunkSize) || chunkOfA != chunkOfB)
             return false;
-    }
-    return b.atEnd();
+    } while (!chunkOfA.empty());
+    return true;
 }
 
 } // namespace
+
+bool replaceFileWith(const QString& path, const QByteArray& content)
+{
+    return Pelm::replaceFile(localPath(path), content.toStdString());
+}
 
 bool copyFileChecked(const QString& source, const QString& destination)
 {
     if (isSameFile(source, destination))
         return false;
-    QFile in(source);
-    QSaveFile out(destination);
-    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
-        return false;
-    // An uncommitted QSaveFile drops its temporary file.
-    return copyBytes(in, out) && out.commit() && sameContents(source, destination);
+    const std::string from = localPath(source);
+    const std::string to = localPath(destination);
+    return Pelm::replaceFileByCopy(to, from) && sameContents(from, to);
 }
 
 bool isSameFile(const QString& first, const QString& second)

@@ -1,5 +1,7 @@
 #include "ApplSettings.h"
 
+#include "FileCopy.h"
+#include "RegularFile.h"
 #include "UserPrompt.h"
 
 #include <QCoreApplication>
@@ -7,7 +9,6 @@
 #include <QDomNamedNodeMap>
 #include <QFile>
 #include <QMutexLocker>
-#include <QSaveFile>
 
 namespace {
 
@@ -19,7 +20,7 @@ const char* const kParsingErrorText =
     QT_TRANSLATE_NOOP("QObject", "Parsing error for settings file \n%1");
 
 // A settings file is a few kilobytes; anything much larger is not one.
-constexpr qint64 kMaxSettingsFileSize = 4 * 1024 * 1024;
+constexpr std::uint64_t kMaxSettingsFileSize = 4 * 1024 * 1024;
 
 const QSizeF kDefaultPaperSize(2100, 2970);
 
@@ -83,16 +84,22 @@ QDomAttr attributeWithoutCase(const QDomElement& element, const QString& name)
     return QDomAttr();
 }
 
-bool parseSettings(QFile& file, QDomDocument& document)
+// The settings file opened for reading only when it is a regular file: a
+// FIFO or a device (or a link to one) is refused without waiting for it.
+Pelm::RegularFile openSettingsFile(const QString& path)
 {
-    const QByteArray bytes = file.read(kMaxSettingsFileSize + 1);
-    return bytes.size() <= kMaxSettingsFileSize && document.setContent(bytes);
+    return Pelm::RegularFile(QFile::encodeName(path).constData());
+}
+
+bool parseSettings(const Pelm::RegularFile& file, QDomDocument& document)
+{
+    std::string bytes;
+    return file.readAll(bytes, kMaxSettingsFileSize) && document.setContent(QByteArray::fromStdString(bytes));
 }
 
 bool parseSettingsFile(const QString& path, QDomDocument& document)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) && parseSettings(file, document);
+    return parseSettings(openSettingsFile(path), document);
 }
 
 // Keeps the unparsable user file as path + ".bad" (replacing an older one)
@@ -101,7 +108,7 @@ bool replaceWithFactoryCopy(const QString& userPath, const QString& factoryPath)
 {
     const QString aside = userPath + QStringLiteral(".bad");
     QFile::remove(aside);
-    if (!QFile::rename(userPath, aside) || !QFile::copy(factoryPath, userPath))
+    if (!QFile::rename(userPath, aside) || !copyFileChecked(factoryPath, userPath))
         return false;
     QFile::setPermissions(userPath, QFile::permissions(userPath) | QFileDevice::ReadOwner
                                         | QFileDevice::WriteOwner);
@@ -153,14 +160,13 @@ void ApplSettings::fillPaperSizes()
 
 bool ApplSettings::readApplSettings(const QString& userPath, const QString& factoryPath)
 {
-    QFile file(userPath);
-    if (!file.open(QIODevice::ReadOnly)) {
+    const Pelm::RegularFile file = openSettingsFile(userPath);
+    if (!file.isOpen()) {
         showCritical(translated(kCannotOpenText).arg(userPath));
         return false;
     }
     QDomDocument document;
     if (!parseSettings(file, document)) {
-        file.close();
         document = QDomDocument();
         if (!replaceWithFactoryCopy(userPath, factoryPath)
             || !parseSettingsFile(userPath, document)) {
@@ -187,14 +193,7 @@ bool ApplSettings::writeApplSettings(const QString& path)
             return false;
         bytes = m_document.toByteArray(1);
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    return replaceFileWith(path, bytes);
 }
 
 bool ApplSettings::getAttrValueStr(const QString& key, const QString& attribute, QString& value)

@@ -1,5 +1,6 @@
 #include "FirstRunFiles.h"
 
+#include "FileCopy.h"
 #include "FixedPaths.h"
 #include "Logger.h"
 #include "UserPrompt.h"
@@ -23,13 +24,12 @@ QString systemSupportFile(const char* name)
 }
 
 // Copies the system support folder's file of that name into `folder` unless
-// `folder` has it already. QFile::copy writes a temporary file and renames it,
-// so a copy that fails leaves nothing behind.
+// `folder` has it already. A copy that fails leaves nothing behind.
 void copyIfMissing(const char* name, const QString& folder)
 {
     const QString target = QDir::toNativeSeparators(folder + QLatin1Char('/') + QLatin1String(name));
     if (!QFile::exists(target))
-        QFile::copy(systemSupportFile(name), target);
+        copyFileChecked(systemSupportFile(name), target);
 }
 
 // Without the user's folder the copies would land relative to the
@@ -87,7 +87,7 @@ bool provideUserSettingsFile(const QString& userPath, const QString& factoryPath
     QString problem;
     if (!QFile::exists(factoryPath))
         problem = QObject::tr("The factory settings file does not exists %1").arg(factoryPath);
-    else if (!QFile::copy(factoryPath, userPath))
+    else if (!copyFileChecked(factoryPath, userPath))
         problem = QObject::tr("Problem to copy the factory settings %1 to  %2").arg(factoryPath, userPath);
     if (problem.isEmpty())
         return true;
