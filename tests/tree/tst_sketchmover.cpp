@@ -1,3 +1,4 @@
+#include "FifoWatchdog.h"
 #include "SketchMover.h"
 #include "SketchTestSupport.h"
 #include "TestFiles.h"
@@ -5,6 +6,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <sys/stat.h>
 
 using testsupport::makeFolder;
 using testsupport::readFile;
@@ -42,7 +44,7 @@ private:
 
     QStringList receiverFiles() const
     {
-        return QDir(receiver).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name);
+        return QDir(receiver).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     }
 
 private slots:
@@ -125,6 +127,26 @@ private slots:
         QCOMPARE(env->prompt.requests.last().icon, QMessageBox::Warning);
         QCOMPARE(env->prompt.texts().last(), "Failed to create folder " + backup());
         QCOMPARE(receiverFiles(), QStringList({"a.wpi", "b.inkml", "notes.txt", "sub.wpi"}));
+    }
+
+    // A FIFO on the receiver, and a link to one, are no sketch files: the
+    // move never waits on them and leaves them where they are.
+    void aFifoOnTheReceiverHoldsNothing()
+    {
+        const std::string fifo = (receiver + "/pipe.wpi").toStdString();
+        QCOMPARE(::mkfifo(fifo.c_str(), 0600), 0);
+        QVERIFY(QFile::link(receiver + "/pipe.wpi", receiver + "/link.inkml"));
+        bool moved;
+        {
+            const testsupport::FifoWatchdog watchdog(fifo);
+            moved = moveSketchesOffReceiver(nullptr, QDir(receiver), destination, kMoveTime);
+            QVERIFY2(!watchdog.fired(), "the move waited for the FIFO");
+        }
+        QVERIFY(moved);
+        QCOMPARE(QDir(backup()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+                 QStringList({"a.wpi", "b.inkml"}));
+        QCOMPARE(receiverFiles(), QStringList({"link.inkml", "notes.txt", "pipe.wpi", "sub.wpi"}));
+        QCOMPARE(env->prompt.requests.size(), 1); // the question alone
     }
 
     void failedCopyKeepsItsSource()

@@ -141,8 +141,13 @@ QStringList getDirContent(const QString& folder, QDir::Filters filters,
 {
     QStringList paths;
     QDirIterator entries(folder, nameFilters, filters);
-    while (entries.hasNext())
-        paths << QFileInfo(entries.next()).absoluteFilePath();
+    while (entries.hasNext()) {
+        entries.next();
+        const QFileInfo entry = entries.fileInfo();
+        if ((filters & QDir::Files) && !entry.isDir() && !entry.isFile())
+            continue;
+        paths << entry.absoluteFilePath();
+    }
     return paths;
 }
 

@@ -23,6 +23,8 @@ Q_MOC_INCLUDE(<QPixmap>)
 
 // The absolute paths of the folder's entries that match both kinds of
 // filter, in the order the directory yields them (unsorted, no subfolders).
+// A file is a regular file or a link to one: QDir::Files would also let
+// links to FIFOs, devices and sockets through, which no reader may open.
 QStringList getDirContent(const QString& folder, QDir::Filters filters,
                           const QStringList& nameFilters);
 
