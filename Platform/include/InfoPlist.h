@@ -21,8 +21,9 @@ constexpr std::size_t maxInfoPlistSize = 1024 * 1024;
 // top-level dictionary below a "plist" element.
 std::optional<InfoDictionary> parseInfoPlist(const std::string& xml);
 
-// Reads and parses the file; nothing when it is missing, larger than
-// maxInfoPlistSize or not a property list.
+// Reads and parses the file; nothing when it is missing, no regular file
+// (a FIFO is refused without waiting for it), larger than maxInfoPlistSize
+// or not a property list.
 std::optional<InfoDictionary> readInfoPlist(const std::string& path);
 
 } // namespace Platform

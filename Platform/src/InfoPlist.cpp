@@ -1,10 +1,9 @@
 #include "InfoPlist.h"
 
+#include "RegularFile.h"
 #include "XmlFile.h"
 
 #include <tinyxml.h>
-
-#include <fstream>
 
 namespace Platform {
 
@@ -71,16 +70,9 @@ std::optional<InfoDictionary> parseInfoPlist(const std::string& xml)
 
 std::optional<InfoDictionary> readInfoPlist(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        return std::nullopt;
     std::string text;
-    char chunk[16384];
-    while (file.read(chunk, sizeof chunk) || file.gcount() > 0) {
-        text.append(chunk, static_cast<std::size_t>(file.gcount()));
-        if (text.size() > maxInfoPlistSize)
-            return std::nullopt;
-    }
+    if (!Pelm::RegularFile(path.c_str()).readAll(text, maxInfoPlistSize))
+        return std::nullopt;
     return parseInfoPlist(text);
 }
 

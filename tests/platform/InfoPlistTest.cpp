@@ -1,9 +1,12 @@
+#include "FifoWatchdog.h"
 #include "InfoPlist.h"
 #include "ScratchDir.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
+#include <sys/stat.h>
 
 using Platform::parseInfoPlist;
 
@@ -82,4 +85,21 @@ TEST(InfoPlist, FileLargerThanTheLimitIsNotRead)
     EXPECT_FALSE(Platform::readInfoPlist(large));
     EXPECT_FALSE(Platform::readInfoPlist(scratch.file("missing.plist")));
     EXPECT_FALSE(Platform::readInfoPlist(scratch.path().string())); // a folder
+}
+
+// A bundle's Info.plist that is a FIFO (or a link to one) must not hold the
+// scan of the installed applications: it is refused unread.
+TEST(InfoPlist, FifoIsRefusedAtOnce)
+{
+    testsupport::ScratchDir scratch;
+    const std::string fifo = scratch.file("Info.plist");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const std::string link = scratch.file("link.plist");
+    std::filesystem::create_symlink(fifo, link);
+    for (const std::string& path : {fifo, link}) {
+        SCOPED_TRACE(path);
+        const testsupport::FifoWatchdog watchdog(fifo);
+        EXPECT_FALSE(Platform::readInfoPlist(path));
+        EXPECT_FALSE(watchdog.fired()) << "the read waited for a writer";
+    }
 }
