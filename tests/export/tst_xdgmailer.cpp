@@ -1,13 +1,15 @@
-// Mail through xdg-email: the command it is given, and one message opened
-// for real through a fake default mail handler.
+// Mail through xdg-email: the arguments it is given, its failures before
+// and after the call returned, and one message opened for real through a
+// fake default mail handler.
 
 #include "EnvironmentOverride.h"
-#include "RecordingProcessRunner.h"
+#include "FakeProgram.h"
 #include "ScratchDir.h"
 #include "XdgMailer.h"
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -64,7 +66,12 @@ private slots:
     void theAttachmentTravelsAsOneArgument_data();
     void theAttachmentTravelsAsOneArgument();
     void aMailerThatCannotStartIsReported();
+    void aFailureAfterTheReturnIsFollowed_data();
+    void aFailureAfterTheReturnIsFollowed();
     void xdgEmailOpensTheDefaultMailProgram();
+
+private:
+    testsupport::ScratchDir scratch;
 };
 
 void tst_XdgMailer::theAttachmentTravelsAsOneArgument_data()
@@ -82,27 +89,55 @@ void tst_XdgMailer::theAttachmentTravelsAsOneArgument()
 {
     QFETCH(QByteArray, path);
     QFETCH(QByteArray, subject);
-    Platform::RecordingProcessRunner runner;
-    XdgMailer mailer(runner);
+    const testsupport::FakeProgram tool(scratch.path() / QTest::currentDataTag(), "xdg-email", 0);
+    XdgMailer mailer(QString::fromStdString(tool.path()));
     QCOMPARE(mailer.EmailAttachedDcoument(path.toStdString()), 0);
     QVERIFY(!mailer.attachmentReadOnReturn());
-    QCOMPARE(runner.calls().size(), 1u);
-    const Platform::RecordingProcessRunner::Call& call = runner.calls().front();
-    QVERIFY(call.detached);
-    QCOMPARE(call.command.program, "xdg-email");
-    QCOMPARE(call.command.arguments,
+    QTRY_VERIFY(tool.ran());
+    QCOMPARE(tool.arguments(),
              (std::vector<std::string>{"--subject", subject.toStdString(), "--attach", path.toStdString()}));
 }
 
 void tst_XdgMailer::aMailerThatCannotStartIsReported()
 {
-    Platform::RecordingProcessRunner runner;
-    runner.answer("xdg-email", Platform::ProcessResult{false, -1, ENOENT});
-    QCOMPARE(XdgMailer(runner).EmailAttachedDcoument("/tmp/sketch.pdf"), kNoMailProgram);
+    bool followed = false;
+    const auto follow = [&followed](int) { followed = true; };
+    QCOMPARE(XdgMailer(QString::fromStdString(scratch.file("absent"))).mailAndFollow("/tmp/sketch.pdf", follow),
+             kNoMailProgram);
+    const QString notExecutable = QString::fromStdString(scratch.file("plain-file"));
+    writeFile(notExecutable, "#!/bin/sh\n");
+    QCOMPARE(XdgMailer(notExecutable).mailAndFollow("/tmp/sketch.pdf", follow), kNoMailProgram);
 
     testsupport::ScratchDir empty;
     testsupport::EnvironmentOverride path("PATH", empty.path().c_str());
-    QCOMPARE(XdgMailer().EmailAttachedDcoument("/tmp/sketch.pdf"), kNoMailProgram);
+    QCOMPARE(XdgMailer().mailAndFollow("/tmp/sketch.pdf", follow), kNoMailProgram);
+    QVERIFY(!followed);
+}
+
+void tst_XdgMailer::aFailureAfterTheReturnIsFollowed_data()
+{
+    QTest::addColumn<int>("exitStatus");
+    QTest::newRow("mailed") << 0;
+    QTest::newRow("no mail program") << 3;
+    QTest::newRow("mail program failed") << 4;
+}
+
+// The tool is held until the call returned, so the call cannot have waited for it.
+void tst_XdgMailer::aFailureAfterTheReturnIsFollowed()
+{
+    QFETCH(int, exitStatus);
+    const testsupport::FakeProgram tool(scratch.path() / QTest::currentDataTag(), "xdg-email", exitStatus, true);
+    QList<int> failures;
+    XdgMailer mailer(QString::fromStdString(tool.path()));
+
+    QCOMPARE(mailer.mailAndFollow("/tmp/sketch.pdf", [&failures](int status) { failures << status; }), 0);
+
+    QVERIFY(failures.isEmpty());
+    QTRY_VERIFY(tool.ran());
+    tool.release();
+    // The tool's process goes once it ended and was followed.
+    QTRY_VERIFY(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty());
+    QCOMPARE(failures, exitStatus == 0 ? QList<int>() : QList<int>{exitStatus});
 }
 
 void tst_XdgMailer::xdgEmailOpensTheDefaultMailProgram()

@@ -2,6 +2,7 @@
 
 #include "AboutDlg.h"
 #include "EnvironmentOverride.h"
+#include "FakeProgram.h"
 #include "ScratchDir.h"
 #include "SettingsDlg.h"
 #include "SketchMail.h"
@@ -181,13 +182,27 @@ void TestMainWindowOutput::otherFormatAsksUnderTheWaitCursor()
 
 void TestMainWindowOutput::failedMailIsShownAndItsPdfRemoved()
 {
-    // The rig's xdg-email cannot be started.
+    // The rig's xdg-email cannot be started: the command reports that at once.
     rig->thumbnails()->setCurrentRow(rig->rowOf(rig->sketch("c.wpi")));
+    const QString pdf = mailAttachmentPath(DocumentMetaData(rig->sketch("c.wpi")));
     trigger("actionEmail");
     QCOMPARE(prompt().texts(), QStringList{"Unable to hand the document to Mail (error -50)."});
-    QCOMPARE(rig->mailRunner.calls().size(), 1u);
-    const QString pdf = mailAttachmentPath(DocumentMetaData(rig->sketch("c.wpi")));
-    QCOMPARE(QString::fromStdString(rig->mailRunner.calls().front().command.arguments.back()), pdf);
+    QVERIFY(!QFile::exists(pdf));
+
+    // One that starts but finds no mail program ends with 3, while the
+    // window goes on: the report comes when it ends.
+    prompt().clear();
+    const testsupport::FakeProgram noMailProgram(temporary.path() / "bin", "xdg-email", 3, true);
+    XdgMailer mailer(QString::fromStdString(noMailProgram.path()));
+    rig->window->setMailClient(mailer);
+    trigger("actionEmail");
+    QVERIFY(prompt().texts().isEmpty());
+    QVERIFY(QTest::qWaitFor([&] { return noMailProgram.ran(); }));
+    QCOMPARE(QString::fromStdString(noMailProgram.arguments().back()), pdf);
+    QVERIFY(QFile::exists(pdf));
+    noMailProgram.release();
+    QTRY_COMPARE(prompt().texts(), QStringList{"Unable to hand the document to Mail (error 3)."});
+    QCOMPARE(prompt().requests.first().parent, rig->window.get());
     QVERIFY(!QFile::exists(pdf));
 }
 

@@ -13,6 +13,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPointer>
 
 namespace {
 
@@ -22,6 +23,14 @@ void tell(QMessageBox::Icon icon, const QString& title, const QString& text, QWi
     request.title = title;
     request.parent = parent;
     askUser(request);
+}
+
+// Removes the attachment that the mail program is done with; one that stays is reported.
+void removeAttachment(const QString& path, const QString& leftoverTitle, QWidget* parent)
+{
+    if (QFile::exists(path) && !QFile::remove(path))
+        tell(QMessageBox::Critical, leftoverTitle, QCoreApplication::translate("SketchMail", "Cannot delete file : %1").arg(path),
+             parent);
 }
 
 } // namespace
@@ -51,14 +60,21 @@ bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidg
     }
     if (!ExportFormats::SaveAsPDF(scene.get(), path, scene->paperRectangle()))
         return false;
-    const int status = mailer.EmailAttachedDcoument(QFile::encodeName(path).toStdString());
-    if (status != 0)
+    // A failure may come after the window went on; the parent may be gone by then.
+    const QPointer<QWidget> owner(parent);
+    const auto failed = [path, leftoverTitle, owner](int status) {
         tell(QMessageBox::Warning, QString::fromLatin1(kPromptTitle),
-             QCoreApplication::translate("SketchMail", "Unable to hand the document to Mail (error %1).").arg(status), parent);
+             QCoreApplication::translate("SketchMail", "Unable to hand the document to Mail (error %1).").arg(status),
+             owner);
+        removeAttachment(path, leftoverTitle, owner);
+    };
+    const int status = mailer.mailAndFollow(QFile::encodeName(path).toStdString(), failed);
+    if (status != 0) {
+        failed(status);
+        return false;
+    }
     // A mail program that reads the file later finds it until the program ends.
-    if (status == 0 && !mailer.attachmentReadOnReturn())
-        return true;
-    if (QFile::exists(path) && !QFile::remove(path))
-        tell(QMessageBox::Critical, leftoverTitle, QCoreApplication::translate("SketchMail", "Cannot delete file : %1").arg(path), parent);
-    return status == 0;
+    if (mailer.attachmentReadOnReturn())
+        removeAttachment(path, leftoverTitle, parent);
+    return true;
 }

@@ -17,9 +17,10 @@ QString mailAttachmentPath(const DocumentMetaData& sketch);
 // return or failed, else with the private folder when the program ends. True
 // once the mail program has the message. An unwritable PDF is reported by the
 // exporter and nothing is mailed; a missing attachment folder, a mail
-// program's failure and a PDF that cannot be removed are reported here, in
-// boxes over `parent`, the last titled `leftoverTitle`. A record without a
-// scene does nothing.
+// program's failure (also one that comes after the return, from the event
+// loop) and a PDF that cannot be removed are reported here, in boxes over
+// `parent`, the last titled `leftoverTitle`. A record without a scene does
+// nothing.
 bool mailSketchAsPdf(const DocumentMetaData& sketch, IEMailClient& mailer, QWidget* parent,
                      const QString& leftoverTitle);
 
