@@ -67,14 +67,19 @@ class SettingsEnvironment {
 public:
     SettingsEnvironment() { std::filesystem::create_directories(system.path() / "home"); }
 
-    // Writes the factory settings with the changes as the user file and loads it.
+    // Writes the factory settings with the changes as the user file and loads
+    // it; a change to a null value removes the attribute.
     bool load(const QList<Setting>& changes = {})
     {
         QDomDocument document;
         if (!document.setContent(fileBytes(kFactoryFile)))
             return false;
-        for (const Setting& change : changes)
-            entryOf(document, change.key).setAttribute(change.attribute, change.value);
+        for (const Setting& change : changes) {
+            if (change.value.isNull())
+                entryOf(document, change.key).removeAttribute(change.attribute);
+            else
+                entryOf(document, change.key).setAttribute(change.attribute, change.value);
+        }
         QFile file(settingsPath);
         if (!file.open(QIODevice::WriteOnly) || file.write(document.toByteArray(1)) < 0)
             return false;

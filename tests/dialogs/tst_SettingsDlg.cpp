@@ -130,6 +130,7 @@ private slots:
     void aClickOnTheShownPictureChoosesTheCell();
     void aFailedWriteIsReportedAndKeepsTheDialogOpen_data();
     void aFailedWriteIsReportedAndKeepsTheDialogOpen();
+    void aValueTheFileCannotHoldIsToldAtEverySave();
 
     void openingWithAReadyReceiverReadsItsThreshold_data();
     void openingWithAReadyReceiverReadsItsThreshold();
@@ -406,6 +407,24 @@ void SettingsDlgTest::aFailedWriteIsReportedAndKeepsTheDialogOpen()
     QCOMPARE(environment->prompt.requests.first().icon, QMessageBox::Critical);
     QVERIFY(open.dialog.isVisible());
     QVERIFY(open.button("m_apply_btn")->isEnabled());
+}
+
+// The store tells each failed change, however often the user saves.
+void SettingsDlgTest::aValueTheFileCannotHoldIsToldAtEverySave()
+{
+    QVERIFY(environment->load({{"startup_directory/directory", "path", QString()}}));
+    OpenDialog open(*environment);
+    environment->prompt.clear();
+    const QString lacking = QStringLiteral("Entry startup_directory/directory does not have attribute name path in \n"
+                                           "%1 settings file.")
+                                .arg(environment->settingsPath);
+
+    QTest::mouseClick(open.button("m_apply_btn"), Qt::LeftButton);
+    QCOMPARE(environment->prompt.texts(), QStringList{lacking});
+    QTest::mouseClick(open.button("m_ok_btn"), Qt::LeftButton);
+
+    QCOMPARE(environment->prompt.texts(), (QStringList{lacking, lacking}));
+    QCOMPARE(environment->prompt.requests.last().icon, QMessageBox::Critical);
 }
 
 void SettingsDlgTest::openingWithAReadyReceiverReadsItsThreshold_data()

@@ -182,6 +182,20 @@ private slots:
         QVERIFY(!readBytes(written).contains("nogroup"));
     }
 
+    // A change is asked for by the user's save: its failure is told each time.
+    void failedChangesAreToldEachTime()
+    {
+        QString path;
+        const auto settings = loaded("user.xml", path);
+        QVERIFY(settings);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY(!settings->setAttrValueStr("translator/language", "dialect", "x"));
+            QVERIFY(!settings->setAttrValueStr("translator", "name", "x"));
+        }
+        const QStringList once{missingText("translator/language", "dialect", path), badKeyText("translator")};
+        QCOMPARE(prompt.texts(), once + once);
+    }
+
     void messagesAreCriticalBoxesShownOncePerMessage()
     {
         ApplSettings settings;

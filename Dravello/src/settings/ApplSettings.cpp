@@ -223,7 +223,7 @@ bool ApplSettings::getAttrValueStr(const QString& key, const QString& attribute,
                                    Failures& failures) const
 {
     QString group, entry;
-    if (!splitKey(key, group, entry, failures))
+    if (!splitKey(key, group, entry, failures.lookups))
         return false;
     bool found = false;
     visitEntries(m_document, group, entry, [&](const QDomElement& element) {
@@ -234,7 +234,7 @@ bool ApplSettings::getAttrValueStr(const QString& key, const QString& attribute,
         return true;
     });
     if (!found)
-        failures << missingAttributeText(key, attribute, true);
+        failures.lookups << missingAttributeText(key, attribute, true);
     return found;
 }
 
@@ -242,7 +242,7 @@ bool ApplSettings::getAttrValueStrPreloaded(const QString& key, const QString& a
                                             QString& value, Failures& failures) const
 {
     QString group, entry;
-    if (!splitKey(key, group, entry, failures))
+    if (!splitKey(key, group, entry, failures.lookups))
         return false;
     QDomAttr last;
     visitEntries(m_document, group, entry, [&](const QDomElement& element) {
@@ -252,7 +252,7 @@ bool ApplSettings::getAttrValueStrPreloaded(const QString& key, const QString& a
         return false;
     });
     if (last.isNull()) {
-        failures << missingAttributeText(key, attribute, true);
+        failures.lookups << missingAttributeText(key, attribute, true);
         return false;
     }
     value = last.value();
@@ -263,7 +263,7 @@ bool ApplSettings::setAttrValueStr(const QString& key, const QString& attribute,
                                    const QString& value, Failures& failures)
 {
     QString group, entry;
-    if (!splitKey(key, group, entry, failures))
+    if (!splitKey(key, group, entry, failures.changes))
         return false;
     QDomAttr first;
     visitEntries(m_document, group, entry, [&](const QDomElement& element) {
@@ -271,7 +271,7 @@ bool ApplSettings::setAttrValueStr(const QString& key, const QString& attribute,
         return !first.isNull();
     });
     if (first.isNull()) {
-        failures << missingAttributeText(key, attribute, false);
+        failures.changes << missingAttributeText(key, attribute, false);
         return false;
     }
     first.setValue(value);
@@ -373,7 +373,9 @@ void ApplSettings::initAttributes(Failures& failures) const
 
 void ApplSettings::report(const Failures& failures)
 {
-    for (const QString& text : failures) {
+    for (const QString& text : failures.changes)
+        showCritical(text);
+    for (const QString& text : failures.lookups) {
         const bool gui = onGuiThread();
         {
             QMutexLocker lock(&m_lock);

@@ -9,8 +9,10 @@
 // writeApplSettings().
 //
 // All operations are safe to call from any thread; message boxes about
-// missing entries appear on the GUI thread only, once per message, and other
-// threads log the message instead (see askUser()).
+// missing entries appear on the GUI thread only, and other threads log the
+// message instead (see askUser()). A failed lookup is told once per message
+// (the same lookups run for every sketch drawn); a failed change, which
+// only a user's save makes, every time.
 
 #include "InstalledAppsProbe.h"
 #include "Singleton.h"
@@ -91,8 +93,12 @@ public:
     QList<ApplicationDescriptor> getExportingAppsList() const;
 
 private:
-    // Failure messages collected while the lock is held, reported after.
-    using Failures = QStringList;
+    // Failure messages collected while the lock is held, reported after:
+    // those of lookups once per message, those of changes every time.
+    struct Failures {
+        QStringList lookups;
+        QStringList changes;
+    };
 
     // The attribute operations for callers that hold the lock: they collect
     // their failures instead of reporting them.
