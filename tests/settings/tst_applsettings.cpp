@@ -349,6 +349,21 @@ private slots:
         QVERIFY(prompt.requests.isEmpty());
     }
 
+    // Without a user folder the factory file is read as the user's.
+    void anUnparsableFactoryFileIsNeverReplaced()
+    {
+        const QString factory = copyFixture(*scratch, "malformed.xml");
+        const QByteArray malformed = readBytes(factory);
+        for (int start = 0; start < 2; ++start) {
+            ApplSettings settings;
+            QVERIFY(!settings.readApplSettings(factory, factory));
+            QCOMPARE(prompt.texts(), QStringList{QStringLiteral("Parsing error for settings file \n") + factory});
+            QCOMPARE(readBytes(factory), malformed);
+            QVERIFY(!QFileInfo::exists(factory + ".bad"));
+            prompt.clear();
+        }
+    }
+
     void factoryCopyIsWritable()
     {
         const QString factory = copyFixture(*scratch, "user.xml");

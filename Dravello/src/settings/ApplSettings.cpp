@@ -8,6 +8,7 @@
 #include <QDomElement>
 #include <QDomNamedNodeMap>
 #include <QFile>
+#include <QFileInfo>
 #include <QMutexLocker>
 
 namespace {
@@ -102,6 +103,16 @@ bool parseSettingsFile(const QString& path, QDomDocument& document)
     return parseSettings(openSettingsFile(path), document);
 }
 
+// True when both paths name one file: the factory file read as the user's
+// when there is no user folder.
+bool sameFile(const QString& first, const QString& second)
+{
+    const QFileInfo one(first);
+    const QFileInfo other(second);
+    return one.absoluteFilePath() == other.absoluteFilePath()
+        || (!one.canonicalFilePath().isEmpty() && one.canonicalFilePath() == other.canonicalFilePath());
+}
+
 // Keeps the unparsable user file as path + ".bad" (replacing an older one)
 // and puts a writable copy of the factory file in its place.
 bool replaceWithFactoryCopy(const QString& userPath, const QString& factoryPath)
@@ -168,7 +179,8 @@ bool ApplSettings::readApplSettings(const QString& userPath, const QString& fact
     QDomDocument document;
     if (!parseSettings(file, document)) {
         document = QDomDocument();
-        if (!replaceWithFactoryCopy(userPath, factoryPath)
+        // The factory file itself is never put aside or replaced.
+        if (sameFile(userPath, factoryPath) || !replaceWithFactoryCopy(userPath, factoryPath)
             || !parseSettingsFile(userPath, document)) {
             showCritical(translated(kParsingErrorText).arg(userPath));
             return false;

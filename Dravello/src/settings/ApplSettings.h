@@ -64,7 +64,8 @@ public:
     ApplSettings();
 
     // Loads the user file. An unparsable user file is kept aside as
-    // userPath + ".bad" and replaced by a copy of the factory file.
+    // userPath + ".bad" and replaced by a copy of the factory file; the
+    // factory file read as the user's is never touched.
     bool readApplSettings(const QString& userPath, const QString& factoryPath);
     // Saves the whole document atomically; false (no message) when the file
     // cannot be written or nothing has been read.
