@@ -658,8 +658,8 @@
         <translation>匯出至(&amp;E)</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>要刪除此檔案嗎？</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>要刪除檔案 %1 嗎？</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

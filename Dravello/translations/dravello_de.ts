@@ -658,8 +658,8 @@
         <translation>&amp;Exportieren nach</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>Möchten Sie diese Datei löschen?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>Möchten Sie die Datei %1 löschen?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

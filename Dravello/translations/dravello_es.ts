@@ -658,8 +658,8 @@
         <translation>&amp;Exportar a</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>¿Desea eliminar este archivo?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>¿Desea eliminar el archivo %1?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

@@ -658,8 +658,8 @@
         <translation>&amp;Exporter vers</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>Voulez-vous supprimer ce fichier ?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>Voulez-vous supprimer le fichier %1 ?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

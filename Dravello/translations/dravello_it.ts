@@ -658,8 +658,8 @@
         <translation>&amp;Esporta in</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>Eliminare questo file?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>Eliminare il file %1?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

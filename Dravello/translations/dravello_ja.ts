@@ -658,8 +658,8 @@
         <translation>エクスポート先(&amp;E)</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>このファイルを削除しますか?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>ファイル %1 を削除しますか?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

@@ -658,8 +658,8 @@
         <translation>내보내기(&amp;E)</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>이 파일을 삭제하시겠습니까?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>%1 파일을 삭제하시겠습니까?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

@@ -658,8 +658,8 @@
         <translation>&amp;Exporteren naar</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>Wilt u dit bestand verwijderen?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>Wilt u het bestand %1 verwijderen?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

@@ -658,8 +658,8 @@
         <translation>&amp;Eksportuj do</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>Czy chcesz usunąć ten plik?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>Czy chcesz usunąć plik %1?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

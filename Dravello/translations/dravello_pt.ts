@@ -658,8 +658,8 @@
         <translation>&amp;Exportar para</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>Deseja excluir este arquivo?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>Deseja excluir o arquivo %1?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

@@ -658,8 +658,8 @@
         <translation>&amp;Экспорт в</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>Удалить этот файл?</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>Удалить файл %1?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

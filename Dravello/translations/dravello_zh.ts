@@ -658,8 +658,8 @@
         <translation>导出到(&amp;E)</translation>
     </message>
     <message>
-        <source>Do you want to delete this file?</source>
-        <translation>要删除此文件吗？</translation>
+        <source>Do you want to delete this file?  %1?</source>
+        <translation>要删除文件 %1 吗？</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>

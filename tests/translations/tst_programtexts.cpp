@@ -25,6 +25,7 @@ struct ShownTexts {
     QString menuEntry;    // the window's "&Open File"
     QString question;     // the question before sketches move off the receiver
     QString backupFolder; // the folder that question names
+    QString deletion;     // the question before the first thumbnail's file is deleted
     QString statusTip;    // the status bar's zoom slider
     QString settingsTab;  // the settings dialog's first tab
 };
@@ -46,6 +47,12 @@ ShownTexts shownTexts(windowtest::WindowRig& rig)
     moveSketchesOffReceiver(nullptr, QDir(rig.documents()), destination, kMoveTime);
     shown.question = rig.environment.prompt.texts().value(0);
     shown.backupFolder = backupFolderPath(destination, kMoveTime);
+
+    rig.environment.prompt.clear();
+    rig.environment.prompt.answers = {QMessageBox::Cancel};
+    rig.thumbnails()->setCurrentRow(0);
+    rig.thumbnails()->deleteCurrentFile();
+    shown.deletion = rig.environment.prompt.texts().value(0);
     return shown;
 }
 
@@ -175,46 +182,47 @@ private slots:
         QTest::addColumn<QString>("question");
         QTest::addColumn<QString>("statusTip");
         QTest::addColumn<QString>("settingsTab");
+        QTest::addColumn<QString>("deletion");
 
         QTest::newRow("French") << "French" << "1" << "&Ouvrir un fichier"
                                 << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1 ?"
-                                << "Zoom avant ou arrière" << "Mappage";
+                                << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1 ?";
         QTest::newRow("Spanish") << "spanish" << "1" << "&Abrir archivo"
                                  << "¿Seguro que desea mover sus bocetos a la carpeta \n%1?" << "Acercar o alejar"
-                                 << "Asignación";
+                                 << "Asignación" << "¿Desea eliminar el archivo %1?";
         QTest::newRow("Portuguese (Brazil)") << "Portuguese(Brazil)" << "1" << "&Abrir arquivo"
                                              << "Tem certeza de que deseja mover os seus esboços para a pasta \n%1?"
-                                             << "Ampliar ou reduzir" << "Mapeamento";
+                                             << "Ampliar ou reduzir" << "Mapeamento" << "Deseja excluir o arquivo %1?";
         QTest::newRow("German") << "German" << "1" << "Datei ö&ffnen"
                                 << "Möchten Sie Ihre Skizzen wirklich in den Ordner \n%1 verschieben?"
-                                << "Vergrößern oder verkleinern" << "Zuordnung";
+                                << "Vergrößern oder verkleinern" << "Zuordnung" << "Möchten Sie die Datei %1 löschen?";
         QTest::newRow("Dutch") << "Dutch" << "1" << "Bestand &openen"
                                << "Weet u zeker dat u uw schetsen naar de map \n%1 wilt verplaatsen?"
-                               << "In- of uitzoomen" << "Toewijzing";
+                               << "In- of uitzoomen" << "Toewijzing" << "Wilt u het bestand %1 verwijderen?";
         QTest::newRow("Italian") << "Italian" << "1" << "&Apri file" << "Spostare gli schizzi nella cartella \n%1?"
-                                 << "Zoom avanti o indietro" << "Mappatura";
+                                 << "Zoom avanti o indietro" << "Mappatura" << "Eliminare il file %1?";
         QTest::newRow("Russian") << "Russian" << "1" << "&Открыть файл"
                                  << "Вы действительно хотите переместить эскизы в папку \n%1?"
-                                 << "Увеличить или уменьшить" << "Сопоставление";
+                                 << "Увеличить или уменьшить" << "Сопоставление" << "Удалить файл %1?";
         QTest::newRow("Chinese Traditional") << "Chinese Traditional" << "1" << "開啟檔案(&O)"
-                                             << "確定要將草圖移至資料夾 \n%1 嗎？" << "放大或縮小" << "對應";
+                                             << "確定要將草圖移至資料夾 \n%1 嗎？" << "放大或縮小" << "對應" << "要刪除檔案 %1 嗎？";
         QTest::newRow("Chinese Simplified") << "Chinese Simplified" << "1" << "打开文件(&O)"
-                                            << "确定要将草图移动到文件夹 \n%1 吗？" << "放大或缩小" << "映射";
+                                            << "确定要将草图移动到文件夹 \n%1 吗？" << "放大或缩小" << "映射" << "要删除文件 %1 吗？";
         QTest::newRow("Japanese") << "Japanese" << "1" << "ファイルを開く(&O)"
                                   << "スケッチをフォルダー \n%1 に移動してもよろしいですか?" << "拡大または縮小"
-                                  << "マッピング";
+                                  << "マッピング" << "ファイル %1 を削除しますか?";
         QTest::newRow("Korean") << "Korean" << "1" << "파일 열기(&O)" << "스케치를 \n%1 폴더로 이동하시겠습니까?"
-                                << "확대 또는 축소" << "매핑";
+                                << "확대 또는 축소" << "매핑" << "%1 파일을 삭제하시겠습니까?";
         QTest::newRow("Polish") << "Polish" << "1" << "&Otwórz plik"
                                 << "Czy na pewno chcesz przenieść szkice do folderu \n%1?"
-                                << "Powiększ lub pomniejsz" << "Mapowanie";
+                                << "Powiększ lub pomniejsz" << "Mapowanie" << "Czy chcesz usunąć plik %1?";
         // main() makes the system French.
         QTest::newRow("system language") << "German" << "0" << "&Ouvrir un fichier"
                                          << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1 ?"
-                                         << "Zoom avant ou arrière" << "Mappage";
+                                         << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1 ?";
         QTest::newRow("English") << "English" << "1" << "&Open File"
                                  << "Are you sure you want to move your sketches to \n%1 folder?"
-                                 << "Zoom in or out" << "Mapping";
+                                 << "Zoom in or out" << "Mapping" << "Do you want to delete this file?  %1?";
     }
 
     void textsInTheChosenLanguage()
@@ -225,6 +233,7 @@ private slots:
         QFETCH(QString, question);
         QFETCH(QString, statusTip);
         QFETCH(QString, settingsTab);
+        QFETCH(QString, deletion);
         windowtest::WindowRig rig({"a.hlv"});
         QVERIFY(rig.environment.load({{"translator/language", "name", name}, {"translator/language", "status", status}}));
         LanguageSetting language = readLanguageSetting(*rig.environment.store());
@@ -238,6 +247,7 @@ private slots:
         QCOMPARE(shown.statusTip, statusTip);
         QCOMPARE(shown.settingsTab, settingsTab);
         QCOMPARE(shown.question, question.arg(shown.backupFolder));
+        QCOMPARE(shown.deletion, deletion.arg(QDir::toNativeSeparators(rig.sketch("a.hlv"))));
     }
 
     void programTextsStayWhenTheToolkitFileIsMissing()

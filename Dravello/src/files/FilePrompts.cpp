@@ -5,14 +5,9 @@
 #include <QCoreApplication>
 #include <QDir>
 
-QString questionAboutFile(const QString& question, const QString& file)
-{
-    return QStringLiteral("%1  %2?").arg(question, file);
-}
-
 bool userConfirmsOverwrite(QWidget* parent, const QString& file)
 {
-    // The form of questionAboutFile in one text, so that a translation can place the name.
+    // One text, so that a translation can place the name.
     return userConfirms(parent, QCoreApplication::translate(
                                     "FilePrompts", "Are you sure you want to overwrite file   %1?")
                                     .arg(file));

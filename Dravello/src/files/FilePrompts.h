@@ -8,9 +8,6 @@
 
 class QWidget;
 
-// "question  file?", the form of the questions about one file.
-QString questionAboutFile(const QString& question, const QString& file);
-
 // Asks before `file` (as the user should see it) is overwritten; true for OK.
 bool userConfirmsOverwrite(QWidget* parent, const QString& file);
 

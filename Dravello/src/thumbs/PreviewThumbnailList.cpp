@@ -517,8 +517,8 @@ void PreviewThumbnailList::deleteCurrentFile()
     if (!current)
         return;
     const QString path = current->data(Qt::UserRole).toString();
-    if (!userConfirms(this,
-                      questionAboutFile(tr("Do you want to delete this file?"), shownPath(path))))
+    // One text, so that a translation can place the name.
+    if (!userConfirms(this, tr("Do you want to delete this file?  %1?").arg(shownPath(path))))
         return;
     if (!QFile::remove(path))
         warnUser(this, tr("Failed to delete file %1").arg(path));
