@@ -25,15 +25,18 @@ qt_add_lupdate(dravello_core TS_FILES ${DRAVELLO_TRANSLATED_TS_FILES} SOURCES ${
 qt_add_lupdate(Dravello TS_FILES ${DRAVELLO_SOURCE_TS_FILE} SOURCES ${DRAVELLO_TEXT_SOURCES}
   OPTIONS ${DRAVELLO_LUPDATE_OPTIONS} -pluralonly)
 
-# A test: extracting the texts again finds none that a catalogue lacks (one
-# catalogue stands for all; the catalogue test checks each one's entries).
+# A test: extracting the texts again finds none that a catalogue lacks, in
+# each of the translated catalogues.
 if(DRAVELLO_TESTS)
   set(text_source_list ${CMAKE_CURRENT_BINARY_DIR}/text_sources.lst)
   string(REPLACE ";" "\n" text_source_lines "${DRAVELLO_TEXT_SOURCES}")
   file(GENERATE OUTPUT ${text_source_list} CONTENT "${text_source_lines}\n")
+  set(catalogue_list ${CMAKE_CURRENT_BINARY_DIR}/translated_catalogues.lst)
+  string(REPLACE ";" "\n" catalogue_lines "${DRAVELLO_TRANSLATED_TS_FILES}")
+  file(GENERATE OUTPUT ${catalogue_list} CONTENT "${catalogue_lines}\n")
   add_test(NAME catalogues_hold_every_text
     COMMAND ${CMAKE_COMMAND} -DLUPDATE=$<TARGET_FILE:Qt6::lupdate> -DLCONVERT=$<TARGET_FILE:Qt6::lconvert>
-            -DSOURCES=${text_source_list} -DCATALOGUE=${CMAKE_CURRENT_LIST_DIR}/dravello_de.ts
+            -DSOURCES=${text_source_list} -DCATALOGUES=${catalogue_list}
             -DWORK=${CMAKE_CURRENT_BINARY_DIR}/catalogue_check
             -P ${CMAKE_CURRENT_LIST_DIR}/CheckCatalogues.cmake)
   set_tests_properties(catalogues_hold_every_text PROPERTIES LABELS unit)

@@ -108,6 +108,20 @@ QStringList placeholders(const QString& text)
     return found;
 }
 
+// The translated catalogues: every one but English, the source language.
+QStringList translatedCatalogues()
+{
+    const QDir folder(QStringLiteral(DRAVELLO_CATALOGUES));
+    QStringList paths;
+    for (const QString& name : folder.entryList({"dravello_*.ts"}, QDir::Files, QDir::Name)) {
+        if (name != QLatin1String("dravello_en.ts"))
+            paths << folder.filePath(name);
+    }
+    return paths;
+}
+
+QString messageKey(const CatalogueEntry& entry) { return entry.context + QChar(0x1F) + entry.source; }
+
 int accelerators(QString text) { return int(text.remove(QLatin1String("&&")).count(QLatin1Char('&'))); }
 
 // What keeps the entry from being shown as the English text means it.
@@ -299,14 +313,12 @@ private slots:
     void everyCatalogueIsComplete_data()
     {
         QTest::addColumn<QString>("path");
-        const QDir folder(QStringLiteral(DRAVELLO_CATALOGUES));
-        for (const QString& name : folder.entryList({"dravello_*.ts"}, QDir::Files, QDir::Name)) {
-            if (name != QLatin1String("dravello_en.ts"))
-                QTest::newRow(qPrintable(name)) << folder.filePath(name);
-        }
+        for (const QString& path : translatedCatalogues())
+            QTest::newRow(qPrintable(QFileInfo(path).fileName())) << path;
     }
 
-    // A failure lists every entry that wants work.
+    // A failure lists every entry that wants work, and every message that
+    // another catalogue holds and this one lacks.
     void everyCatalogueIsComplete()
     {
         QFETCH(QString, path);
@@ -315,10 +327,21 @@ private slots:
 
         QVERIFY2(!entries.isEmpty(), "no messages read");
         QStringList report;
+        QSet<QString> held;
         for (const CatalogueEntry& entry : entries) {
+            held << messageKey(entry);
             const QStringList problems = problemsOf(entry);
             if (!problems.isEmpty())
                 report << QStringLiteral("%1 \"%2\": %3").arg(entry.context, entry.source, problems.join(", "));
+        }
+        for (const QString& other : translatedCatalogues()) {
+            for (const CatalogueEntry& entry : readCatalogue(other)) {
+                if (held.contains(messageKey(entry)))
+                    continue;
+                held << messageKey(entry);
+                report << QStringLiteral("%1 \"%2\": missing (%3 has it)")
+                              .arg(entry.context, entry.source, QFileInfo(other).fileName());
+            }
         }
         QVERIFY2(report.isEmpty(), qPrintable(report.join(QLatin1Char('\n'))));
     }
