@@ -2,6 +2,7 @@
 #include "GuiGapLimit.h"
 #include "SettingsDlg.h"
 #include "TipSensitivity.h"
+#include "Translations.h"
 
 #include <QColorDialog>
 #include <QComboBox>
@@ -131,6 +132,8 @@ private slots:
     void aFailedWriteIsReportedAndKeepsTheDialogOpen_data();
     void aFailedWriteIsReportedAndKeepsTheDialogOpen();
     void aValueTheFileCannotHoldIsToldAtEverySave();
+    void okKeepsTheLanguageTheStartChose_data();
+    void okKeepsTheLanguageTheStartChose();
 
     void openingWithAReadyReceiverReadsItsThreshold_data();
     void openingWithAReadyReceiverReadsItsThreshold();
@@ -425,6 +428,34 @@ void SettingsDlgTest::aValueTheFileCannotHoldIsToldAtEverySave()
 
     QCOMPARE(environment->prompt.texts(), (QStringList{lacking, lacking}));
     QCOMPARE(environment->prompt.requests.last().icon, QMessageBox::Critical);
+}
+
+void SettingsDlgTest::okKeepsTheLanguageTheStartChose_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("saved");
+    QTest::newRow("as spelt in the chooser") << "German" << "German";
+    QTest::newRow("other case") << "french" << "French";
+    QTest::newRow("two words") << "CHINESE simplified" << "Chinese Simplified";
+    QTest::newRow("English") << "english" << "English";
+    QTest::newRow("no language of ours") << "Klingon" << "English";
+}
+
+// Ok without touching the chooser keeps the language that the start-up
+// took from the stored name.
+void SettingsDlgTest::okKeepsTheLanguageTheStartChose()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, saved);
+    QVERIFY(environment->load({{"translator/language", "name", stored}, {"translator/language", "status", "1"}}));
+    OpenDialog open(*environment);
+
+    QTest::mouseClick(open.button("m_ok_btn"), Qt::LeftButton);
+
+    QVERIFY(!open.dialog.isVisible());
+    QCOMPARE(environment->saved("translator/language", "name"), saved);
+    QCOMPARE(chooseTranslationFiles(saved, 1, QLocale::C, 1).program,
+             chooseTranslationFiles(stored, 1, QLocale::C, 1).program);
 }
 
 void SettingsDlgTest::openingWithAReadyReceiverReadsItsThreshold_data()

@@ -2,6 +2,7 @@
 
 #include "ReceiverPosition.h"
 #include "ScrivetDeviceObserver.h"
+#include "Translations.h"
 #include "UserPrompt.h"
 
 #include <QApplication>
@@ -426,8 +427,9 @@ void SettingsDlg::initGeneralTab()
     m_settings->getAttrValueStr("startup_directory/directory", "path", m_startupDirectory);
     ui.m_dir_le->setText(m_startupDirectory);
     m_settings->getAttrValueStr("translator/language", "name", m_languageName);
-    const int language =
-        ui.m_lang_cbx->findText(m_languageName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    // The chooser shows the language the start-up chose by that name.
+    const int language = ui.m_lang_cbx->findText(knownLanguageName(m_languageName),
+                                                 Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (language >= 0)
         ui.m_lang_cbx->setCurrentIndex(language);
     // The receiver's clock takes the local wall time; the edit holds it

@@ -42,9 +42,14 @@ TranslationFiles filesOf(const Language& language)
 
 const TranslationFiles kEnglish{QStringLiteral("dravello_en"), QString()};
 
-bool hasName(const Language& language, const QString& name)
+// The language the settings name, compared without regard to case; null for none.
+const Language* languageNamed(const QString& name)
 {
-    return name.compare(QLatin1String(language.settingsName), Qt::CaseInsensitive) == 0;
+    for (const Language& language : kLanguages) {
+        if (name.compare(QLatin1String(language.settingsName), Qt::CaseInsensitive) == 0)
+            return &language;
+    }
+    return nullptr;
 }
 
 bool speaks(const Language& language, QLocale::Language systemLanguage, int chinesePreference)
@@ -83,12 +88,21 @@ LanguageSetting readLanguageSetting(ApplSettings& settings)
     return setting;
 }
 
+QString knownLanguageName(const QString& name)
+{
+    const Language* language = languageNamed(name);
+    return language ? QString::fromLatin1(language->settingsName) : QString();
+}
+
 TranslationFiles chooseTranslationFiles(const QString& name, int status, QLocale::Language systemLanguage,
                                         int chinesePreference)
 {
+    if (status == 1) {
+        const Language* named = languageNamed(name);
+        return named ? filesOf(*named) : kEnglish;
+    }
     for (const Language& language : kLanguages) {
-        const bool chosen = status == 1 ? hasName(language, name) : speaks(language, systemLanguage, chinesePreference);
-        if (chosen)
+        if (speaks(language, systemLanguage, chinesePreference))
             return filesOf(language);
     }
     return kEnglish;

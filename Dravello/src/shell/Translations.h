@@ -33,6 +33,11 @@ struct LanguageSetting {
 
 LanguageSetting readLanguageSetting(ApplSettings& settings);
 
+// The settings' own spelling of the language that `name` chooses at start
+// (compared without regard to case), or an empty text when it chooses none
+// (English).
+QString knownLanguageName(const QString& name);
+
 // With status 1 the language named in the settings (case-insensitive),
 // otherwise the system language; Chinese is Traditional for preference 1 and
 // Simplified for 2. Anything else is English.
