@@ -9,6 +9,7 @@
 #include "Translations.h"
 #include "WindowTestSupport.h"
 
+#include <QDateTimeEdit>
 #include <QGroupBox>
 #include <QRegularExpression>
 #include <QSlider>
@@ -26,6 +27,8 @@ struct ShownTexts {
     QString question;     // the question before sketches move off the receiver
     QString backupFolder; // the folder that question names
     QString deletion;     // the question before the first thumbnail's file is deleted
+    QString clock;        // the settings dialog's clock as shown
+    QDateTime clockTime;  // and as set
     QString statusTip;    // the status bar's zoom slider
     QString settingsTab;  // the settings dialog's first tab
 };
@@ -39,6 +42,9 @@ ShownTexts shownTexts(windowtest::WindowRig& rig)
     shown.statusTip = rig.part<QSlider>("zoomHSlider")->toolTip();
     SettingsDlg settings(nullptr, nullptr);
     shown.settingsTab = settings.findChild<QTabWidget*>("m_settings_tab")->tabText(0);
+    const QDateTimeEdit* clock = settings.findChild<QDateTimeEdit*>("m_date_timeedit");
+    shown.clock = clock->text();
+    shown.clockTime = clock->dateTime();
 
     testsupport::ScratchDir scratch;
     const QString destination = QString::fromStdString(scratch.path().string());
@@ -180,6 +186,7 @@ private slots:
 
     void cleanup()
     {
+        QLocale::setDefault(QLocale::system());
         qApp->setStyleSheet(QString());
         QCoreApplication::removeTranslator(program.get());
         program.reset();
@@ -197,46 +204,61 @@ private slots:
         QTest::addColumn<QString>("statusTip");
         QTest::addColumn<QString>("settingsTab");
         QTest::addColumn<QString>("deletion");
+        QTest::addColumn<QString>("clockLocale");
 
         QTest::newRow("French") << "French" << "1" << "&Ouvrir un fichier"
                                 << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1 ?"
-                                << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1 ?";
+                                << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1 ?"
+                                << "fr_FR";
         QTest::newRow("Spanish") << "spanish" << "1" << "&Abrir archivo"
                                  << "¿Seguro que desea mover sus bocetos a la carpeta \n%1?" << "Acercar o alejar"
-                                 << "Asignación" << "¿Desea eliminar el archivo %1?";
+                                 << "Asignación" << "¿Desea eliminar el archivo %1?"
+                                << "es_ES";
         QTest::newRow("Portuguese (Brazil)") << "Portuguese(Brazil)" << "1" << "&Abrir arquivo"
                                              << "Tem certeza de que deseja mover os seus esboços para a pasta \n%1?"
-                                             << "Ampliar ou reduzir" << "Mapeamento" << "Deseja excluir o arquivo %1?";
+                                             << "Ampliar ou reduzir" << "Mapeamento" << "Deseja excluir o arquivo %1?"
+                                << "pt_BR";
         QTest::newRow("German") << "German" << "1" << "Datei ö&ffnen"
                                 << "Möchten Sie Ihre Skizzen wirklich in den Ordner \n%1 verschieben?"
-                                << "Vergrößern oder verkleinern" << "Zuordnung" << "Möchten Sie die Datei %1 löschen?";
+                                << "Vergrößern oder verkleinern" << "Zuordnung" << "Möchten Sie die Datei %1 löschen?"
+                                << "de_DE";
         QTest::newRow("Dutch") << "Dutch" << "1" << "Bestand &openen"
                                << "Weet u zeker dat u uw schetsen naar de map \n%1 wilt verplaatsen?"
-                               << "In- of uitzoomen" << "Toewijzing" << "Wilt u het bestand %1 verwijderen?";
+                               << "In- of uitzoomen" << "Toewijzing" << "Wilt u het bestand %1 verwijderen?"
+                                << "nl_NL";
         QTest::newRow("Italian") << "Italian" << "1" << "&Apri file" << "Spostare gli schizzi nella cartella \n%1?"
-                                 << "Zoom avanti o indietro" << "Mappatura" << "Eliminare il file %1?";
+                                 << "Zoom avanti o indietro" << "Mappatura" << "Eliminare il file %1?"
+                                << "it_IT";
         QTest::newRow("Russian") << "Russian" << "1" << "&Открыть файл"
                                  << "Вы действительно хотите переместить эскизы в папку \n%1?"
-                                 << "Увеличить или уменьшить" << "Сопоставление" << "Удалить файл %1?";
+                                 << "Увеличить или уменьшить" << "Сопоставление" << "Удалить файл %1?"
+                                << "ru_RU";
         QTest::newRow("Chinese Traditional") << "Chinese Traditional" << "1" << "開啟檔案(&O)"
-                                             << "確定要將草圖移至資料夾 \n%1 嗎？" << "放大或縮小" << "對應" << "要刪除檔案 %1 嗎？";
+                                             << "確定要將草圖移至資料夾 \n%1 嗎？" << "放大或縮小" << "對應" << "要刪除檔案 %1 嗎？"
+                                << "zh_TW";
         QTest::newRow("Chinese Simplified") << "Chinese Simplified" << "1" << "打开文件(&O)"
-                                            << "确定要将草图移动到文件夹 \n%1 吗？" << "放大或缩小" << "映射" << "要删除文件 %1 吗？";
+                                            << "确定要将草图移动到文件夹 \n%1 吗？" << "放大或缩小" << "映射" << "要删除文件 %1 吗？"
+                                << "zh_CN";
         QTest::newRow("Japanese") << "Japanese" << "1" << "ファイルを開く(&O)"
                                   << "スケッチをフォルダー \n%1 に移動してもよろしいですか?" << "拡大または縮小"
-                                  << "マッピング" << "ファイル %1 を削除しますか?";
+                                  << "マッピング" << "ファイル %1 を削除しますか?"
+                                << "ja_JP";
         QTest::newRow("Korean") << "Korean" << "1" << "파일 열기(&O)" << "스케치를 \n%1 폴더로 이동하시겠습니까?"
-                                << "확대 또는 축소" << "매핑" << "%1 파일을 삭제하시겠습니까?";
+                                << "확대 또는 축소" << "매핑" << "%1 파일을 삭제하시겠습니까?"
+                                << "ko_KR";
         QTest::newRow("Polish") << "Polish" << "1" << "&Otwórz plik"
                                 << "Czy na pewno chcesz przenieść szkice do folderu \n%1?"
-                                << "Powiększ lub pomniejsz" << "Mapowanie" << "Czy chcesz usunąć plik %1?";
+                                << "Powiększ lub pomniejsz" << "Mapowanie" << "Czy chcesz usunąć plik %1?"
+                                << "pl_PL";
         // main() makes the system French.
         QTest::newRow("system language") << "German" << "0" << "&Ouvrir un fichier"
                                          << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1 ?"
-                                         << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1 ?";
+                                         << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1 ?"
+                                << "fr_FR";
         QTest::newRow("English") << "English" << "1" << "&Open File"
                                  << "Are you sure you want to move your sketches to \n%1 folder?"
-                                 << "Zoom in or out" << "Mapping" << "Do you want to delete this file?  %1?";
+                                 << "Zoom in or out" << "Mapping" << "Do you want to delete this file?  %1?"
+                                << "en_US";
     }
 
     void textsInTheChosenLanguage()
@@ -248,6 +270,7 @@ private slots:
         QFETCH(QString, statusTip);
         QFETCH(QString, settingsTab);
         QFETCH(QString, deletion);
+        QFETCH(QString, clockLocale);
         windowtest::WindowRig rig({"a.hlv"});
         QVERIFY(rig.environment.load({{"translator/language", "name", name}, {"translator/language", "status", status}}));
         LanguageSetting language = readLanguageSetting(*rig.environment.store());
@@ -262,6 +285,8 @@ private slots:
         QCOMPARE(shown.settingsTab, settingsTab);
         QCOMPARE(shown.question, question.arg(shown.backupFolder));
         QCOMPARE(shown.deletion, deletion.arg(QDir::toNativeSeparators(rig.sketch("a.hlv"))));
+        const QLocale dates(clockLocale);
+        QCOMPARE(shown.clock, dates.toString(shown.clockTime, dates.dateTimeFormat(QLocale::ShortFormat)));
     }
 
     void programTextsStayWhenTheToolkitFileIsMissing()

@@ -18,22 +18,25 @@ struct Language {
     int chinesePreference; // 0: any
     const char* programFile;
     const char* toolkitFile;
+    const char* localeName; // dates and numbers where the system speaks another language
 };
 
 const Language kLanguages[] = {
-    {"French", QLocale::French, 0, "dravello_fr", "qt_fr"},
-    {"Spanish", QLocale::Spanish, 0, "dravello_es", "qt_es"},
-    {"Portuguese(Brazil)", QLocale::Portuguese, 0, "dravello_pt", "qt_pt"},
-    {"German", QLocale::German, 0, "dravello_de", "qt_de"},
-    {"Dutch", QLocale::Dutch, 0, "dravello_nl", "qt_nl"},
-    {"Italian", QLocale::Italian, 0, "dravello_it", "qt_it"},
-    {"Russian", QLocale::Russian, 0, "dravello_ru", "qt_ru"},
-    {"Chinese Traditional", QLocale::Chinese, 1, "dravello_1zh", "qt_zh_TW"},
-    {"Chinese Simplified", QLocale::Chinese, 2, "dravello_zh", "qt_zh_CN"},
-    {"Japanese", QLocale::Japanese, 0, "dravello_ja", "qt_ja"},
-    {"Korean", QLocale::Korean, 0, "dravello_ko", "qt_ko"},
-    {"Polish", QLocale::Polish, 0, "dravello_pl", "qt_pl"},
+    {"French", QLocale::French, 0, "dravello_fr", "qt_fr", "fr_FR"},
+    {"Spanish", QLocale::Spanish, 0, "dravello_es", "qt_es", "es_ES"},
+    {"Portuguese(Brazil)", QLocale::Portuguese, 0, "dravello_pt", "qt_pt", "pt_BR"},
+    {"German", QLocale::German, 0, "dravello_de", "qt_de", "de_DE"},
+    {"Dutch", QLocale::Dutch, 0, "dravello_nl", "qt_nl", "nl_NL"},
+    {"Italian", QLocale::Italian, 0, "dravello_it", "qt_it", "it_IT"},
+    {"Russian", QLocale::Russian, 0, "dravello_ru", "qt_ru", "ru_RU"},
+    {"Chinese Traditional", QLocale::Chinese, 1, "dravello_1zh", "qt_zh_TW", "zh_TW"},
+    {"Chinese Simplified", QLocale::Chinese, 2, "dravello_zh", "qt_zh_CN", "zh_CN"},
+    {"Japanese", QLocale::Japanese, 0, "dravello_ja", "qt_ja", "ja_JP"},
+    {"Korean", QLocale::Korean, 0, "dravello_ko", "qt_ko", "ko_KR"},
+    {"Polish", QLocale::Polish, 0, "dravello_pl", "qt_pl", "pl_PL"},
 };
+
+const char* const kEnglishLocaleName = "en_US";
 
 TranslationFiles filesOf(const Language& language)
 {
@@ -108,6 +111,16 @@ TranslationFiles chooseTranslationFiles(const QString& name, int status, QLocale
     return kEnglish;
 }
 
+QLocale chooseLocale(const QString& name, int status, const QLocale& system)
+{
+    if (status != 1)
+        return system;
+    const Language* named = languageNamed(name);
+    const QLocale chosen(QLatin1String(named ? named->localeName : kEnglishLocaleName));
+    const bool systemSpeaksIt = system.language() == chosen.language() && system.script() == chosen.script();
+    return systemSpeaksIt ? system : chosen;
+}
+
 QTranslator* installTranslations(QApplication* application, const TranslationFiles& files, const QString& folder)
 {
     auto* program = new QTranslator(application);
@@ -135,6 +148,7 @@ QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int st
     const int chinesePreference = CheckChinesePreference();
     const TranslationFiles files =
         chooseTranslationFiles(name, status, QLocale::system().language(), chinesePreference);
+    QLocale::setDefault(chooseLocale(name, status, QLocale::system()));
     return installTranslations(application, files, QCoreApplication::applicationDirPath());
 }
 

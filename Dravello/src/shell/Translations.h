@@ -44,13 +44,19 @@ QString knownLanguageName(const QString& name);
 TranslationFiles chooseTranslationFiles(const QString& name, int status, QLocale::Language systemLanguage,
                                         int chinesePreference);
 
+// The locale of dates and numbers shown with the chosen language: with
+// status 1 that of the named language (English for any other name), unless
+// the system locale already speaks it; otherwise the system locale.
+QLocale chooseLocale(const QString& name, int status, const QLocale& system);
+
 // Loads `files` from `folder` and installs what loaded: the program file into
 // a new translator (returned, parent `application`), the toolkit file into
 // translatorQT. A toolkit file that does not load is reported in a box.
 QTranslator* installTranslations(QApplication* application, const TranslationFiles& files, const QString& folder);
 
 // Chooses by the settings' language name and status, loads from the
-// program's folder and installs; returns the program translator.
+// program's folder and installs, and makes the chosen locale the default
+// one of every widget made afterwards; returns the program translator.
 QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int status);
 
 // The user's preferred languages, most wanted first, as language tags
