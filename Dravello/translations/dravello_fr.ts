@@ -5,7 +5,7 @@
     <name>AboutDlg</name>
     <message>
         <source>Firmware version: %1</source>
-        <translation>Version du micrologiciel : %1</translation>
+        <translation>Version du micrologiciel : %1</translation>
     </message>
 </context>
 <context>
@@ -94,7 +94,7 @@
     <name>FilePrompts</name>
     <message>
         <source>Are you sure you want to overwrite file   %1?</source>
-        <translation>Voulez-vous vraiment remplacer le fichier %1 ?</translation>
+        <translation>Voulez-vous vraiment remplacer le fichier %1 ?</translation>
     </message>
     <message>
         <source>Failed to copy file %1</source>
@@ -172,23 +172,23 @@
     </message>
     <message>
         <source>File : %1</source>
-        <translation>Fichier : %1</translation>
+        <translation>Fichier : %1</translation>
     </message>
     <message>
         <source>File : %1 Tag : &quot;%2&quot;</source>
-        <translation>Fichier : %1 Étiquette : « %2 »</translation>
+        <translation>Fichier : %1 Étiquette : « %2 »</translation>
     </message>
     <message>
         <source>Layer name:</source>
-        <translation>Nom du calque :</translation>
+        <translation>Nom du calque :</translation>
     </message>
     <message>
         <source>File tag:</source>
-        <translation>Étiquette du fichier :</translation>
+        <translation>Étiquette du fichier :</translation>
     </message>
     <message>
         <source>Unable to split selected layer - there is nothing to do!</source>
-        <translation>Impossible de scinder le calque sélectionné : il n&apos;y a rien à faire !</translation>
+        <translation>Impossible de scinder le calque sélectionné : il n&apos;y a rien à faire !</translation>
     </message>
     <message>
         <source>Nothing to merge</source>
@@ -196,7 +196,7 @@
     </message>
     <message>
         <source>Unable to merge selected layers.  Must have continuity between layers!</source>
-        <translation>Impossible de fusionner les calques sélectionnés. Les calques doivent se suivre sans interruption !</translation>
+        <translation>Impossible de fusionner les calques sélectionnés. Les calques doivent se suivre sans interruption !</translation>
     </message>
     <message>
         <source>&amp;Export to</source>
@@ -262,7 +262,7 @@
     </message>
     <message>
         <source>Layer name:</source>
-        <translation>Nom du calque :</translation>
+        <translation>Nom du calque :</translation>
     </message>
 </context>
 <context>
@@ -493,11 +493,11 @@
     </message>
     <message>
         <source>The file has been modified.  Would you like to save your changes?</source>
-        <translation>Le fichier a été modifié. Voulez-vous enregistrer vos modifications ?</translation>
+        <translation>Le fichier a été modifié. Voulez-vous enregistrer vos modifications ?</translation>
     </message>
     <message>
         <source>The file has been modified. Would you like to save your changes ?</source>
-        <translation>Le fichier a été modifié. Voulez-vous enregistrer vos modifications ?</translation>
+        <translation>Le fichier a été modifié. Voulez-vous enregistrer vos modifications ?</translation>
     </message>
     <message>
         <source>Scrivet Dravello is connected</source>
@@ -517,15 +517,15 @@
     </message>
     <message>
         <source>Warning! Your Scrivet receiver is not charging.  If you wish to charge the receiver, please reconnect to a powered USB port.</source>
-        <translation>Attention ! Votre récepteur Scrivet ne se recharge pas. Pour recharger le récepteur, branchez-le sur un port USB alimenté.</translation>
+        <translation>Attention ! Votre récepteur Scrivet ne se recharge pas. Pour recharger le récepteur, branchez-le sur un port USB alimenté.</translation>
     </message>
     <message>
         <source>Warning! Your Scrivet receiver is not charging. Either battery is malfunctioning or it is not properly connected.</source>
-        <translation>Attention ! Votre récepteur Scrivet ne se recharge pas. La batterie est défectueuse ou mal connectée.</translation>
+        <translation>Attention ! Votre récepteur Scrivet ne se recharge pas. La batterie est défectueuse ou mal connectée.</translation>
     </message>
     <message>
         <source>Battery level is critical, please charge the receiver for at least 30 minutes.</source>
-        <translation>Niveau de batterie critique : rechargez le récepteur pendant au moins 30 minutes.</translation>
+        <translation>Niveau de batterie critique : rechargez le récepteur pendant au moins 30 minutes.</translation>
     </message>
     <message>
         <source>Open directory</source>
@@ -539,7 +539,7 @@
         <source>Are you sure you want to move your sketches to 
 %1 folder?</source>
         <translation>Voulez-vous vraiment déplacer vos croquis vers le dossier 
-%1 ?</translation>
+%1 ?</translation>
     </message>
 </context>
 <context>
@@ -619,11 +619,11 @@
     <name>PreviewThumbnailList</name>
     <message>
         <source>File : %1</source>
-        <translation>Fichier : %1</translation>
+        <translation>Fichier : %1</translation>
     </message>
     <message>
         <source>Tag : &quot;%1&quot;</source>
-        <translation>Étiquette : « %1 »</translation>
+        <translation>Étiquette : « %1 »</translation>
     </message>
     <message>
         <source>&amp;Edit Layers</source>
@@ -659,7 +659,7 @@
     </message>
     <message>
         <source>Do you want to delete this file?  %1?</source>
-        <translation>Voulez-vous supprimer le fichier %1 ?</translation>
+        <translation>Voulez-vous supprimer le fichier %1 ?</translation>
     </message>
     <message>
         <source>Failed to delete file %1</source>
@@ -671,7 +671,7 @@
     </message>
     <message>
         <source>Rename file:</source>
-        <translation>Renommer le fichier :</translation>
+        <translation>Renommer le fichier :</translation>
     </message>
     <message>
         <source>Are you sure you want to merge 
@@ -679,7 +679,7 @@
 %2  files?</source>
         <translation>Voulez-vous vraiment fusionner les fichiers 
 %1 et 
-%2 ?</translation>
+%2 ?</translation>
     </message>
 </context>
 <context>
@@ -699,7 +699,7 @@ p, li { white-space: pre-wrap; }
 &lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
 p, li { white-space: pre-wrap; }
 &lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Lucida Grande&apos;; font-size:13pt; font-weight:400; font-style:normal;&quot;&gt;
-&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:10pt;&quot;&gt;Version du logiciel : 1.01.500&lt;/span&gt;&lt;/p&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;MS Shell Dlg 2&apos;; font-size:10pt;&quot;&gt;Version du logiciel : 1.01.500&lt;/span&gt;&lt;/p&gt;
 &lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px; font-size:8pt;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
@@ -719,7 +719,7 @@ p, li { white-space: pre-wrap; }
     <name>QObject</name>
     <message>
         <source>Would you like to apply clock setting to the receiver?</source>
-        <translation>Voulez-vous appliquer le réglage de l&apos;horloge au récepteur ?</translation>
+        <translation>Voulez-vous appliquer le réglage de l&apos;horloge au récepteur ?</translation>
     </message>
     <message>
         <source>Saving document</source>
@@ -749,7 +749,7 @@ p, li { white-space: pre-wrap; }
     </message>
     <message>
         <source>The factory settings file does not exists %1</source>
-        <translation>Le fichier des paramètres d&apos;usine n&apos;existe pas : %1</translation>
+        <translation>Le fichier des paramètres d&apos;usine n&apos;existe pas : %1</translation>
     </message>
     <message>
         <source>Problem to copy the factory settings %1 to  %2</source>
@@ -893,15 +893,15 @@ Le seuil de clic détermine la pression nécessaire pour enregistrer vos traits<
     </message>
     <message>
         <source>Not charging low current</source>
-        <translation>Pas de charge : courant trop faible</translation>
+        <translation>Pas de charge : courant trop faible</translation>
     </message>
     <message>
         <source>Warning! Your Scrivet receiver is not charging. Receiver temperature is too high</source>
-        <translation>Attention ! Votre récepteur Scrivet ne se recharge pas. La température du récepteur est trop élevée</translation>
+        <translation>Attention ! Votre récepteur Scrivet ne se recharge pas. La température du récepteur est trop élevée</translation>
     </message>
     <message>
         <source>Warning! Your Scrivet receiver is not charging. Receiver temperature is too low</source>
-        <translation>Attention ! Votre récepteur Scrivet ne se recharge pas. La température du récepteur est trop basse</translation>
+        <translation>Attention ! Votre récepteur Scrivet ne se recharge pas. La température du récepteur est trop basse</translation>
     </message>
     <message>
         <source>Invalid battery state</source>
@@ -934,11 +934,11 @@ Le seuil de clic détermine la pression nécessaire pour enregistrer vos traits<
     </message>
     <message>
         <source>The receiver is not connected to USB port, can&apos;t update Real-time clock.</source>
-        <translation>Le récepteur n&apos;est pas connecté au port USB : impossible de mettre à jour l&apos;horloge temps réel.</translation>
+        <translation>Le récepteur n&apos;est pas connecté au port USB : impossible de mettre à jour l&apos;horloge temps réel.</translation>
     </message>
     <message>
         <source>Failed to update Real-time clock!</source>
-        <translation>Échec de la mise à jour de l&apos;horloge temps réel !</translation>
+        <translation>Échec de la mise à jour de l&apos;horloge temps réel !</translation>
     </message>
     <message>
         <source>Select Working Directory</source>
@@ -950,8 +950,8 @@ the current setting. Click &quot;OK&quot; without
 testing. Click &quot;Apply&quot; to apply the setting
  and test it. </source>
         <translation>Vous avez modifié le seuil de clic sans tester 
-le réglage actuel. Cliquez sur « OK » pour continuer sans 
-tester. Cliquez sur « Appliquer » pour appliquer le réglage
+le réglage actuel. Cliquez sur « OK » pour continuer sans 
+tester. Cliquez sur « Appliquer » pour appliquer le réglage
  et le tester. </translation>
     </message>
     <message>
@@ -969,7 +969,7 @@ tester. Cliquez sur « Appliquer » pour appliquer le réglage
     </message>
     <message>
         <source>Cannot delete file : %1</source>
-        <translation>Impossible de supprimer le fichier : %1</translation>
+        <translation>Impossible de supprimer le fichier : %1</translation>
     </message>
     <message>
         <source>No private folder for the attachment could be made in %1.</source>

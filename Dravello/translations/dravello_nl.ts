@@ -893,7 +893,7 @@ De klikdrempel bepaalt hoeveel druk nodig is om uw streken vast te leggen</trans
     </message>
     <message>
         <source>Not charging low current</source>
-        <translation>Niet opladen: te lage stroom</translation>
+        <translation>Laadt niet op: stroom te laag</translation>
     </message>
     <message>
         <source>Warning! Your Scrivet receiver is not charging. Receiver temperature is too high</source>

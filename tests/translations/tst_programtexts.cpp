@@ -4,6 +4,7 @@
 
 #include "ApplicationLook.h"
 #include "LayerManager.h"
+#include "ScrivetDeviceObserver.h"
 #include "SettingsDlg.h"
 #include "SketchMover.h"
 #include "Translations.h"
@@ -14,6 +15,7 @@
 #include <QRegularExpression>
 #include <QSlider>
 #include <QTabWidget>
+#include <QTextDocumentFragment>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -207,8 +209,8 @@ private slots:
         QTest::addColumn<QString>("clockLocale");
 
         QTest::newRow("French") << "French" << "1" << "&Ouvrir un fichier"
-                                << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1 ?"
-                                << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1 ?"
+                                << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1\u00a0?"
+                                << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1\u00a0?"
                                 << "fr_FR";
         QTest::newRow("Spanish") << "spanish" << "1" << "&Abrir archivo"
                                  << "¿Seguro que desea mover sus bocetos a la carpeta \n%1?" << "Acercar o alejar"
@@ -252,8 +254,8 @@ private slots:
                                 << "pl_PL";
         // main() makes the system French.
         QTest::newRow("system language") << "German" << "0" << "&Ouvrir un fichier"
-                                         << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1 ?"
-                                         << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1 ?"
+                                         << "Voulez-vous vraiment déplacer vos croquis vers le dossier \n%1\u00a0?"
+                                         << "Zoom avant ou arrière" << "Mappage" << "Voulez-vous supprimer le fichier %1\u00a0?"
                                 << "fr_FR";
         QTest::newRow("English") << "English" << "1" << "&Open File"
                                  << "Are you sure you want to move your sketches to \n%1 folder?"
@@ -333,6 +335,41 @@ private slots:
         const QStringList covered = coveredTitles(editor) + coveredTitles(settings);
 
         QVERIFY2(covered.isEmpty(), qPrintable(covered.join(QLatin1Char('\n'))));
+    }
+
+    // The receiver's charger state is a state, not an order.
+    void dutchChargerStateReadsAsAState()
+    {
+        dialogtest::SettingsEnvironment environment;
+        QVERIFY(environment.load());
+        QString dutch = QStringLiteral("Dutch");
+        program.reset(PrepareTransaltoin(qApp, dutch, 1));
+        QCOMPARE(ScrivetDeviceObserver::ChargerStateToString(ProtocolHandler::NOT_CHARGING_LOW_CURRENT),
+                 QStringLiteral("Laadt niet op: stroom te laag"));
+    }
+
+    // French puts a no-break space (U+00A0) before ":", ";", "?", "!" and
+    // inside the guillemets, so that they never start a line and keep their
+    // distance; a colon with no space after it (an address, a time) is no
+    // punctuation of the sentence.
+    void frenchPunctuationKeepsItsSpace()
+    {
+        const QList<CatalogueEntry> entries =
+            readCatalogue(QStringLiteral(DRAVELLO_CATALOGUES "/dravello_fr.ts"));
+        QVERIFY(!entries.isEmpty());
+        const QRegularExpression wrongSpace(
+            QStringLiteral("(?<!\u00a0)[;?!»]|(?<!\u00a0):(?=\\s|$)|«(?!\u00a0)"));
+        QStringList report;
+        for (const CatalogueEntry& entry : entries) {
+            for (const QString& translation : entry.translations) {
+                const QString shown = Qt::mightBeRichText(translation)
+                    ? QTextDocumentFragment::fromHtml(translation).toRawText()
+                    : translation;
+                if (shown.contains(wrongSpace))
+                    report << QStringLiteral("\"%1\"").arg(shown);
+            }
+        }
+        QVERIFY2(report.isEmpty(), qPrintable(report.join(QLatin1Char('\n'))));
     }
 
     void everyCatalogueIsComplete_data()
