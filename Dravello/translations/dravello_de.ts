@@ -211,35 +211,35 @@
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <source>&amp;Zoom Out</source>
+        <source>Zoom Ou&amp;t</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <source>&amp;Rotate Clockwise</source>
+        <source>Rotate &amp;Clockwise</source>
         <translation>Im &amp;Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <source>&amp;Rotate Counterclockwise</source>
+        <source>Rotate Cou&amp;nterclockwise</source>
         <translation>Gegen den Uhrzeigersinn d&amp;rehen</translation>
     </message>
     <message>
-        <source>&amp;Show/Edit Tag...</source>
+        <source>S&amp;how/Edit Tag...</source>
         <translation>Etikett &amp;anzeigen/bearbeiten...</translation>
     </message>
     <message>
         <source>&amp;Open File Location...</source>
-        <translation>Speicherort ö&amp;ffnen...</translation>
+        <translation>Speicher&amp;ort öffnen...</translation>
     </message>
     <message>
         <source>&amp;Save Document</source>
         <translation>Dokument &amp;speichern</translation>
     </message>
     <message>
-        <source>&amp;Save Document as...</source>
+        <source>Save Document &amp;as...</source>
         <translation>Dokument speichern u&amp;nter...</translation>
     </message>
     <message>
-        <source>&amp;Save Document as Different Format</source>
+        <source>Save Document as &amp;Different Format</source>
         <translation>Dokument in anderem &amp;Format speichern</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etikett: „%1“</translation>
     </message>
     <message>
-        <source>&amp;Edit Layers</source>
+        <source>Edit &amp;Layers</source>
         <translation>Ebenen &amp;bearbeiten</translation>
     </message>
     <message>
@@ -643,14 +643,14 @@
     </message>
     <message>
         <source>&amp;Open file location...</source>
-        <translation>Speicherort ö&amp;ffnen...</translation>
+        <translation>Speicher&amp;ort öffnen...</translation>
     </message>
     <message>
         <source>&amp;Save Document as...</source>
         <translation>Dokument speichern u&amp;nter...</translation>
     </message>
     <message>
-        <source>&amp;Save as Different Format</source>
+        <source>Save as Different &amp;Format</source>
         <translation>In anderem &amp;Format speichern</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>&amp;Acercar</translation>
     </message>
     <message>
-        <source>&amp;Zoom Out</source>
+        <source>Zoom Ou&amp;t</source>
         <translation>Ale&amp;jar</translation>
     </message>
     <message>
-        <source>&amp;Rotate Clockwise</source>
+        <source>Rotate &amp;Clockwise</source>
         <translation>&amp;Girar en sentido horario</translation>
     </message>
     <message>
-        <source>&amp;Rotate Counterclockwise</source>
+        <source>Rotate Cou&amp;nterclockwise</source>
         <translation>Girar en sentido anti&amp;horario</translation>
     </message>
     <message>
-        <source>&amp;Show/Edit Tag...</source>
+        <source>S&amp;how/Edit Tag...</source>
         <translation>&amp;Mostrar/editar etiqueta...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Guar&amp;dar documento</translation>
     </message>
     <message>
-        <source>&amp;Save Document as...</source>
+        <source>Save Document &amp;as...</source>
         <translation>Guardar documento &amp;como...</translation>
     </message>
     <message>
-        <source>&amp;Save Document as Different Format</source>
+        <source>Save Document as &amp;Different Format</source>
         <translation>Guardar documento en otro &amp;formato</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etiqueta: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>&amp;Edit Layers</source>
+        <source>Edit &amp;Layers</source>
         <translation>Edi&amp;tar capas</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Guardar documento &amp;como...</translation>
     </message>
     <message>
-        <source>&amp;Save as Different Format</source>
+        <source>Save as Different &amp;Format</source>
         <translation>Guardar en otro &amp;formato</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <source>&amp;Zoom Out</source>
+        <source>Zoom Ou&amp;t</source>
         <translation>Zoo&amp;m arrière</translation>
     </message>
     <message>
-        <source>&amp;Rotate Clockwise</source>
+        <source>Rotate &amp;Clockwise</source>
         <translation>Rotation &amp;horaire</translation>
     </message>
     <message>
-        <source>&amp;Rotate Counterclockwise</source>
+        <source>Rotate Cou&amp;nterclockwise</source>
         <translation>Rotation a&amp;ntihoraire</translation>
     </message>
     <message>
-        <source>&amp;Show/Edit Tag...</source>
+        <source>S&amp;how/Edit Tag...</source>
         <translation>Afficher/modifier l&apos;é&amp;tiquette...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Enregi&amp;strer le document</translation>
     </message>
     <message>
-        <source>&amp;Save Document as...</source>
+        <source>Save Document &amp;as...</source>
         <translation>Enregistrer le document so&amp;us...</translation>
     </message>
     <message>
-        <source>&amp;Save Document as Different Format</source>
+        <source>Save Document as &amp;Different Format</source>
         <translation>Enregistrer le document dans un autre &amp;format</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Étiquette : « %1 »</translation>
     </message>
     <message>
-        <source>&amp;Edit Layers</source>
+        <source>Edit &amp;Layers</source>
         <translation>&amp;Modifier les calques</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Enregistrer le document so&amp;us...</translation>
     </message>
     <message>
-        <source>&amp;Save as Different Format</source>
+        <source>Save as Different &amp;Format</source>
         <translation>Enregistrer dans un autre &amp;format</translation>
     </message>
     <message>

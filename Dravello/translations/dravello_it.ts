@@ -211,19 +211,19 @@
         <translation>&amp;Zoom avanti</translation>
     </message>
     <message>
-        <source>&amp;Zoom Out</source>
+        <source>Zoom Ou&amp;t</source>
         <translation>Zoom i&amp;ndietro</translation>
     </message>
     <message>
-        <source>&amp;Rotate Clockwise</source>
+        <source>Rotate &amp;Clockwise</source>
         <translation>Ruota in senso &amp;orario</translation>
     </message>
     <message>
-        <source>&amp;Rotate Counterclockwise</source>
+        <source>Rotate Cou&amp;nterclockwise</source>
         <translation>Ruota in senso &amp;antiorario</translation>
     </message>
     <message>
-        <source>&amp;Show/Edit Tag...</source>
+        <source>S&amp;how/Edit Tag...</source>
         <translation>&amp;Mostra/modifica etichetta...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>&amp;Salva documento</translation>
     </message>
     <message>
-        <source>&amp;Save Document as...</source>
+        <source>Save Document &amp;as...</source>
         <translation>Salva documento &amp;con nome...</translation>
     </message>
     <message>
-        <source>&amp;Save Document as Different Format</source>
+        <source>Save Document as &amp;Different Format</source>
         <translation>Salva documento in un altro &amp;formato</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etichetta: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>&amp;Edit Layers</source>
+        <source>Edit &amp;Layers</source>
         <translation>Mo&amp;difica livelli</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Salva documento &amp;con nome...</translation>
     </message>
     <message>
-        <source>&amp;Save as Different Format</source>
+        <source>Save as Different &amp;Format</source>
         <translation>Salva in un altro &amp;formato</translation>
     </message>
     <message>

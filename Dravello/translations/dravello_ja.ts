@@ -211,19 +211,19 @@
         <translation>拡大(&amp;I)</translation>
     </message>
     <message>
-        <source>&amp;Zoom Out</source>
+        <source>Zoom Ou&amp;t</source>
         <translation>縮小(&amp;O)</translation>
     </message>
     <message>
-        <source>&amp;Rotate Clockwise</source>
+        <source>Rotate &amp;Clockwise</source>
         <translation>時計回りに回転(&amp;C)</translation>
     </message>
     <message>
-        <source>&amp;Rotate Counterclockwise</source>
+        <source>Rotate Cou&amp;nterclockwise</source>
         <translation>反時計回りに回転(&amp;N)</translation>
     </message>
     <message>
-        <source>&amp;Show/Edit Tag...</source>
+        <source>S&amp;how/Edit Tag...</source>
         <translation>タグの表示/編集(&amp;T)...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>文書を保存(&amp;S)</translation>
     </message>
     <message>
-        <source>&amp;Save Document as...</source>
+        <source>Save Document &amp;as...</source>
         <translation>名前を付けて文書を保存(&amp;A)...</translation>
     </message>
     <message>
-        <source>&amp;Save Document as Different Format</source>
+        <source>Save Document as &amp;Different Format</source>
         <translation>別の形式で文書を保存(&amp;F)</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>タグ: 「%1」</translation>
     </message>
     <message>
-        <source>&amp;Edit Layers</source>
+        <source>Edit &amp;Layers</source>
         <translation>レイヤーを編集(&amp;Y)</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>名前を付けて文書を保存(&amp;A)...</translation>
     </message>
     <message>
-        <source>&amp;Save as Different Format</source>
+        <source>Save as Different &amp;Format</source>
         <translation>別の形式で保存(&amp;F)</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>&amp;Inzoomen</translation>
     </message>
     <message>
-        <source>&amp;Zoom Out</source>
+        <source>Zoom Ou&amp;t</source>
         <translation>&amp;Uitzoomen</translation>
     </message>
     <message>
-        <source>&amp;Rotate Clockwise</source>
+        <source>Rotate &amp;Clockwise</source>
         <translation>&amp;Rechtsom draaien</translation>
     </message>
     <message>
-        <source>&amp;Rotate Counterclockwise</source>
+        <source>Rotate Cou&amp;nterclockwise</source>
         <translation>&amp;Linksom draaien</translation>
     </message>
     <message>
-        <source>&amp;Show/Edit Tag...</source>
+        <source>S&amp;how/Edit Tag...</source>
         <translation>Label &amp;weergeven/bewerken...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Document op&amp;slaan</translation>
     </message>
     <message>
-        <source>&amp;Save Document as...</source>
+        <source>Save Document &amp;as...</source>
         <translation>Document opslaan &amp;als...</translation>
     </message>
     <message>
-        <source>&amp;Save Document as Different Format</source>
+        <source>Save Document as &amp;Different Format</source>
         <translation>Document in ander &amp;formaat opslaan</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Label: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>&amp;Edit Layers</source>
+        <source>Edit &amp;Layers</source>
         <translation>Lagen &amp;bewerken</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Document opslaan &amp;als...</translation>
     </message>
     <message>
-        <source>&amp;Save as Different Format</source>
+        <source>Save as Different &amp;Format</source>
         <translation>In ander &amp;formaat opslaan</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>Po&amp;większ</translation>
     </message>
     <message>
-        <source>&amp;Zoom Out</source>
+        <source>Zoom Ou&amp;t</source>
         <translation>Pomniej&amp;sz</translation>
     </message>
     <message>
-        <source>&amp;Rotate Clockwise</source>
+        <source>Rotate &amp;Clockwise</source>
         <translation>Obróć w p&amp;rawo</translation>
     </message>
     <message>
-        <source>&amp;Rotate Counterclockwise</source>
+        <source>Rotate Cou&amp;nterclockwise</source>
         <translation>Obróć w &amp;lewo</translation>
     </message>
     <message>
-        <source>&amp;Show/Edit Tag...</source>
+        <source>S&amp;how/Edit Tag...</source>
         <translation>Pokaż/edytuj e&amp;tykietę...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>&amp;Zapisz dokument</translation>
     </message>
     <message>
-        <source>&amp;Save Document as...</source>
+        <source>Save Document &amp;as...</source>
         <translation>Zapisz dokument &amp;jako...</translation>
     </message>
     <message>
-        <source>&amp;Save Document as Different Format</source>
+        <source>Save Document as &amp;Different Format</source>
         <translation>Zapisz dokument w innym &amp;formacie</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etykieta: „%1”</translation>
     </message>
     <message>
-        <source>&amp;Edit Layers</source>
+        <source>Edit &amp;Layers</source>
         <translation>E&amp;dytuj warstwy</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Zapisz dokument &amp;jako...</translation>
     </message>
     <message>
-        <source>&amp;Save as Different Format</source>
+        <source>Save as Different &amp;Format</source>
         <translation>Zapisz w innym &amp;formacie</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>&amp;Увеличить</translation>
     </message>
     <message>
-        <source>&amp;Zoom Out</source>
+        <source>Zoom Ou&amp;t</source>
         <translation>У&amp;меньшить</translation>
     </message>
     <message>
-        <source>&amp;Rotate Clockwise</source>
+        <source>Rotate &amp;Clockwise</source>
         <translation>Повернуть по &amp;часовой стрелке</translation>
     </message>
     <message>
-        <source>&amp;Rotate Counterclockwise</source>
+        <source>Rotate Cou&amp;nterclockwise</source>
         <translation>Повернуть &amp;против часовой стрелки</translation>
     </message>
     <message>
-        <source>&amp;Show/Edit Tag...</source>
+        <source>S&amp;how/Edit Tag...</source>
         <translation>Показать/изменить ме&amp;тку...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>&amp;Сохранить документ</translation>
     </message>
     <message>
-        <source>&amp;Save Document as...</source>
+        <source>Save Document &amp;as...</source>
         <translation>Сохранить документ &amp;как...</translation>
     </message>
     <message>
-        <source>&amp;Save Document as Different Format</source>
+        <source>Save Document as &amp;Different Format</source>
         <translation>Сохранить документ в другом &amp;формате</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Метка: «%1»</translation>
     </message>
     <message>
-        <source>&amp;Edit Layers</source>
+        <source>Edit &amp;Layers</source>
         <translation>&amp;Редактировать слои</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Сохранить документ &amp;как...</translation>
     </message>
     <message>
-        <source>&amp;Save as Different Format</source>
+        <source>Save as Different &amp;Format</source>
         <translation>Сохранить в другом &amp;формате</translation>
     </message>
     <message>

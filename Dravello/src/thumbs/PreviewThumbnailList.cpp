@@ -10,6 +10,7 @@
 #include "FilePrompts.h"
 #include "LimitedInputDialog.h"
 #include "LoaderThread.h"
+#include "MenuAccelerators.h"
 #include "SketchDrag.h"
 #include "SketchFileActions.h"
 #include "ThumbnailListVisitor.h"
@@ -467,7 +468,7 @@ void PreviewThumbnailList::sliderMovedSlot(int position)
 void PreviewThumbnailList::createContextMenu()
 {
     m_contextMenu = std::make_unique<QMenu>();
-    m_contextMenu->addAction(tr("&Edit Layers"), this, &PreviewThumbnailList::editCurrentFileSlot);
+    m_contextMenu->addAction(tr("Edit &Layers"), this, &PreviewThumbnailList::editCurrentFileSlot);
     m_contextMenu->addSeparator();
     m_contextMenu->addSeparator();
     m_contextMenu->addAction(tr("&Delete"), this, &PreviewThumbnailList::deleteCurrentFile);
@@ -477,7 +478,7 @@ void PreviewThumbnailList::createContextMenu()
                              &PreviewThumbnailList::openFileLocationSlot);
     m_contextMenu->addSeparator();
     m_contextMenu->addAction(tr("&Save Document as..."), this, &PreviewThumbnailList::saveAsSlot);
-    m_contextMenu->addAction(tr("&Save as Different Format"), this,
+    m_contextMenu->addAction(tr("Save as Different &Format"), this,
                              &PreviewThumbnailList::saveAsDiffrentFormatSlot);
     m_contextMenu->addSeparator();
     addExportMenu();
@@ -498,8 +499,9 @@ void PreviewThumbnailList::addExportMenu()
         case ExportTarget::SketchBookDesigner: slot = &PreviewThumbnailList::exportASSlot; break;
         case ExportTarget::None: continue;
         }
-        exportMenu->addAction(QStringLiteral("&%1 %2").arg(application.bundleName, application.version),
-                              this, slot);
+        exportMenu->addAction(
+            withFreeAccelerator(QStringLiteral("%1 %2").arg(application.bundleName, application.version), *exportMenu),
+            this, slot);
     }
 }
 
