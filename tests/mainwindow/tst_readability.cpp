@@ -11,24 +11,29 @@
 #include "CreditsDialog.h"
 #include "ListWidgetPelm.h"
 #include "SettingsDlg.h"
+#include "Translations.h"
 
 #include <QAbstractItemView>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
+#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QTranslator>
 #include <QTreeView>
 
 #include <algorithm>
@@ -85,6 +90,10 @@ struct TextSpot {
     QRect area;
     // Set when something is painted over the text.
     QString coveredBy;
+    // Set for a text shown whole on one line: it and its font, so that the
+    // ink it leaves can be compared with the ink it leaves drawn alone.
+    QString wholeText;
+    QFont font;
 };
 
 QString nameOf(const QWidget* widget, const QString& text)
@@ -123,6 +132,14 @@ QString childOverTitle(const QGroupBox* box, const QRect& title)
             return nameOf(child, QString());
     }
     return QString();
+}
+
+// True when the label shows its text whole on one line.
+bool showsOneWholeLine(const QLabel* label)
+{
+    const QString text = label->text();
+    return !label->wordWrap() && !text.contains(QLatin1Char('\n')) && !Qt::mightBeRichText(text)
+        && label->fontMetrics().horizontalAdvance(text) <= label->contentsRect().width();
 }
 
 bool showsText(const QAbstractButton* button)
@@ -168,16 +185,22 @@ QList<TextSpot> textSpots(QWidget* surface)
         if (!widget->isVisible() || widget->visibleRegion().isEmpty())
             continue;
         if (auto* label = qobject_cast<QLabel*>(widget)) {
-            if (!label->text().trimmed().isEmpty() && label->pixmap().isNull())
-                spots.append({nameOf(label, label->text()), areaOn(surface, label, label->rect()), {}});
+            if (!label->text().trimmed().isEmpty() && label->pixmap().isNull()) {
+                TextSpot spot{nameOf(label, label->text()), areaOn(surface, label, label->rect()), {}};
+                if (showsOneWholeLine(label)) {
+                    spot.wholeText = label->text();
+                    spot.font = label->font();
+                }
+                spots.append(spot);
+            }
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
             if (showsText(button))
                 spots.append({nameOf(button, button->text()), areaOn(surface, button, button->rect()), {}});
         } else if (auto* box = qobject_cast<QGroupBox*>(widget)) {
             if (!box->title().isEmpty()) {
                 const QRect title = groupTitleRect(box);
-                spots.append({nameOf(box, box->title()), areaOn(surface, box, title),
-                              childOverTitle(box, title)});
+                spots.append({nameOf(box, box->title()), areaOn(surface, box, title), childOverTitle(box, title),
+                              box->title(), box->font()});
             }
         } else if (auto* tabs = qobject_cast<QTabBar*>(widget)) {
             for (int i = 0; i < tabs->count(); ++i)
@@ -275,6 +298,43 @@ QList<double> lineContrasts(const QImage& shown, const QImage& bare, const QRect
     return lines;
 }
 
+// The first and last rows of the image that hold a pixel unlike the
+// ground, within `area`; an empty range (last < first) without any.
+std::pair<int, int> inkRows(const QImage& image, const QImage& ground, const QRect& area)
+{
+    int first = area.bottom() + 1;
+    int last = area.top() - 1;
+    const QRect inside = area & image.rect() & ground.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y) {
+        for (int x = inside.left(); x <= inside.right(); ++x) {
+            if (image.pixel(x, y) != ground.pixel(x, y)) {
+                first = std::min(first, y);
+                last = std::max(last, y);
+                break;
+            }
+        }
+    }
+    return {first, last};
+}
+
+// How many rows the text's ink covers when drawn alone, unclipped, in `font`.
+int wholeInkHeight(const QString& text, const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    const QSize size(metrics.horizontalAdvance(text) + 2 * metrics.height(), 4 * metrics.height());
+    QImage ground(size, QImage::Format_ARGB32_Premultiplied);
+    ground.fill(Qt::white);
+    QImage drawn = ground;
+    QPainter painter(&drawn);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(QPoint(metrics.height(), metrics.height()), size), Qt::TextDontClip | Qt::TextHideMnemonic,
+                     text);
+    painter.end();
+    const auto [first, last] = inkRows(drawn, ground, drawn.rect());
+    return last - first + 1;
+}
+
 // The surface as shown and with its texts drawn transparent.
 struct TextGrabs {
     explicit TextGrabs(QWidget* surface)
@@ -343,6 +403,13 @@ QStringList unreadableTexts(QWidget* surface)
             failures << QStringLiteral("%1: contrast %2").arg(spot.name).arg(weakest, 0, 'f', 2);
         if (!spot.coveredBy.isEmpty())
             failures << QStringLiteral("%1: covered by %2").arg(spot.name, spot.coveredBy);
+        if (!spot.wholeText.isEmpty()) {
+            const auto [first, last] = inkRows(grabs.shown, grabs.bare, spot.area);
+            const int shown = last - first + 1;
+            const int whole = wholeInkHeight(spot.wholeText, spot.font);
+            if (shown < whole)
+                failures << QStringLiteral("%1: cut off, %2 of %3 rows shown").arg(spot.name).arg(shown).arg(whole);
+        }
     }
     return failures;
 }
@@ -406,6 +473,9 @@ private slots:
     void everyTextStandsOut();
     void disabledMenuEntriesLookDisabled();
     void documentArrowsShowWhichWayIsOpen();
+    // Last: it builds the window anew in each language.
+    void theEditorReadsInEveryScript_data();
+    void theEditorReadsInEveryScript();
 
 private:
     QStringList browserPage();
@@ -421,10 +491,12 @@ private:
     void backToBrowser();
 
     std::unique_ptr<WindowRig> rig;
+    QFont startFont;
 };
 
 void TestReadability::initTestCase()
 {
+    startFont = QApplication::font();
     rig = std::make_unique<WindowRig>(manySketches());
     QVERIFY(rig->start());
     QVERIFY(QTest::qWaitForWindowActive(rig->window.get()));
@@ -643,6 +715,51 @@ void TestReadability::documentArrowsShowWhichWayIsOpen()
     QVERIFY2(open >= kLeastContrast && closed < open,
              qPrintable(QStringLiteral("enabled %1, disabled %2").arg(open).arg(closed)));
     backToBrowser();
+}
+
+void TestReadability::theEditorReadsInEveryScript_data()
+{
+    QTest::addColumn<QString>("look");
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<int>("writingSystem");
+    const QList<std::pair<const char*, QFontDatabase::WritingSystem>> languages{
+        {"German", QFontDatabase::Latin},
+        {"Japanese", QFontDatabase::Japanese},
+        {"Chinese Simplified", QFontDatabase::SimplifiedChinese},
+        {"Chinese Traditional", QFontDatabase::TraditionalChinese}};
+    for (const char* look : {kStartStyleSheet, kAlternativeStyleSheet}) {
+        for (const auto& [language, writingSystem] : languages)
+            QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QFileInfo(look).baseName(), language)))
+                << QString::fromLatin1(look) << QString::fromLatin1(language) << int(writingSystem);
+    }
+}
+
+// The editor page, its player tab and its menus, with the language chosen
+// in the settings on a system of another language, as the start-up does it.
+void TestReadability::theEditorReadsInEveryScript()
+{
+    QFETCH(QString, look);
+    QFETCH(QString, language);
+    QFETCH(int, writingSystem);
+    QVERIFY2(!QFontDatabase::families(QFontDatabase::WritingSystem(writingSystem)).isEmpty(),
+             "no font for the language's script is installed");
+    rig.reset();
+    QString name = language;
+    const std::unique_ptr<QTranslator> program(PrepareTransaltoin(qApp, name, 1));
+    const auto restore = qScopeGuard([this, &program] {
+        rig.reset();
+        QCoreApplication::removeTranslator(program.get());
+        QLocale::setDefault(QLocale::system());
+        QApplication::setFont(startFont);
+    });
+    rig = std::make_unique<WindowRig>(manySketches());
+    QVERIFY(rig->start());
+    rig->window->resize(1300, 900);
+    QVERIFY(applyApplicationLook(look));
+
+    const QStringList failures = editorPage(0) + editorPage(1) + editorMenus();
+
+    QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
 }
 
 QTEST_MAIN(TestReadability)

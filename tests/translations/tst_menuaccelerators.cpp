@@ -55,7 +55,11 @@ class MenuAcceleratorsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { registerCompiledResources(); }
+    void initTestCase()
+    {
+        registerCompiledResources();
+        startFont = QApplication::font();
+    }
 
     void init() { translatorQT = new QTranslator(qApp); }
 
@@ -67,6 +71,7 @@ private slots:
         delete translatorQT;
         translatorQT = nullptr;
         QLocale::setDefault(QLocale::system());
+        QApplication::setFont(startFont);
     }
 
     void everyMenuHasItsOwnAccelerators_data()
@@ -133,6 +138,8 @@ private slots:
 
 private:
     std::unique_ptr<QTranslator> program;
+    // The chosen language may change the application's font.
+    QFont startFont;
 };
 
 int main(int argc, char** argv)

@@ -180,15 +180,22 @@ class ProgramTextsTest : public QObject {
 
 private:
     std::unique_ptr<QTranslator> program;
+    // The chosen language may change the application's font.
+    QFont startFont;
 
 private slots:
-    void initTestCase() { registerCompiledResources(); }
+    void initTestCase()
+    {
+        registerCompiledResources();
+        startFont = QApplication::font();
+    }
 
     void init() { translatorQT = new QTranslator(qApp); }
 
     void cleanup()
     {
         QLocale::setDefault(QLocale::system());
+        QApplication::setFont(startFont);
         qApp->setStyleSheet(QString());
         QCoreApplication::removeTranslator(program.get());
         program.reset();

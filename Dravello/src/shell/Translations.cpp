@@ -6,6 +6,10 @@
 #include <QApplication>
 #include <QDebug>
 #include <QDir>
+#include <QFontInfo>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 #include <QTranslator>
 
 QTranslator* translatorQT = nullptr;
@@ -121,6 +125,27 @@ QLocale chooseLocale(const QString& name, int status, const QLocale& system)
     return systemSpeaksIt ? system : chosen;
 }
 
+QFont fontForLanguage(const QFont& font, const QLocale& locale)
+{
+    QTextLayout layout(locale.nativeLanguageName(), font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> runs = layout.glyphRuns();
+    if (runs.isEmpty())
+        return font;
+    const QString family = runs.first().rawFont().familyName();
+    if (family.isEmpty() || family == QFontInfo(font).family())
+        return font;
+    QStringList families = font.families();
+    if (families.isEmpty())
+        families << font.family();
+    families.prepend(family);
+    QFont chosen(font);
+    chosen.setFamilies(families);
+    return chosen;
+}
+
 QTranslator* installTranslations(QApplication* application, const TranslationFiles& files, const QString& folder)
 {
     auto* program = new QTranslator(application);
@@ -148,7 +173,9 @@ QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int st
     const int chinesePreference = CheckChinesePreference();
     const TranslationFiles files =
         chooseTranslationFiles(name, status, QLocale::system().language(), chinesePreference);
-    QLocale::setDefault(chooseLocale(name, status, QLocale::system()));
+    const QLocale locale = chooseLocale(name, status, QLocale::system());
+    QLocale::setDefault(locale);
+    QApplication::setFont(fontForLanguage(QApplication::font(), locale));
     return installTranslations(application, files, QCoreApplication::applicationDirPath());
 }
 

@@ -5,6 +5,7 @@
 // system, loaded from the translation files beside the program, installed as
 // two translators (the program's texts and the toolkit's own).
 
+#include <QFont>
 #include <QLocale>
 #include <QString>
 #include <QStringList>
@@ -49,14 +50,21 @@ TranslationFiles chooseTranslationFiles(const QString& name, int status, QLocale
 // the system locale already speaks it; otherwise the system locale.
 QLocale chooseLocale(const QString& name, int status, const QLocale& system);
 
+// `font` with the family that shows the locale's own letters first, as a
+// desktop in that language has it; `font` itself when its own family shows
+// them. (Drawn in a fallback family, those letters stand taller than the
+// lines that widgets make room for after their font.)
+QFont fontForLanguage(const QFont& font, const QLocale& locale);
+
 // Loads `files` from `folder` and installs what loaded: the program file into
 // a new translator (returned, parent `application`), the toolkit file into
 // translatorQT. A toolkit file that does not load is reported in a box.
 QTranslator* installTranslations(QApplication* application, const TranslationFiles& files, const QString& folder);
 
 // Chooses by the settings' language name and status, loads from the
-// program's folder and installs, and makes the chosen locale the default
-// one of every widget made afterwards; returns the program translator.
+// program's folder and installs, and makes the chosen locale and the font
+// for its letters the defaults of every widget made afterwards; returns the
+// program translator.
 QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int status);
 
 // The user's preferred languages, most wanted first, as language tags
