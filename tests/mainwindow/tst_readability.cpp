@@ -8,10 +8,10 @@
 
 #include "AboutDlg.h"
 #include "ApplicationLook.h"
+#include "ChosenLanguage.h"
 #include "CreditsDialog.h"
 #include "ListWidgetPelm.h"
 #include "SettingsDlg.h"
-#include "Translations.h"
 
 #include <QAbstractItemView>
 #include <QColorDialog>
@@ -27,13 +27,12 @@
 #include <QPlainTextEdit>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QStyleOptionGroupBox>
 #include <QTabBar>
-#include <QScopeGuard>
 #include <QTabWidget>
 #include <QTextEdit>
 #include <QToolButton>
-#include <QTranslator>
 #include <QTreeView>
 
 #include <algorithm>
@@ -92,8 +91,8 @@ struct TextSpot {
     QString coveredBy;
     // Set for a text shown whole on one line: it and its font, so that the
     // ink it leaves can be compared with the ink it leaves drawn alone.
-    QString wholeText;
-    QFont font;
+    QString wholeText = QString();
+    QFont font = QFont();
 };
 
 QString nameOf(const QWidget* widget, const QString& text)
@@ -491,12 +490,10 @@ private:
     void backToBrowser();
 
     std::unique_ptr<WindowRig> rig;
-    QFont startFont;
 };
 
 void TestReadability::initTestCase()
 {
-    startFont = QApplication::font();
     rig = std::make_unique<WindowRig>(manySketches());
     QVERIFY(rig->start());
     QVERIFY(QTest::qWaitForWindowActive(rig->window.get()));
@@ -744,14 +741,9 @@ void TestReadability::theEditorReadsInEveryScript()
     QVERIFY2(!QFontDatabase::families(QFontDatabase::WritingSystem(writingSystem)).isEmpty(),
              "no font for the language's script is installed");
     rig.reset();
-    QString name = language;
-    const std::unique_ptr<QTranslator> program(PrepareTransaltoin(qApp, name, 1));
-    const auto restore = qScopeGuard([this, &program] {
-        rig.reset();
-        QCoreApplication::removeTranslator(program.get());
-        QLocale::setDefault(QLocale::system());
-        QApplication::setFont(startFont);
-    });
+    const testsupport::ChosenLanguage chosen(language);
+    // The window goes before its language.
+    const auto closeWindow = qScopeGuard([this] { rig.reset(); });
     rig = std::make_unique<WindowRig>(manySketches());
     QVERIFY(rig->start());
     rig->window->resize(1300, 900);

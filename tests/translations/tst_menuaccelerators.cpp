@@ -5,15 +5,12 @@
 // made when it is shown, holds one entry.)
 
 #include "ApplicationLook.h"
+#include "ChosenLanguage.h"
 #include "MenuAccelerators.h"
-#include "Translations.h"
 #include "WindowTestSupport.h"
 
 #include <QKeySequence>
 #include <QMenu>
-#include <QTranslator>
-
-#include <memory>
 
 namespace {
 
@@ -55,24 +52,7 @@ class MenuAcceleratorsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        registerCompiledResources();
-        startFont = QApplication::font();
-    }
-
-    void init() { translatorQT = new QTranslator(qApp); }
-
-    void cleanup()
-    {
-        QCoreApplication::removeTranslator(program.get());
-        program.reset();
-        QCoreApplication::removeTranslator(translatorQT);
-        delete translatorQT;
-        translatorQT = nullptr;
-        QLocale::setDefault(QLocale::system());
-        QApplication::setFont(startFont);
-    }
+    void initTestCase() { registerCompiledResources(); }
 
     void everyMenuHasItsOwnAccelerators_data()
     {
@@ -89,7 +69,7 @@ private slots:
         // The applications are found once, when the settings store is first used.
         windowtest::WindowRig rig({"a.hlv", "b.wpi"}, {"Adobe Photoshop CS6", "Adobe Illustrator CS6",
                                                        "SketchBook Pro.app", "SketchBook Designer.app"});
-        program.reset(PrepareTransaltoin(qApp, language, 1));
+        const testsupport::ChosenLanguage chosen(language);
         QVERIFY(rig.start());
         QVERIFY(rig.open("a.hlv"));
 
@@ -135,11 +115,6 @@ private slots:
             menu.addAction(entry);
         QCOMPARE(withFreeAccelerator(text, menu), shown);
     }
-
-private:
-    std::unique_ptr<QTranslator> program;
-    // The chosen language may change the application's font.
-    QFont startFont;
 };
 
 int main(int argc, char** argv)
