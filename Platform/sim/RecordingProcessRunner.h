@@ -16,7 +16,7 @@ class RecordingProcessRunner : public ProcessRunner {
 public:
     struct Call {
         Command command;
-        bool detached = false;
+        bool detached = false; // not waited for (startDetached or start)
     };
 
     // Starts nothing; every command counts as started and exiting with 0.
@@ -29,6 +29,8 @@ public:
 
     ProcessResult run(const Command& command) override;
     bool startDetached(const Command& command) override;
+    // A program answered here has ended at once with its answer.
+    std::unique_ptr<StartedProcess> start(const Command& command) override;
 
     const std::vector<Call>& calls() const { return recorded; }
 

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -88,20 +89,62 @@ pid_t waitForChild(pid_t child, int& status)
     return result;
 }
 
+ProcessResult resultOf(int status)
+{
+    return {true, WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0};
+}
+
+// A child of this process, its end seen through a process descriptor.
+class SpawnedProcess : public StartedProcess {
+public:
+    explicit SpawnedProcess(pid_t child)
+        : child(child), descriptor(static_cast<int>(::syscall(SYS_pidfd_open, child, 0)))
+    {
+    }
+    ~SpawnedProcess() override
+    {
+        if (descriptor >= 0)
+            ::close(descriptor);
+    }
+
+    int exitDescriptor() const override { return descriptor; }
+
+    ProcessResult finish() override
+    {
+        int status = 0;
+        pid_t ended;
+        do
+            ended = ::waitpid(child, &status, WNOHANG);
+        while (ended < 0 && errno == EINTR);
+        if (ended != child)
+            return {true, -1, ended < 0 ? errno : 0};
+        return resultOf(status);
+    }
+
+private:
+    const pid_t child;
+    const int descriptor; // O_CLOEXEC, as every process descriptor
+};
+
 class SystemProcessRunner : public ProcessRunner {
 public:
     ProcessResult run(const Command& command) override
     {
-        std::vector<char*> argv = argumentVector(command);
         pid_t child = 0;
-        const int error = ::posix_spawnp(&child, command.program.c_str(), nullptr, nullptr,
-                                         argv.data(), environ);
-        if (error != 0)
+        if (const int error = spawn(command, child))
             return {false, -1, error};
         int status = 0;
         if (waitForChild(child, status) < 0)
             return {true, -1, errno};
-        return {true, WIFEXITED(status) ? WEXITSTATUS(status) : -1, 0};
+        return resultOf(status);
+    }
+
+    std::unique_ptr<StartedProcess> start(const Command& command) override
+    {
+        pid_t child = 0;
+        if (spawn(command, child) != 0)
+            return nullptr;
+        return std::make_unique<SpawnedProcess>(child);
     }
 
     // Forks twice so that the program is nobody's child here; the grandchild
@@ -143,6 +186,14 @@ public:
         }
         ::close(report[0]);
         return started;
+    }
+
+private:
+    // 0 when the program was started as `child`, else the error.
+    static int spawn(const Command& command, pid_t& child)
+    {
+        std::vector<char*> argv = argumentVector(command);
+        return ::posix_spawnp(&child, command.program.c_str(), nullptr, nullptr, argv.data(), environ);
     }
 };
 

@@ -4,14 +4,16 @@
 
 #include "EnvironmentOverride.h"
 #include "FakeProgram.h"
+#include "RecordingProcessRunner.h"
 #include "ScratchDir.h"
 #include "XdgMailer.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
+#include <QSocketNotifier>
 #include <QtTest>
 
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -71,6 +73,13 @@ private slots:
     void xdgEmailOpensTheDefaultMailProgram();
 
 private:
+    // A folder of the test's put before the others in PATH.
+    std::unique_ptr<testsupport::EnvironmentOverride> searchedFirst(const std::filesystem::path& folder)
+    {
+        return std::make_unique<testsupport::EnvironmentOverride>(
+            "PATH", (folder.string() + ":" + std::getenv("PATH")).c_str());
+    }
+
     testsupport::ScratchDir scratch;
 };
 
@@ -85,12 +94,15 @@ void tst_XdgMailer::theAttachmentTravelsAsOneArgument_data()
     QTest::newRow("outside ASCII") << QByteArray("/tmp/Skizze Zoë 草图.pdf") << QByteArray("Skizze Zoë 草图.pdf");
 }
 
+// The real xdg-email's place is taken by one that records its arguments.
 void tst_XdgMailer::theAttachmentTravelsAsOneArgument()
 {
     QFETCH(QByteArray, path);
     QFETCH(QByteArray, subject);
-    const testsupport::FakeProgram tool(scratch.path() / QTest::currentDataTag(), "xdg-email", 0);
-    XdgMailer mailer(QString::fromStdString(tool.path()));
+    const std::filesystem::path folder = scratch.path() / QTest::currentDataTag();
+    const testsupport::FakeProgram tool(folder, "xdg-email", 0);
+    const auto firstInPath = searchedFirst(folder);
+    XdgMailer mailer;
     QCOMPARE(mailer.EmailAttachedDcoument(path.toStdString()), 0);
     QVERIFY(!mailer.attachmentReadOnReturn());
     QTRY_VERIFY(tool.ran());
@@ -102,11 +114,9 @@ void tst_XdgMailer::aMailerThatCannotStartIsReported()
 {
     bool followed = false;
     const auto follow = [&followed](int) { followed = true; };
-    QCOMPARE(XdgMailer(QString::fromStdString(scratch.file("absent"))).mailAndFollow("/tmp/sketch.pdf", follow),
-             kNoMailProgram);
-    const QString notExecutable = QString::fromStdString(scratch.file("plain-file"));
-    writeFile(notExecutable, "#!/bin/sh\n");
-    QCOMPARE(XdgMailer(notExecutable).mailAndFollow("/tmp/sketch.pdf", follow), kNoMailProgram);
+    Platform::RecordingProcessRunner runner;
+    runner.answer("xdg-email", Platform::ProcessResult{false, -1, ENOENT});
+    QCOMPARE(XdgMailer(runner).mailAndFollow("/tmp/sketch.pdf", follow), kNoMailProgram);
 
     testsupport::ScratchDir empty;
     testsupport::EnvironmentOverride path("PATH", empty.path().c_str());
@@ -126,17 +136,19 @@ void tst_XdgMailer::aFailureAfterTheReturnIsFollowed_data()
 void tst_XdgMailer::aFailureAfterTheReturnIsFollowed()
 {
     QFETCH(int, exitStatus);
-    const testsupport::FakeProgram tool(scratch.path() / QTest::currentDataTag(), "xdg-email", exitStatus, true);
+    const std::filesystem::path folder = scratch.path() / QTest::currentDataTag();
+    const testsupport::FakeProgram tool(folder, "xdg-email", exitStatus, true);
+    const auto firstInPath = searchedFirst(folder);
     QList<int> failures;
-    XdgMailer mailer(QString::fromStdString(tool.path()));
+    XdgMailer mailer;
 
     QCOMPARE(mailer.mailAndFollow("/tmp/sketch.pdf", [&failures](int status) { failures << status; }), 0);
 
     QVERIFY(failures.isEmpty());
     QTRY_VERIFY(tool.ran());
     tool.release();
-    // The tool's process goes once it ended and was followed.
-    QTRY_VERIFY(QCoreApplication::instance()->findChildren<QProcess*>().isEmpty());
+    // The watch on the tool goes once it ended and was followed.
+    QTRY_VERIFY(QCoreApplication::instance()->findChildren<QSocketNotifier*>().isEmpty());
     QCOMPARE(failures, exitStatus == 0 ? QList<int>() : QList<int>{exitStatus});
 }
 

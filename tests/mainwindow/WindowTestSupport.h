@@ -10,6 +10,7 @@
 #include "LayerManager.h"
 #include "MainWindow.h"
 #include "PreviewThumbnailList.h"
+#include "RecordingProcessRunner.h"
 #include "WhenModal.h"
 #include "XdgMailer.h"
 
@@ -106,10 +107,19 @@ public:
     }
 
     dialogtest::SettingsEnvironment environment;
-    // The window's mail program: an xdg-email that cannot be started.
-    XdgMailer mailer{QString::fromStdString((environment.system.path() / "bin/xdg-email").string())};
+    // The window's mail program: xdg-email, which cannot be started here.
+    Platform::RecordingProcessRunner mailRunner = unstartable("xdg-email");
+    XdgMailer mailer{mailRunner};
     std::unique_ptr<MainWindow> window;
     int shownSketches = 0;
+
+private:
+    static Platform::RecordingProcessRunner unstartable(const std::string& program)
+    {
+        Platform::RecordingProcessRunner runner;
+        runner.answer(program, Platform::ProcessResult{false, -1, ENOENT});
+        return runner;
+    }
 };
 
 // Answers the next file dialog with the path, or cancels it when empty;

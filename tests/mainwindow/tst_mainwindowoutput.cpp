@@ -187,13 +187,17 @@ void TestMainWindowOutput::failedMailIsShownAndItsPdfRemoved()
     const QString pdf = mailAttachmentPath(DocumentMetaData(rig->sketch("c.wpi")));
     trigger("actionEmail");
     QCOMPARE(prompt().texts(), QStringList{"Unable to hand the document to Mail (error -50)."});
+    QCOMPARE(rig->mailRunner.calls().size(), 1u);
+    QCOMPARE(QString::fromStdString(rig->mailRunner.calls().front().command.arguments.back()), pdf);
     QVERIFY(!QFile::exists(pdf));
 
     // One that starts but finds no mail program ends with 3, while the
     // window goes on: the report comes when it ends.
     prompt().clear();
     const testsupport::FakeProgram noMailProgram(temporary.path() / "bin", "xdg-email", 3, true);
-    XdgMailer mailer(QString::fromStdString(noMailProgram.path()));
+    const testsupport::EnvironmentOverride path(
+        "PATH", ((temporary.path() / "bin").string() + ":" + std::getenv("PATH")).c_str());
+    XdgMailer mailer;
     rig->window->setMailClient(mailer);
     trigger("actionEmail");
     QVERIFY(prompt().texts().isEmpty());

@@ -6,6 +6,8 @@
 #include <cerrno>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <poll.h>
 #include <thread>
 
 using Platform::Command;
@@ -79,3 +81,41 @@ TEST(ProcessRunner, CommandTextQuotesWhatIsNotPlain)
     for (const auto& c : cases)
         EXPECT_EQ(c.command.text(), c.text);
 }
+
+// How long a started program is given to end before a test gives up.
+constexpr int kEndWithinMs = 10000;
+
+bool endsWithin(const Platform::StartedProcess& process, int milliseconds)
+{
+    pollfd watched{process.exitDescriptor(), POLLIN, 0};
+    return ::poll(&watched, 1, milliseconds) == 1;
+}
+
+TEST(ProcessRunner, AStartedProgramIsFollowedToItsEnd)
+{
+    const auto process = systemProcessRunner().start({"sh", {"-c", "exit 3"}});
+    ASSERT_TRUE(process);
+    ASSERT_GE(process->exitDescriptor(), 0);
+    ASSERT_TRUE(endsWithin(*process, kEndWithinMs));
+    const auto result = process->finish();
+    EXPECT_TRUE(result.started);
+    EXPECT_EQ(result.exitStatus, 3);
+
+    EXPECT_FALSE(systemProcessRunner().start({"no-such-program-here", {}}));
+    EXPECT_FALSE(systemProcessRunner().start({"/no/such/program", {}}));
+}
+
+TEST(ProcessRunner, AFollowedProgramRunsOnWhenLetGo)
+{
+    testsupport::ScratchDir scratch;
+    const std::filesystem::path release = scratch.path() / "release";
+    const std::filesystem::path done = scratch.path() / "done";
+    auto process = systemProcessRunner().start(
+        {"sh", {"-c", "while [ ! -e \"$0\" ]; do sleep 0.01; done; touch \"$1\"", release.string(), done.string()}});
+    ASSERT_TRUE(process);
+    EXPECT_FALSE(endsWithin(*process, 0));
+    process.reset();
+    std::ofstream(release).put('\n');
+    EXPECT_TRUE(appearsWithin(done, std::chrono::seconds(10)));
+}
+

@@ -1,60 +1,35 @@
 #include "XdgMailer.h"
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QSocketNotifier>
 
-namespace {
+#include <memory>
 
-// The program as exec would find it; empty when there is none to start.
-QString startableProgram(const QString& program)
-{
-    if (program.contains(QLatin1Char('/')))
-        return QFileInfo(program).isExecutable() && QFileInfo(program).isFile() ? program : QString();
-    return QStandardPaths::findExecutable(program);
-}
-
-} // namespace
-
-XdgMailer::XdgMailer(QString program) : m_program(std::move(program)) {}
+XdgMailer::XdgMailer(Platform::ProcessRunner& runner) : m_runner(runner) {}
 
 int XdgMailer::EmailAttachedDcoument(std::string path) { return mailAndFollow(std::move(path), {}); }
 
 int XdgMailer::mailAndFollow(std::string path, LateFailure failedLater)
 {
-    const QString program = startableProgram(m_program);
-    if (program.isEmpty())
+    const std::shared_ptr<Platform::StartedProcess> tool = m_runner.start(mailCommand(path));
+    if (!tool)
         return kNoMailProgram;
-    // Owned by the application: one still running at exit is ended with it.
-    auto* process = new QProcess(QCoreApplication::instance());
-    process->setProgram(program);
-    process->setArguments(mailArguments(path));
-    process->setStandardInputFile(QProcess::nullDevice());
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
-    const auto fail = [process, failedLater](int status) {
-        process->deleteLater();
-        if (failedLater)
-            failedLater(status);
-    };
-    QObject::connect(process, &QProcess::finished, process,
-                     [process, fail](int exitCode, QProcess::ExitStatus exitStatus) {
-                         if (exitStatus == QProcess::NormalExit && exitCode == 0)
-                             process->deleteLater();
-                         else
-                             fail(exitStatus == QProcess::NormalExit ? exitCode : kNoMailProgram);
-                     });
-    QObject::connect(process, &QProcess::errorOccurred, process, [fail](QProcess::ProcessError error) {
-        if (error == QProcess::FailedToStart)
-            fail(kNoMailProgram);
+    if (tool->exitDescriptor() < 0)
+        return 0;
+    // Owned by the application: a watch still open at exit goes with it, and the tool runs on.
+    auto* watch = new QSocketNotifier(tool->exitDescriptor(), QSocketNotifier::Read, QCoreApplication::instance());
+    QObject::connect(watch, &QSocketNotifier::activated, watch, [watch, tool, failedLater] {
+        watch->setEnabled(false);
+        watch->deleteLater();
+        const Platform::ProcessResult result = tool->finish();
+        if (!result.succeeded() && failedLater)
+            failedLater(result.exitStatus >= 0 ? result.exitStatus : kNoMailProgram);
     });
-    process->start();
     return 0;
 }
 
-QStringList XdgMailer::mailArguments(const std::string& path)
+Platform::Command XdgMailer::mailCommand(const std::string& path)
 {
-    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
-    return {QStringLiteral("--subject"), QFileInfo(file).fileName(), QStringLiteral("--attach"), file};
+    const std::string name = path.substr(path.find_last_of('/') + 1);
+    return {"xdg-email", {"--subject", name, "--attach", path}};
 }

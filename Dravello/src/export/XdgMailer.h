@@ -2,9 +2,7 @@
 #define DRAVELLO_EXPORT_XDGMAILER_H
 
 #include "IEMailClient.h"
-
-#include <QString>
-#include <QStringList>
+#include "ProcessRunner.h"
 
 // Hands a file to the user's preferred mail program through the freedesktop
 // tool xdg-email, which opens a new message with the file attached. The tool
@@ -14,21 +12,20 @@
 // the file later.
 class XdgMailer : public IEMailClient {
 public:
-    // `program` is the tool, looked up in PATH unless it holds a "/".
-    explicit XdgMailer(QString program = QStringLiteral("xdg-email"));
+    explicit XdgMailer(Platform::ProcessRunner& runner = Platform::systemProcessRunner());
 
-    // 0 when the tool was started, kNoMailProgram when it could not be.
+    // 0 when xdg-email was started, kNoMailProgram when it could not be.
     int EmailAttachedDcoument(std::string path) override;
-    // As above; the tool's exit status reaches failedLater when it is not 0,
-    // kNoMailProgram when it did not exit normally.
+    // As above; xdg-email's exit status reaches failedLater when it is not
+    // 0, kNoMailProgram when it did not exit normally.
     int mailAndFollow(std::string path, LateFailure failedLater) override;
     bool attachmentReadOnReturn() const override { return false; }
 
-    // The tool's arguments: the file's name as the subject, the file attached.
-    static QStringList mailArguments(const std::string& path);
+    // xdg-email with the file's name as the subject and the file attached.
+    static Platform::Command mailCommand(const std::string& path);
 
 private:
-    QString m_program;
+    Platform::ProcessRunner& m_runner;
 };
 
 #endif
