@@ -62,7 +62,9 @@ int main(int argc, char** argv)
     if (application->sendMessage(arguments.message, kHandOverTimeoutMs)) {
         qDebug().noquote() << "main::Another instance is running , shutting down args = "
                            << QLatin1Char('"') + arguments.message + QLatin1Char('"');
-        return 1;
+        // The running copy took the request: for whoever started this copy
+        // (a file manager, xdg-open) that is success.
+        return 0;
     }
     qDebug("main:: Im running ");
 

@@ -7,7 +7,7 @@ install(FILES ${CMAKE_CURRENT_LIST_DIR}/dravello-mime.xml DESTINATION ${CMAKE_IN
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/com.scrivet.Dravello.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 # The tray start at login, which the first start copies into the user's
 # autostart folder.
-install(FILES ${CMAKE_CURRENT_LIST_DIR}/scrivet-dravello-tray.desktop DESTINATION ${DRAVELLO_INSTALL_SYSTEM_SUPPORTDIR})
+dravello_data(FILES ${CMAKE_CURRENT_LIST_DIR}/scrivet-dravello-tray.desktop)
 
 # The program's window icon, scaled to the theme's usual sizes (without time
 # stamps, so that the files are the same on every build).

@@ -1,6 +1,6 @@
-# Translation files beside the program: its own, compiled from the .ts
-# sources in this folder, and the toolkit's, copied from the Qt installation
-# under the names the program looks for.
+# The program's translation files, compiled from the .ts sources in this
+# folder into the data folder's "translations". The toolkit's own texts come
+# from the catalogues of the Qt installation, where the program loads them.
 #
 # The .ts files are extracted from the sources and forms and committed. After
 # changing the program's texts, extract them again and translate what is new:
@@ -9,9 +9,9 @@
 find_package(Qt6 REQUIRED COMPONENTS LinguistTools)
 
 file(GLOB DRAVELLO_TS_FILES CONFIGURE_DEPENDS ${CMAKE_CURRENT_LIST_DIR}/*.ts)
-set_source_files_properties(${DRAVELLO_TS_FILES} PROPERTIES OUTPUT_LOCATION ${CMAKE_CURRENT_BINARY_DIR})
+set_source_files_properties(${DRAVELLO_TS_FILES} PROPERTIES OUTPUT_LOCATION ${DRAVELLO_BUILD_DATADIR}/translations)
 qt_add_lrelease(dravello_core TS_FILES ${DRAVELLO_TS_FILES} QM_FILES_OUTPUT_VARIABLE DRAVELLO_QM_FILES)
-install(FILES ${DRAVELLO_QM_FILES} DESTINATION ${DRAVELLO_INSTALL_PROGRAMDIR})
+install(FILES ${DRAVELLO_QM_FILES} DESTINATION ${DRAVELLO_INSTALL_DATADIR}/translations)
 
 # English is the source language: its catalogue holds only plural forms.
 set(DRAVELLO_SOURCE_TS_FILE ${CMAKE_CURRENT_LIST_DIR}/dravello_en.ts)
@@ -50,32 +50,3 @@ foreach(ts IN LISTS DRAVELLO_TRANSLATED_TS_FILES)
     COMMAND Qt6::lconvert -no-finished -no-obsolete -locations none -i ${ts})
 endforeach()
 add_custom_target(unfinished_translations ${list_commands} VERBATIM)
-
-get_target_property(DRAVELLO_QTPATHS Qt6::qtpaths IMPORTED_LOCATION)
-execute_process(COMMAND ${DRAVELLO_QTPATHS} --query QT_INSTALL_TRANSLATIONS
-  OUTPUT_VARIABLE DRAVELLO_QT_TRANSLATIONS OUTPUT_STRIP_TRAILING_WHITESPACE)
-
-# Copies one file of Qt's translations beside the program under `name`.
-function(dravello_ship_qt_translation source name)
-  configure_file(${source} ${CMAKE_CURRENT_BINARY_DIR}/${name} COPYONLY)
-  install(FILES ${source} DESTINATION ${DRAVELLO_INSTALL_PROGRAMDIR} RENAME ${name})
-endfunction()
-
-# Our toolkit file name suffix : Qt's catalogue suffix. Each qt_ catalogue
-# loads the qtbase_ and qtmultimedia_ catalogues of its language.
-foreach(entry IN ITEMS fr:fr es:es pt:pt_BR de:de nl:nl it:it ru:ru zh_TW:zh_TW zh_CN:zh_CN ja:ja ko:ko pl:pl)
-  string(REPLACE ":" ";" entry ${entry})
-  list(GET entry 0 ours)
-  list(GET entry 1 theirs)
-  if(NOT EXISTS ${DRAVELLO_QT_TRANSLATIONS}/qt_${theirs}.qm)
-    message(STATUS "No toolkit translation qt_${theirs}.qm in ${DRAVELLO_QT_TRANSLATIONS}")
-    continue()
-  endif()
-  dravello_ship_qt_translation(${DRAVELLO_QT_TRANSLATIONS}/qt_${theirs}.qm qt_${ours}.qm)
-  foreach(module IN ITEMS qtbase qtmultimedia)
-    set(catalogue ${DRAVELLO_QT_TRANSLATIONS}/${module}_${theirs}.qm)
-    if(EXISTS ${catalogue})
-      dravello_ship_qt_translation(${catalogue} ${module}_${theirs}.qm)
-    endif()
-  endforeach()
-endforeach()

@@ -1,13 +1,19 @@
 #ifndef PLATFORM_FIXEDPATHS_H
 #define PLATFORM_FIXEDPATHS_H
 
-// Every fixed path of the program, in one place. System paths are the
-// platform's own; when DRAVELLO_SYSTEM_ROOT is set they are taken below that
-// folder instead (tests point it at a temporary folder). User paths follow
-// the freedesktop base directories: XDG_DATA_HOME, XDG_CONFIG_HOME,
-// XDG_STATE_HOME and XDG_RUNTIME_DIR when they hold absolute paths, else
-// their defaults below HOME. A relative HOME or XDG variable counts as not
-// set, so no user path is ever taken relative to the current folder.
+// Every fixed path of the program, in one place. Nothing is taken or placed
+// at the top level of the filesystem: files installed with the programs for
+// reading only lie in <prefix>/share/dravello, found from the running
+// program's own folder (<prefix>/libexec/dravello, or the build tree's
+// copy of that layout); records are written where their writer may write.
+// Other system paths are the platform's own. When DRAVELLO_SYSTEM_ROOT is
+// set, system paths are taken below that folder instead (tests point it at a
+// temporary folder), the installed files at <root>/usr/share/dravello. User
+// paths follow the freedesktop base directories: XDG_DATA_HOME,
+// XDG_CONFIG_HOME, XDG_STATE_HOME and XDG_RUNTIME_DIR when they hold
+// absolute paths, else their defaults below HOME. A relative HOME or XDG
+// variable counts as not set, so no user path is ever taken relative to the
+// current folder.
 
 #include <string>
 
@@ -22,7 +28,17 @@ std::string systemPath(const std::string& absolute);
 // HOME, or empty when it is not set or not absolute.
 std::string homeFolder();
 
-// "/Library/Application Support/Scrivet": support files installed with the program.
+// The folder of the running program; empty when the system does not say.
+std::string programFolder();
+
+// <prefix>/share/dravello: what the programs read and never write (the
+// factory settings in "support", translations, licence pages, user guides,
+// the product information). Below the system root when one is set.
+std::string programDataFolder();
+
+// The system support folder: the templates that a first start copies into
+// the user's folders, the plug-in builds and the Photoshop loader script.
+// The same folder as programDataFolder().
 std::string systemSupportFolder();
 
 // "/Applications": where installed applications are found.
@@ -57,12 +73,18 @@ bool makeFolders(const std::string& path);
 // TMPDIR when absolute, else "/tmp": the temporary-files folder.
 std::string temporaryFolder();
 
-// Installed support files and the plug-in installation record.
+// Installed support files and the plug-in installation records.
 
-// "/Library/Application Support/Scrivet/copied_files.txt": names the last copy of the plug-in.
-std::string copiedFilesRecord();
+// "copied_files.txt", which names the last copy of the plug-in, as the
+// installer tool writes it (run by the system's administrator):
+// "/var/lib/dravello/copied_files.txt".
+std::string systemCopiedFilesRecord();
 
-// "/Library/Application Support/Scrivet/pngloader.jsx": the Photoshop loader script as installed.
+// The same record as the program writes it for its user: in the user
+// support folder. Empty without one.
+std::string userCopiedFilesRecord();
+
+// The system support folder's "pngloader.jsx": the Photoshop loader script as installed.
 std::string photoshopScriptSource();
 
 // HOME + "/temppics.adob": names the folder of the pictures handed to the

@@ -39,10 +39,11 @@ Command copyContentsCommand(const std::string& source, const std::string& target
 // now holds the complete copy.
 bool installBundle(ProcessRunner& runner, const std::string& source, const std::string& target);
 
-// Replaces the installation record "copied_files.txt" with the text of
-// target (no line end). False when it cannot be written; the old record then
-// stays as it was.
-bool writeCopiedFilesRecord(const std::string& target);
+// Replaces the installation record "copied_files.txt" at `record` (one of
+// the two in FixedPaths.h, whichever its writer may write) with the text of
+// target (no line end), making its folder when missing. False when it cannot
+// be written; the old record then stays as it was.
+bool writeCopiedFilesRecord(const std::string& record, const std::string& target);
 
 } // namespace Platform
 

@@ -56,7 +56,24 @@ std::string systemPath(const std::string& absolute) { return systemRoot() + abso
 
 std::string homeFolder() { return absoluteEnvironment("HOME"); }
 
-std::string systemSupportFolder() { return systemPath("/Library/Application Support/Scrivet"); }
+std::string programFolder()
+{
+    std::error_code error;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : program.parent_path().string();
+}
+
+std::string programDataFolder()
+{
+    if (!systemRoot().empty())
+        return systemPath("/usr/share/dravello"); // where the Debian package puts it
+    const std::string folder = programFolder();
+    if (folder.empty())
+        return folder;
+    return (std::filesystem::path(folder) / DRAVELLO_DATADIR_FROM_PROGRAMDIR).lexically_normal().string();
+}
+
+std::string systemSupportFolder() { return programDataFolder(); }
 
 std::string applicationsFolder() { return systemPath("/Applications"); }
 
@@ -87,7 +104,9 @@ std::string temporaryFolder()
     return set.empty() ? std::string("/tmp") : set;
 }
 
-std::string copiedFilesRecord() { return systemSupportFolder() + "/copied_files.txt"; }
+std::string systemCopiedFilesRecord() { return systemPath("/var/lib/dravello/copied_files.txt"); }
+
+std::string userCopiedFilesRecord() { return below(userDataHome(), "/Scrivet/copied_files.txt"); }
 
 std::string photoshopPicturesRecord() { return below(homeFolder(), "/temppics.adob"); }
 

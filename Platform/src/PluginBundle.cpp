@@ -73,9 +73,10 @@ bool installBundle(ProcessRunner& runner, const std::string& source, const std::
     return false;
 }
 
-bool writeCopiedFilesRecord(const std::string& target)
+bool writeCopiedFilesRecord(const std::string& record, const std::string& target)
 {
-    return writeFileAtomically(copiedFilesRecord(), target);
+    return !record.empty() && makeFolders(fs::path(record).parent_path().string())
+        && writeFileAtomically(record, target);
 }
 
 } // namespace Platform

@@ -58,6 +58,7 @@ private slots:
     void failedMailIsShownAndItsPdfRemoved();
     void changedLookReloadsTheThumbnails();
     void theUserGuideFallsBackToEnglish();
+    void productInformationLiesInTheDataFolder();
     void aboutBoxWithoutReceiverOrCredits();
     void eachSettingsDialogIsGoneAfterItCloses();
 
@@ -232,9 +233,8 @@ void TestMainWindowOutput::changedLookReloadsTheThumbnails()
 
 void TestMainWindowOutput::theUserGuideFallsBackToEnglish()
 {
-    // The guides lie beside the program, here the test itself.
-    const QString guides = QCoreApplication::applicationDirPath() + "/userguides";
-    QDir(guides).removeRecursively();
+    // The guides are installed in the program's data folder.
+    const QString guides = QString::fromStdString((rig->environment.system.supportFolder() / "userguides").string());
     trigger("actionUser_Guide");
     QCOMPARE(opened.urls, QList<QUrl>());
 
@@ -242,7 +242,13 @@ void TestMainWindowOutput::theUserGuideFallsBackToEnglish()
     QFile(guides + "/Scrivet_Manual_EN.pdf").open(QIODevice::WriteOnly);
     trigger("actionUser_Guide");
     QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(guides + "/Scrivet_Manual_EN.pdf")});
-    QDir(guides).removeRecursively();
+}
+
+void TestMainWindowOutput::productInformationLiesInTheDataFolder()
+{
+    trigger("actionImportant_Product_Information_Folder");
+    const std::filesystem::path folder = rig->environment.system.supportFolder() / "Important Product Information";
+    QCOMPARE(opened.urls, QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(folder.string()))});
 }
 
 void TestMainWindowOutput::aboutBoxWithoutReceiverOrCredits()

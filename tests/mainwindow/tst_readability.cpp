@@ -742,6 +742,7 @@ void TestReadability::theEditorReadsInEveryScript()
              "no font for the language's script is installed");
     rig.reset();
     const testsupport::ChosenLanguage chosen(language);
+    QVERIFY2(chosen.loaded(), "the language's catalogue did not load");
     // The window goes before its language.
     const auto closeWindow = qScopeGuard([this] { rig.reset(); });
     rig = std::make_unique<WindowRig>(manySketches());

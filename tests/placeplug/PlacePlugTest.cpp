@@ -1,5 +1,6 @@
 #include "FakeSystemRoot.h"
 #include "PlacePlug.h"
+#include "PluginBundle.h"
 #include "RecordingProcessRunner.h"
 
 #include <gtest/gtest.h>
@@ -69,7 +70,7 @@ TEST_F(PlacePlug, IllustratorMissingTouchesNothing)
     EXPECT_EQ(log.lines,
               (std::vector<LogLine>{started, {LOG_ERR, "placeplug: com.adobe.illustrator not found"}}));
     EXPECT_TRUE(runner.calls().empty());
-    EXPECT_FALSE(fs::exists(system.record()));
+    EXPECT_FALSE(fs::exists(system.systemRecord()));
 }
 
 TEST_F(PlacePlug, CopiesTheBuildForTheVersionAndRecordsIt)
@@ -90,7 +91,7 @@ TEST_F(PlacePlug, CopiesTheBuildForTheVersionAndRecordsIt)
         EXPECT_EQ(runPlaceplug(), 0);
         EXPECT_EQ(FakeSystemRoot::buildOf(target), c.build);
         EXPECT_EQ(FakeSystemRoot::readFile(target + "Contents/Resources/brushes.txt"), "brushes");
-        EXPECT_EQ(FakeSystemRoot::readFile(system.record()), target);
+        EXPECT_EQ(FakeSystemRoot::readFile(system.systemRecord()), target);
         EXPECT_EQ(log.lines, std::vector<LogLine>{started});
         fs::remove_all(system.applications() / c.fixture);
         log.lines.clear();
@@ -116,20 +117,20 @@ TEST_F(PlacePlug, SecondRunCopiesOverTheFirst)
     EXPECT_EQ(runPlaceplug(), 0);
     EXPECT_EQ(FakeSystemRoot::buildOf(target), FakeSystemRoot::ccBuild);
     EXPECT_FALSE(fs::exists(target + "hlvexportfile.aip")); // not nested inside the first copy
-    EXPECT_EQ(FakeSystemRoot::readFile(system.record()), target);
+    EXPECT_EQ(FakeSystemRoot::readFile(system.systemRecord()), target);
 }
 
 TEST_F(PlacePlug, OlderRecordIsReplaced)
 {
-    FakeSystemRoot::writeFile(system.record(), "/Applications/Adobe Illustrator CS5/Plug-ins.localized/hlvexportfile.aip/");
+    FakeSystemRoot::writeFile(system.systemRecord(), "/Applications/Adobe Illustrator CS5/Plug-ins.localized/hlvexportfile.aip/");
     const std::string target = installIllustrator("Adobe Illustrator CS6");
     EXPECT_EQ(runPlaceplug(), 0);
-    EXPECT_EQ(FakeSystemRoot::readFile(system.record()), target);
+    EXPECT_EQ(FakeSystemRoot::readFile(system.systemRecord()), target);
 }
 
 TEST_F(PlacePlug, UnwritableRecordIsLoggedAndAccessIsStillSet)
 {
-    fs::create_directories(system.record());
+    fs::create_directories(system.systemRecord());
     const std::string target = installIllustrator("Adobe Illustrator CC");
     EXPECT_EQ(runPlaceplug(), 0);
     EXPECT_EQ(log.lines,
@@ -137,7 +138,7 @@ TEST_F(PlacePlug, UnwritableRecordIsLoggedAndAccessIsStillSet)
     EXPECT_EQ(FakeSystemRoot::buildOf(target), FakeSystemRoot::ccBuild);
     ASSERT_EQ(runner.calls().size(), 2u);
     EXPECT_EQ(runner.calls()[1].command.program, "chmod");
-    EXPECT_TRUE(fs::is_directory(system.record()));
+    EXPECT_TRUE(fs::is_directory(system.systemRecord()));
 }
 
 TEST_F(PlacePlug, HostileFolderNameIsOnlyAName)
@@ -146,7 +147,7 @@ TEST_F(PlacePlug, HostileFolderNameIsOnlyAName)
     const std::string target = installIllustrator("Adobe Illustrator CC", hostile);
     EXPECT_EQ(runPlaceplug(), 0);
     EXPECT_EQ(FakeSystemRoot::buildOf(target), FakeSystemRoot::ccBuild);
-    EXPECT_EQ(FakeSystemRoot::readFile(system.record()), target);
+    EXPECT_EQ(FakeSystemRoot::readFile(system.systemRecord()), target);
     EXPECT_EQ(fs::status(target).permissions(), fs::perms(0755));
     EXPECT_FALSE(fs::exists(system.path() / "injected")); // the current folder
     EXPECT_FALSE(fs::exists(system.applications() / "injected"));
@@ -157,11 +158,12 @@ TEST_F(PlacePlug, CopyThatCannotStartIsLoggedAndNotRecorded)
     runner.answer("cp", {false, -1, ENOENT});
     const std::string target = installIllustrator("Adobe Illustrator CS6");
     EXPECT_EQ(runPlaceplug(), 0);
-    const std::string source = system.buildBundle(FakeSystemRoot::cs6Build).string() + "/.";
+    const std::string command =
+        Platform::copyContentsCommand(system.buildBundle(FakeSystemRoot::cs6Build).string(), target).text();
     EXPECT_EQ(log.lines,
               (std::vector<LogLine>{started,
-                                    {LOG_ERR, "placeplug: system(cp -p -L -R -- \"" + source + "\" \""
-                                                  + target + "\") command failed, retval is -1, errno is: 2 "}}));
+                                    {LOG_ERR, "placeplug: system(" + command
+                                                  + ") command failed, retval is -1, errno is: 2 "}}));
     EXPECT_EQ(runner.calls().size(), 1u); // no chmod either
-    EXPECT_FALSE(fs::exists(system.record()));
+    EXPECT_FALSE(fs::exists(system.systemRecord()));
 }

@@ -11,17 +11,30 @@ using testsupport::EnvironmentOverride;
 TEST(FixedPaths, SystemPathsAsWrittenWithoutARoot)
 {
     EnvironmentOverride root("DRAVELLO_SYSTEM_ROOT", nullptr);
-    EXPECT_EQ(Platform::systemSupportFolder(), "/Library/Application Support/Scrivet");
     EXPECT_EQ(Platform::applicationsFolder(), "/Applications");
     EXPECT_EQ(Platform::volumesFolder(), "/Volumes/");
+    EXPECT_EQ(Platform::systemCopiedFilesRecord(), "/var/lib/dravello/copied_files.txt");
 }
 
 TEST(FixedPaths, SystemPathsFollowTheRoot)
 {
     EnvironmentOverride root("DRAVELLO_SYSTEM_ROOT", "/tmp/sysroot/");
-    EXPECT_EQ(Platform::systemSupportFolder(), "/tmp/sysroot/Library/Application Support/Scrivet");
+    EXPECT_EQ(Platform::programDataFolder(), "/tmp/sysroot/usr/share/dravello");
+    EXPECT_EQ(Platform::systemSupportFolder(), "/tmp/sysroot/usr/share/dravello");
     EXPECT_EQ(Platform::applicationsFolder(), "/tmp/sysroot/Applications");
     EXPECT_EQ(Platform::volumesFolder(), "/tmp/sysroot/Volumes/");
+    EXPECT_EQ(Platform::systemCopiedFilesRecord(), "/tmp/sysroot/var/lib/dravello/copied_files.txt");
+}
+
+// Without a root the installed files are found from the running program, as
+// share/dravello beside its libexec/dravello; never at the top level.
+TEST(FixedPaths, InstalledFilesFollowTheProgram)
+{
+    EnvironmentOverride root("DRAVELLO_SYSTEM_ROOT", nullptr);
+    const std::filesystem::path program = std::filesystem::canonical("/proc/self/exe").parent_path();
+    EXPECT_EQ(Platform::programFolder(), program.string());
+    EXPECT_EQ(Platform::programDataFolder(), (program / "../../share/dravello").lexically_normal().string());
+    EXPECT_EQ(Platform::systemSupportFolder(), Platform::programDataFolder());
 }
 
 // The user's folders from HOME and the XDG variables; a variable that does

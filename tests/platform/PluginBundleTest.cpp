@@ -1,4 +1,5 @@
 #include "FakeSystemRoot.h"
+#include "FixedPaths.h"
 #include "PluginBundle.h"
 
 #include <gtest/gtest.h>
@@ -82,20 +83,38 @@ TEST(PluginBundle, FailedOrPartialCopyLeavesNothingBehind)
                                          system.path() / "no folder/hlvexportfile.aip"));
 }
 
+// Each record is written where its writer may write: the installer tool's
+// in the system's variable data, the program's in the user's own folder;
+// their folders are made on the first write.
+TEST(PluginBundle, RecordsLieWhereTheirWritersMayWrite)
+{
+    FakeSystemRoot system;
+    EXPECT_EQ(Platform::systemCopiedFilesRecord(), system.systemRecord().string());
+    EXPECT_EQ(Platform::userCopiedFilesRecord(), system.userRecord().string());
+    for (const fs::path& record : {system.systemRecord(), system.userRecord()}) {
+        SCOPED_TRACE(record);
+        ASSERT_TRUE(Platform::writeCopiedFilesRecord(record.string(), "/new/hlvexportfile.aip"));
+        EXPECT_EQ(FakeSystemRoot::readFile(record), "/new/hlvexportfile.aip");
+    }
+    EXPECT_FALSE(fs::exists(system.supportFolder() / "copied_files.txt"));
+}
+
 TEST(PluginBundle, RecordHoldsOnlyTheLastTarget)
 {
     FakeSystemRoot system;
-    FakeSystemRoot::writeFile(system.record(), "/old/Plug-ins.localized/hlvexportfile.aip\n/older\n");
-    ASSERT_TRUE(Platform::writeCopiedFilesRecord("/new/Plug-ins.localized/hlvexportfile.aip"));
-    EXPECT_EQ(FakeSystemRoot::readFile(system.record()), "/new/Plug-ins.localized/hlvexportfile.aip");
-    EXPECT_EQ(fs::status(system.record()).permissions(), fs::perms(0644));
+    FakeSystemRoot::writeFile(system.systemRecord(), "/old/Plug-ins.localized/hlvexportfile.aip\n/older\n");
+    ASSERT_TRUE(Platform::writeCopiedFilesRecord(system.systemRecord().string(),
+                                                 "/new/Plug-ins.localized/hlvexportfile.aip"));
+    EXPECT_EQ(FakeSystemRoot::readFile(system.systemRecord()), "/new/Plug-ins.localized/hlvexportfile.aip");
+    EXPECT_EQ(fs::status(system.systemRecord()).permissions(), fs::perms(0644));
 }
 
 TEST(PluginBundle, UnwritableRecordIsReportedAndLeftAlone)
 {
     FakeSystemRoot system;
-    fs::create_directories(system.record()); // even root cannot replace a folder by a file
-    EXPECT_FALSE(Platform::writeCopiedFilesRecord("/new/hlvexportfile.aip"));
-    EXPECT_TRUE(fs::is_directory(system.record()));
-    EXPECT_EQ(entries(system.supportFolder()), std::vector<std::string>{"copied_files.txt"});
+    fs::create_directories(system.systemRecord()); // even root cannot replace a folder by a file
+    EXPECT_FALSE(Platform::writeCopiedFilesRecord(system.systemRecord().string(), "/new/hlvexportfile.aip"));
+    EXPECT_TRUE(fs::is_directory(system.systemRecord()));
+    EXPECT_EQ(entries(system.systemRecord().parent_path()), std::vector<std::string>{"copied_files.txt"});
+    EXPECT_FALSE(Platform::writeCopiedFilesRecord("", "/new/hlvexportfile.aip")); // no user folder
 }

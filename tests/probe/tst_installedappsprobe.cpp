@@ -135,7 +135,7 @@ void tst_InstalledAppsProbe::nothingInstalledFindsNothing()
     QVERIFY(run.applications.isEmpty());
     QVERIFY(run.messages.isEmpty());
     QVERIFY(copying.calls().empty());
-    QVERIFY(!fs::exists(system->record()));
+    QVERIFY(!fs::exists(system->userRecord()));
     QVERIFY(!fs::exists(system->documents() / "Adobe Scripts"));
 }
 
@@ -158,7 +158,7 @@ void tst_InstalledAppsProbe::listsEveryApplicationInOrder()
     QCOMPARE(run.applications, expected);
     QVERIFY(run.messages.isEmpty());
     QCOMPARE(FakeSystemRoot::buildOf(target), std::string(FakeSystemRoot::ccBuild));
-    QCOMPARE(FakeSystemRoot::readFile(system->record()), target.string());
+    QCOMPARE(FakeSystemRoot::readFile(system->userRecord()), target.string());
     QCOMPARE(FakeSystemRoot::readFile(system->documents() / "Adobe Scripts/pngloader.jsx"),
              FakeSystemRoot::readFile(system->supportFolder() / "pngloader.jsx"));
 }
@@ -185,7 +185,7 @@ void tst_InstalledAppsProbe::illustratorVersionPicksTheBuild()
     QCOMPARE(run.applications.size(), 1);
     QCOMPARE(QString::fromStdString(FakeSystemRoot::buildOf(target)), build);
     QCOMPARE(entries(target.parent_path()), QStringList{"hlvexportfile.aip"});
-    QCOMPARE(FakeSystemRoot::readFile(system->record()), target.string());
+    QCOMPARE(FakeSystemRoot::readFile(system->userRecord()), target.string());
     QVERIFY(!fs::exists(system->documents() / "Adobe Scripts")); // no Photoshop, no script
 }
 
@@ -193,14 +193,14 @@ void tst_InstalledAppsProbe::installedPluginIsLeftAlone()
 {
     const fs::path target = installIllustrator("Adobe Illustrator CC");
     FakeSystemRoot::writeFile(target / "Contents/MacOS/hlvexportfile", "installed earlier");
-    FakeSystemRoot::writeFile(system->record(), "/earlier/target");
+    FakeSystemRoot::writeFile(system->userRecord(), "/earlier/target");
     Platform::RecordingProcessRunner recorder;
 
     runProbe(recorder);
 
     QVERIFY(recorder.calls().empty());
     QCOMPARE(FakeSystemRoot::buildOf(target), std::string("installed earlier"));
-    QCOMPARE(FakeSystemRoot::readFile(system->record()), std::string("/earlier/target"));
+    QCOMPARE(FakeSystemRoot::readFile(system->userRecord()), std::string("/earlier/target"));
 }
 
 void tst_InstalledAppsProbe::partialCopyIsNotInstalled()
@@ -214,7 +214,7 @@ void tst_InstalledAppsProbe::partialCopyIsNotInstalled()
         runProbe(copying);
         QCOMPARE(copying.calls().size(), std::size_t(start)); // tried again at every start
         QVERIFY(entries(target.parent_path()).isEmpty());
-        QVERIFY(!fs::exists(system->record()));
+        QVERIFY(!fs::exists(system->userRecord()));
     }
 }
 
@@ -230,7 +230,7 @@ void tst_InstalledAppsProbe::unresolvablePluginsFolderInstallsNothing()
     QCOMPARE(run.applications.size(), 1);
     QCOMPARE(run.applications[0][3], QString()); // no plug-ins folder, not "/Plug-ins.localized"
     QVERIFY(recorder.calls().empty());
-    QVERIFY(!fs::exists(system->record()));
+    QVERIFY(!fs::exists(system->userRecord()));
 }
 
 void tst_InstalledAppsProbe::sketchBookProWithoutIdentifierIsFoundByName()

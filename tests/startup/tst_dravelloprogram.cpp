@@ -1,5 +1,5 @@
 // Starts the built program the way a user does: by name through PATH, from
-// any folder, in a fresh home and system root.
+// any folder, in a fresh home and (unless told otherwise) system root.
 
 #include "EnvironmentOverride.h"
 #include "FakeSystemRoot.h"
@@ -22,18 +22,23 @@ const std::filesystem::path kProgram = DRAVELLO_PROGRAM;
 // One start of the program, stopped when the object goes.
 class ProgramRun {
 public:
-    // `user` is HOME (and any XDG variable) as the start sees it.
+    enum class Root { Fake, None };
+
+    // `user` is HOME (and any XDG variable) as the start sees it. Without
+    // the fake system root the program finds its installed files from its
+    // own folder.
     ProgramRun(const FakeSystemRoot& system, const std::filesystem::path& folder, std::vector<std::string> arguments,
-               std::vector<std::string> user = {})
+               std::vector<std::string> user = {}, Root root = Root::Fake)
     {
         if (user.empty())
             user = {"HOME=" + system.homeFolder().string()};
         std::vector<std::string> environment = {
             "PATH=" + std::string(std::getenv("PATH")),
-            "DRAVELLO_SYSTEM_ROOT=" + (system.path() / "root").string(),
             "QT_QPA_PLATFORM=offscreen",
             "QT_LOGGING_RULES=*.debug=false",
         };
+        if (root == Root::Fake)
+            environment.push_back("DRAVELLO_SYSTEM_ROOT=" + (system.path() / "root").string());
         environment.insert(environment.end(), user.begin(), user.end());
         arguments.insert(arguments.begin(), kProgram.filename().string());
         posix_spawn_file_actions_t actions;
@@ -66,7 +71,7 @@ public:
 
     bool started = false;
     bool ended = false;
-    int exitCode = 0; // as the parent sees it: 1, or 255 for -1
+    int exitCode = 0; // as the parent sees it: 255 for -1
 
 private:
     static std::vector<char*> pointers(std::vector<std::string>& texts)
@@ -91,25 +96,27 @@ class DravelloProgramTest : public QObject {
     testsupport::EnvironmentOverride path{"PATH", (kProgram.parent_path().string() + ":/usr/bin:/bin").c_str()};
 
 private slots:
-    void aStartThroughPathFindsTheFactoryFileBesideTheProgram()
+    void aStartThroughPathFindsItsInstalledFiles()
     {
         FakeSystemRoot system;
         const std::filesystem::path elsewhere = system.path() / "elsewhere";
         std::filesystem::create_directories(elsewhere);
 
-        ProgramRun run(system, elsewhere, {});
+        ProgramRun run(system, elsewhere, {}, {}, ProgramRun::Root::None);
         QVERIFY(run.started);
         const auto userFile = system.userData() / "dravellouser.xml";
         QTRY_VERIFY_WITH_TIMEOUT(std::filesystem::exists(userFile) || !run.running(), 20000);
         QCOMPARE(FakeSystemRoot::readFile(userFile),
-                 FakeSystemRoot::readFile(kProgram.parent_path() / "support/dravellofactory.xml"));
+                 FakeSystemRoot::readFile(std::filesystem::path(DRAVELLO_BUILD_DATADIR) / "dravellouser.xml"));
         QTest::qWait(1500);
         QVERIFY(run.running());
     }
 
+    // The second start ends with success once the running copy took its file.
     void aSecondStartHandsItsFileToTheRunningCopy()
     {
         FakeSystemRoot system;
+        system.installProgramData();
         // Not the very first start: the user data folder holds the lock.
         std::filesystem::create_directories(system.userData());
         ProgramRun first(system, system.path(), {});
@@ -122,7 +129,7 @@ private slots:
         FakeSystemRoot::writeFile(sketch, "");
         ProgramRun second(system, system.path(), {sketch.string()});
         QTRY_VERIFY_WITH_TIMEOUT(!second.running(), 20000);
-        QCOMPARE(second.exitCode, 1);
+        QCOMPARE(second.exitCode, 0);
         QVERIFY(first.running());
     }
 
@@ -167,6 +174,7 @@ private slots:
     void aStartWithoutHomeRunsOnTheFactorySettings()
     {
         FakeSystemRoot system;
+        system.installProgramData();
         const std::filesystem::path runtime = system.path() / "runtime";
         const std::filesystem::path elsewhere = system.path() / "elsewhere";
         const std::filesystem::path state = system.path() / "state/deep";

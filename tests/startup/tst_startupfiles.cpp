@@ -227,13 +227,16 @@ private slots:
         QVERIFY2(logged.find("SEVERE No user folder") != std::string::npos, logged.c_str());
     }
 
-    void theFactoryFileIsFoundBesideTheRunningProgram()
+    void theFactoryFileIsFoundInTheProgramsDataFolder()
     {
-        // Not beside whatever the first argument names: a start through PATH
-        // gives just the program's name.
+        // From the running program, not from whatever the first argument
+        // names: a start through PATH gives just the program's name.
+        testsupport::EnvironmentOverride noRoot("DRAVELLO_SYSTEM_ROOT", nullptr);
+        const QDir program = QFileInfo(QCoreApplication::applicationFilePath()).absoluteDir();
         QCOMPARE(factorySettingsFilePath(),
-                 QDir::toNativeSeparators(QFileInfo(QCoreApplication::applicationFilePath()).absolutePath()
-                                          + "/support/dravellofactory.xml"));
+                 QDir::cleanPath(program.filePath("../../share/dravello/support/dravellofactory.xml")));
+        FakeSystemRoot system;
+        QCOMPARE(factorySettingsFilePath(), qPath(system.supportFolder() / "support/dravellofactory.xml"));
     }
 
     void userSettingsFileFromTheFactoryFile()

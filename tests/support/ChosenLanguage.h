@@ -4,7 +4,10 @@
 // The language named in the settings, installed as the start-up installs it
 // (both translators, the language's locale and font as the defaults) for
 // the object's lifetime; the test's own language, locale and font after.
-// The translation files are looked for in the test's folder.
+// The translation files are looked for where the program looks for them, in
+// its data folder: below the test's system root when one is set (see
+// FakeSystemRoot::installProgramData), else found from the test's own folder
+// as the program finds it from its own.
 
 #include "Translations.h"
 
@@ -33,6 +36,9 @@ public:
         QLocale::setDefault(QLocale::system());
         QApplication::setFont(font);
     }
+    // True when the language's program catalogue was found and loaded.
+    bool loaded() const { return program && !program->filePath().isEmpty(); }
+
     ChosenLanguage(const ChosenLanguage&) = delete;
     ChosenLanguage& operator=(const ChosenLanguage&) = delete;
 

@@ -5,8 +5,9 @@
 // DRAVELLO_SYSTEM_ROOT and HOME for the object's lifetime, with the XDG base
 // directories at their defaults below HOME (the scratch folder is the
 // current folder meanwhile). Applications are copied in from the
-// fixtures in tests/data/apps; the support folder can be given the three
-// plug-in builds and the Photoshop script.
+// fixtures in tests/data/apps; the support folder (the program's data
+// folder) can be given the three plug-in builds and the Photoshop script,
+// and the program's own files.
 
 #include "EnvironmentOverride.h"
 #include "ScratchDir.h"
@@ -41,16 +42,16 @@ public:
 
     std::filesystem::path path() const { return scratch.path(); }
     std::filesystem::path applications() const { return scratch.path() / "root/Applications"; }
-    std::filesystem::path supportFolder() const
-    {
-        return scratch.path() / "root/Library/Application Support/Scrivet";
-    }
+    // The program's data folder, which is also the system support folder.
+    std::filesystem::path supportFolder() const { return scratch.path() / "root/usr/share/dravello"; }
     std::filesystem::path homeFolder() const { return scratch.path() / "home"; }
     std::filesystem::path documents() const { return homeFolder() / "Documents"; }
     // The program's user support folder.
     std::filesystem::path userData() const { return homeFolder() / ".local/share/Scrivet"; }
     std::filesystem::path autostart() const { return homeFolder() / ".config/autostart"; }
-    std::filesystem::path record() const { return supportFolder() / "copied_files.txt"; }
+    // The plug-in installation records of the installer tool and of the program.
+    std::filesystem::path systemRecord() const { return scratch.path() / "root/var/lib/dravello/copied_files.txt"; }
+    std::filesystem::path userRecord() const { return userData() / "copied_files.txt"; }
 
     // Copies the fixture (a bundle, or a folder holding one) into the
     // applications folder, under another name if given; returns the copy.
@@ -87,6 +88,15 @@ public:
             }
         }
         writeFile(supportFolder() / "pngloader.jsx", "// loads the sketch layers\n");
+    }
+
+    // Puts the program's own installed files (the factory settings and the
+    // translations, as the build made them) into the data folder.
+    void installProgramData() const
+    {
+        for (const char* folder : {"support", "translations"})
+            std::filesystem::copy(std::filesystem::path(DRAVELLO_BUILD_DATADIR) / folder, supportFolder() / folder,
+                                  std::filesystem::copy_options::recursive);
     }
 
     // Which build a copied plug-in bundle holds; empty when it holds none.

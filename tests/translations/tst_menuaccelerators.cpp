@@ -69,7 +69,9 @@ private slots:
         // The applications are found once, when the settings store is first used.
         windowtest::WindowRig rig({"a.hlv", "b.wpi"}, {"Adobe Photoshop CS6", "Adobe Illustrator CS6",
                                                        "SketchBook Pro.app", "SketchBook Designer.app"});
+        rig.environment.system.installProgramData();
         const testsupport::ChosenLanguage chosen(language);
+        QVERIFY2(chosen.loaded(), "the language's catalogue did not load");
         QVERIFY(rig.start());
         QVERIFY(rig.open("a.hlv"));
 

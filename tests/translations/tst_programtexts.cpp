@@ -1,6 +1,7 @@
 // The program's own texts in each language it offers, loaded as the start-up
 // loads them: the language from the settings file (or the system), the
-// translation files from the program's folder, where this test runs.
+// translation files from the program's data folder (the test's system root
+// holds the ones the build made).
 
 #include "ApplicationLook.h"
 #include "LayerManager.h"
@@ -281,6 +282,7 @@ private slots:
         QFETCH(QString, deletion);
         QFETCH(QString, clockLocale);
         windowtest::WindowRig rig({"a.hlv"});
+        rig.environment.system.installProgramData();
         QVERIFY(rig.environment.load({{"translator/language", "name", name}, {"translator/language", "status", status}}));
         LanguageSetting language = readLanguageSetting(*rig.environment.store());
         program.reset(PrepareTransaltoin(qApp, language.name, language.status));
@@ -302,10 +304,10 @@ private slots:
     {
         testsupport::ScratchDir folder;
         const QString path = QString::fromStdString(folder.path().string());
-        QVERIFY(QFile::copy(QCoreApplication::applicationDirPath() + "/dravello_fr.qm", path + "/dravello_fr.qm"));
+        QVERIFY(QFile::copy(DRAVELLO_BUILD_DATADIR "/translations/dravello_fr.qm", path + "/dravello_fr.qm"));
         windowtest::WindowRig rig({"a.hlv"});
 
-        program.reset(installTranslations(qApp, chooseTranslationFiles("French", 1, QLocale::C, 1), path));
+        program.reset(installTranslations(qApp, chooseTranslationFiles("French", 1, QLocale::C, 1), path, path));
 
         QCOMPARE(rig.environment.prompt.texts(), QStringList{"loading QT ts failed" + path + "/qt_fr"});
         QVERIFY(rig.start());
@@ -327,6 +329,7 @@ private slots:
     {
         QFETCH(QString, name);
         dialogtest::SettingsEnvironment environment;
+        environment.system.installProgramData();
         QVERIFY(environment.load());
         program.reset(PrepareTransaltoin(qApp, name, 1));
         qApp->setStyleSheet(applicationStyleSheet());
@@ -348,6 +351,7 @@ private slots:
     void dutchChargerStateReadsAsAState()
     {
         dialogtest::SettingsEnvironment environment;
+        environment.system.installProgramData();
         QVERIFY(environment.load());
         QString dutch = QStringLiteral("Dutch");
         program.reset(PrepareTransaltoin(qApp, dutch, 1));

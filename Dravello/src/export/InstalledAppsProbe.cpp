@@ -4,6 +4,7 @@
 #include "ApplicationRegistry.h"
 #include "FileCopy.h"
 #include "FixedPaths.h"
+#include "Logger.h"
 #include "PluginBundle.h"
 #include "ProcessRunner.h"
 #include "UserPrompt.h"
@@ -46,6 +47,20 @@ QString pluginsFolderOf(const QString& bundlePath)
     if (canonical.isEmpty())
         return QString();
     return QDir::toNativeSeparators(canonical + "/" + Platform::pluginsFolderName);
+}
+
+// Names the plug-in's new copy in the user's installation record; a record
+// that cannot be written is logged.
+void recordPluginCopy(const QString& target)
+{
+    const std::string record = Platform::userCopiedFilesRecord();
+    if (Platform::writeCopiedFilesRecord(record, target.toStdString()))
+        return;
+    const std::string line = "The plug-in was copied to " + target.toStdString()
+        + ", but its record could not be written to "
+        + (record.empty() ? std::string("the user's folder (there is none)") : record);
+    Pelm::Logger::WriteLog("InstalledAppsProbe", "AIPluginSetupMac", line.c_str(), Pelm::Logger::SEVERE);
+    qWarning("%s", line.c_str());
 }
 
 } // namespace
@@ -116,7 +131,7 @@ int InstalledAppsProbe::AIPluginSetupMac(Platform::ProcessRunner& runner,
     qDebug() << "will pull aip from" << fromPlatform(source);
     qDebug() << "AIPluginSetupMac Plufing folder =" << target;
     if (Platform::installBundle(runner, source, target.toStdString()))
-        Platform::writeCopiedFilesRecord(target.toStdString());
+        recordPluginCopy(target);
     return 0;
 }
 

@@ -27,9 +27,9 @@ HelpFileNames namesOf(const char* suffix, const char* code)
             QStringLiteral("Scrivet_Manual_%1.pdf").arg(QLatin1String(code))};
 }
 
-QString pathOf(const QString& programFolder, const QString& folder, const QString& name)
+QString pathOf(const QString& dataFolder, const QString& folder, const QString& name)
 {
-    return QDir::toNativeSeparators(programFolder + QLatin1Char('/') + folder + QLatin1Char('/') + name);
+    return QDir::toNativeSeparators(dataFolder + QLatin1Char('/') + folder + QLatin1Char('/') + name);
 }
 
 } // namespace
@@ -46,11 +46,11 @@ HelpFileNames helpFileNames(QLocale::Language language, int chinesePreference)
     return englishHelpFileNames();
 }
 
-QString helpFilePath(const QString& programFolder, const QString& folder, const QString& name,
+QString helpFilePath(const QString& dataFolder, const QString& folder, const QString& name,
                      const QString& englishName)
 {
     for (const QString& candidate : {name, englishName}) {
-        const QString path = pathOf(programFolder, folder, candidate);
+        const QString path = pathOf(dataFolder, folder, candidate);
         if (QFileInfo(path).isFile())
             return path;
     }

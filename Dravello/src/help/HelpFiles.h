@@ -1,8 +1,8 @@
 #ifndef DRAVELLO_HELP_HELPFILES_H
 #define DRAVELLO_HELP_HELPFILES_H
 
-// The user guide and the licence text installed beside the program, one per
-// language: in "userguides" and "eula" below the program's folder.
+// The user guide and the licence text installed with the program, one per
+// language: in "userguides" and "eula" below the program's data folder.
 
 #include <QLocale>
 #include <QString>
@@ -17,9 +17,9 @@ struct HelpFileNames {
 HelpFileNames helpFileNames(QLocale::Language language, int chinesePreference);
 HelpFileNames englishHelpFileNames();
 
-// programFolder/folder/name when that file exists, else the English file of
+// dataFolder/folder/name when that file exists, else the English file of
 // the same folder when it exists, else empty. In native separators.
-QString helpFilePath(const QString& programFolder, const QString& folder, const QString& name,
+QString helpFilePath(const QString& dataFolder, const QString& folder, const QString& name,
                      const QString& englishName);
 
 #endif

@@ -11,6 +11,7 @@
 #include "ApplSettings.h"
 #include "DocumentMetaData.h"
 #include "ExportFormats.h"
+#include "FixedPaths.h"
 #include "HelpFiles.h"
 #include "LayerManager.h"
 #include "PreviewThumbnailList.h"
@@ -19,7 +20,6 @@
 #include "Translations.h"
 #include "WaitCursor.h"
 
-#include <QCoreApplication>
 #include <QDebug>
 #include <QDesktopServices>
 #include <QDir>
@@ -29,7 +29,8 @@ namespace {
 
 const char* const kTutorialAddress = "https://www.scrivet.com/dravello/tutorial";
 
-QString programFolder() { return QCoreApplication::applicationDirPath(); }
+// Where the help files and the product information are installed.
+QString programDataFolder() { return QDir::toNativeSeparators(QString::fromStdString(Platform::programDataFolder())); }
 
 // The credits button shows for legal paper drawn with a 13-wide default pen.
 bool creditsUnlocked(ApplSettings& settings)
@@ -169,7 +170,7 @@ void MainWindow::On_HelpAboutUserGuide_Clicked()
     qDebug().noquote() << " On_HelpAboutUserGuide_Clicked UG  strDefLanguage = "
                        << QLocale::languageToString(system.language())
                        << " strDefCountry = " << QLocale::territoryToString(system.territory());
-    const QString path = helpFilePath(programFolder(), QStringLiteral("userguides"), m_UGFileName,
+    const QString path = helpFilePath(programDataFolder(), QStringLiteral("userguides"), m_UGFileName,
                                       englishHelpFileNames().userGuide);
     if (path.isEmpty()) {
         qDebug("pdf is not there!");
@@ -184,7 +185,7 @@ void MainWindow::On_About_Clicked()
     AboutDlg about(nullptr);
     about.setWindowFlags(Qt::WindowFlags());
     about.ui.pushButton->setVisible(creditsUnlocked(*m_settings));
-    const QString licence = helpFilePath(programFolder(), QStringLiteral("eula"), m_EULAFileName,
+    const QString licence = helpFilePath(programDataFolder(), QStringLiteral("eula"), m_EULAFileName,
                                          englishHelpFileNames().licence);
     qDebug().noquote() << "About licence" << licence;
     if (!licence.isEmpty())
@@ -195,11 +196,10 @@ void MainWindow::On_About_Clicked()
 
 void MainWindow::On_IPISlot()
 {
-    // From the program's folder inside the bundle to the folder that holds the bundle.
-    QDir folder(QDir::toNativeSeparators(programFolder()));
-    folder.cd(QStringLiteral("../../.."));
-    const QString path = folder.canonicalPath() + QLatin1String("/Important Product Information");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+    const QString folder = programDataFolder();
+    if (folder.isEmpty())
+        return;
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder + QLatin1String("/Important Product Information")));
 }
 
 void MainWindow::On_ScrivetWebTutorilaSlot() { QDesktopServices::openUrl(QUrl(QLatin1String(kTutorialAddress))); }

@@ -1,6 +1,7 @@
 #include "Translations.h"
 
 #include "ApplSettings.h"
+#include "FixedPaths.h"
 #include "UserPrompt.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@
 #include <QDir>
 #include <QFontInfo>
 #include <QGlyphRun>
+#include <QLibraryInfo>
 #include <QRawFont>
 #include <QTextLayout>
 #include <QTranslator>
@@ -28,7 +30,7 @@ struct Language {
 const Language kLanguages[] = {
     {"French", QLocale::French, 0, "dravello_fr", "qt_fr", "fr_FR"},
     {"Spanish", QLocale::Spanish, 0, "dravello_es", "qt_es", "es_ES"},
-    {"Portuguese(Brazil)", QLocale::Portuguese, 0, "dravello_pt", "qt_pt", "pt_BR"},
+    {"Portuguese(Brazil)", QLocale::Portuguese, 0, "dravello_pt", "qt_pt_BR", "pt_BR"},
     {"German", QLocale::German, 0, "dravello_de", "qt_de", "de_DE"},
     {"Dutch", QLocale::Dutch, 0, "dravello_nl", "qt_nl", "nl_NL"},
     {"Italian", QLocale::Italian, 0, "dravello_it", "qt_it", "it_IT"},
@@ -146,16 +148,24 @@ QFont fontForLanguage(const QFont& font, const QLocale& locale)
     return chosen;
 }
 
-QTranslator* installTranslations(QApplication* application, const TranslationFiles& files, const QString& folder)
+QString programCataloguesFolder()
+{
+    return QDir::toNativeSeparators(QString::fromStdString(Platform::programDataFolder() + "/translations"));
+}
+
+QString toolkitCataloguesFolder() { return QLibraryInfo::path(QLibraryInfo::TranslationsPath); }
+
+QTranslator* installTranslations(QApplication* application, const TranslationFiles& files,
+                                 const QString& programFolder, const QString& toolkitFolder)
 {
     auto* program = new QTranslator(application);
-    if (program->load(nativePath(folder, files.program)))
+    if (program->load(nativePath(programFolder, files.program)))
         application->installTranslator(program);
 
     // Without a toolkit translator (the start-up makes it) there is nothing to load into.
     if (files.toolkit.isEmpty() || !translatorQT)
         return program;
-    const QString toolkitPath = nativePath(folder, files.toolkit);
+    const QString toolkitPath = nativePath(toolkitFolder, files.toolkit);
     if (translatorQT->load(toolkitPath)) {
         application->installTranslator(translatorQT);
     } else {
@@ -176,7 +186,7 @@ QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int st
     const QLocale locale = chooseLocale(name, status, QLocale::system());
     QLocale::setDefault(locale);
     QApplication::setFont(fontForLanguage(QApplication::font(), locale));
-    return installTranslations(application, files, QCoreApplication::applicationDirPath());
+    return installTranslations(application, files, programCataloguesFolder(), toolkitCataloguesFolder());
 }
 
 QStringList preferredLanguages()

@@ -2,8 +2,8 @@
 #define DRAVELLO_SHELL_TRANSLATIONS_H
 
 // The language of the user interface: chosen from the settings or the
-// system, loaded from the translation files beside the program, installed as
-// two translators (the program's texts and the toolkit's own).
+// system, loaded from the program's translation files and the toolkit's own,
+// installed as two translators.
 
 #include <QFont>
 #include <QLocale>
@@ -21,8 +21,13 @@ extern QTranslator* translatorQT;
 // The translation files of one language, named without folder and ".qm".
 struct TranslationFiles {
     QString program; // e.g. "dravello_fr"
-    QString toolkit; // e.g. "qt_fr"; empty for English
+    QString toolkit; // Qt's catalogue, e.g. "qt_fr"; empty for English
 };
+
+// The program's data folder + "/translations".
+QString programCataloguesFolder();
+// Where the Qt installation keeps its own catalogues.
+QString toolkitCataloguesFolder();
 
 // "translator/language" of the settings: a language name and a status, 1 to
 // use that name, anything else (0 also for a status that is no number) to
@@ -56,14 +61,16 @@ QLocale chooseLocale(const QString& name, int status, const QLocale& system);
 // lines that widgets make room for after their font.)
 QFont fontForLanguage(const QFont& font, const QLocale& locale);
 
-// Loads `files` from `folder` and installs what loaded: the program file into
-// a new translator (returned, parent `application`), the toolkit file into
-// translatorQT. A toolkit file that does not load is reported in a box.
-QTranslator* installTranslations(QApplication* application, const TranslationFiles& files, const QString& folder);
+// Loads `files` and installs what loaded: the program file from
+// `programFolder` into a new translator (returned, parent `application`),
+// the toolkit file from `toolkitFolder` into translatorQT. A toolkit file
+// that does not load is reported in a box.
+QTranslator* installTranslations(QApplication* application, const TranslationFiles& files,
+                                 const QString& programFolder, const QString& toolkitFolder);
 
-// Chooses by the settings' language name and status, loads from the
-// program's folder and installs, and makes the chosen locale and the font
-// for its letters the defaults of every widget made afterwards; returns the
+// Chooses by the settings' language name and status, loads from the two
+// folders above and installs, and makes the chosen locale and the font for
+// its letters the defaults of every widget made afterwards; returns the
 // program translator.
 QTranslator* PrepareTransaltoin(QApplication* application, QString& name, int status);
 

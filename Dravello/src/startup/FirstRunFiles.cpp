@@ -5,7 +5,6 @@
 #include "Logger.h"
 #include "UserPrompt.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QObject>
@@ -55,8 +54,7 @@ QString userSettingsFilePath()
 
 QString factorySettingsFilePath()
 {
-    return QDir::toNativeSeparators(QCoreApplication::applicationDirPath()
-                                    + QLatin1String("/support/dravellofactory.xml"));
+    return fromPlatform(Platform::programDataFolder() + "/support/dravellofactory.xml");
 }
 
 bool PrepareUserSettingsFile()

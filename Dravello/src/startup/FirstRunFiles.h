@@ -3,7 +3,7 @@
 
 // The files a start needs in the user's folders: copied from the system
 // support folder where the installer put them, and the user settings file,
-// which falls back to the factory file beside the program.
+// which falls back to the factory file of the program's data folder.
 
 #include <QString>
 
@@ -19,8 +19,8 @@ extern const char* const kUserSettingsFileName;
 QString userDataFolder();
 // The user data folder + "dravellouser.xml"; empty without a user data folder.
 QString userSettingsFilePath();
-// The program's folder + "/support/dravellofactory.xml". The program's folder
-// comes from the running executable, not from how it was started.
+// The program's data folder + "/support/dravellofactory.xml". The folder is
+// found from the running executable, not from how it was started.
 QString factorySettingsFilePath();
 
 // Copies what is missing in the user's folders (autostart entry, settings

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QTest>
 #include <QTranslator>
@@ -81,7 +82,7 @@ private slots:
         QTest::newRow("empty name") << "" << 1 << QLocale::French << 1 << "dravello_en" << "";
         QTest::newRow("whole name only") << "French " << 1 << QLocale::French << 1 << "dravello_en" << "";
         QTest::newRow("Brazilian") << "portuguese(brazil)" << 1 << QLocale::English << 1 << "dravello_pt"
-                                   << "qt_pt";
+                                   << "qt_pt_BR";
         QTest::newRow("Traditional by name") << "Chinese Traditional" << 1 << QLocale::English << 2
                                              << "dravello_1zh" << "qt_zh_TW";
         QTest::newRow("Simplified by name") << "chinese simplified" << 1 << QLocale::English << 1 << "dravello_zh"
@@ -180,7 +181,7 @@ private slots:
             QVERIFY(QFile::copy(fixture(source), path + QLatin1Char('/') + file));
         }
 
-        program.reset(installTranslations(qApp, chooseTranslationFiles(settingsName, 1, QLocale::C, 1), path));
+        program.reset(installTranslations(qApp, chooseTranslationFiles(settingsName, 1, QLocale::C, 1), path, path));
 
         QVERIFY(program);
         QCOMPARE(program->parent(), qApp);
@@ -236,14 +237,16 @@ private slots:
         QCOMPARE(prompt.requests.size(), std::size_t(0));
     }
 
-    // main() sets a German system locale; the files lie beside this test.
+    // main() sets a German system locale. The program's files come from its
+    // data folder, the toolkit's from the Qt installation.
     void prepareFromSettingsOrSystem_data()
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("programFile");
-        QTest::newRow("by name") << "french" << 1 << "dravello_fr.qm";
-        QTest::newRow("by system") << "French" << 0 << "dravello_de.qm";
+        QTest::addColumn<QString>("toolkitFile");
+        QTest::newRow("by name") << "french" << 1 << "dravello_fr.qm" << "qt_fr.qm";
+        QTest::newRow("by system") << "French" << 0 << "dravello_de.qm" << "qt_de.qm";
     }
 
     void prepareFromSettingsOrSystem()
@@ -251,13 +254,34 @@ private slots:
         QFETCH(QString, name);
         QFETCH(int, status);
         QFETCH(QString, programFile);
+        QFETCH(QString, toolkitFile);
+        testsupport::ScratchDir root;
+        testsupport::EnvironmentOverride systemRoot("DRAVELLO_SYSTEM_ROOT", root.path().c_str());
+        const QString catalogues = QString::fromStdString(root.file("usr/share/dravello/translations"));
+        QVERIFY(QDir().mkpath(catalogues));
+        for (const char* file : {"dravello_fr.qm", "dravello_de.qm"})
+            QVERIFY(QFile::copy(fixture(file), catalogues + QLatin1Char('/') + file));
+        QCOMPARE(programCataloguesFolder(), catalogues);
 
         program.reset(PrepareTransaltoin(qApp, name, status));
 
-        QCOMPARE(QFileInfo(program->filePath()).fileName(), programFile);
+        QCOMPARE(program->filePath(), catalogues + QLatin1Char('/') + programFile);
         QVERIFY(programTextsTranslated());
-        QVERIFY(toolkitTextsTranslated());
+        QCOMPARE(translatorQT->filePath(),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QLatin1Char('/') + toolkitFile);
+        QVERIFY(!translatorQT->isEmpty());
         QCOMPARE(prompt.requests.size(), std::size_t(0));
+    }
+
+    // The toolkit's catalogue of every language the settings can name is one
+    // that the Qt installation has.
+    void everyToolkitCatalogueIsQtsOwn()
+    {
+        for (const char* name : {"French", "Spanish", "Portuguese(Brazil)", "German", "Dutch", "Italian", "Russian",
+                                 "Chinese Traditional", "Chinese Simplified", "Japanese", "Korean", "Polish"}) {
+            const QString toolkit = chooseTranslationFiles(QLatin1String(name), 1, QLocale::C, 1).toolkit;
+            QVERIFY2(QTranslator().load(toolkit, toolkitCataloguesFolder()), qPrintable(name + (": " + toolkit)));
+        }
     }
 };
 

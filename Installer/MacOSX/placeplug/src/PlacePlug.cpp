@@ -1,5 +1,6 @@
 #include "PlacePlug.h"
 
+#include "FixedPaths.h"
 #include "PluginBundle.h"
 
 #include <syslog.h>
@@ -44,7 +45,7 @@ int installPlugin(const Platform::ApplicationRegistry& registry, Platform::Proce
 
     if (!runLogged(runner, Platform::copyContentsCommand(source, target), log))
         return 0;
-    if (!Platform::writeCopiedFilesRecord(target))
+    if (!Platform::writeCopiedFilesRecord(Platform::systemCopiedFilesRecord(), target))
         log.write(LOG_ERR, "placeplug: failed to open file ");
     runLogged(runner, {"chmod", {"-R", sharedAccess, "--", target}}, log);
     return 0;
