@@ -20,6 +20,15 @@ file(RELATIVE_PATH DRAVELLO_DATADIR_FROM_PROGRAMDIR
 set(DRAVELLO_BUILD_PROGRAMDIR ${CMAKE_BINARY_DIR}/${DRAVELLO_INSTALL_PROGRAMDIR})
 set(DRAVELLO_BUILD_DATADIR ${CMAKE_BINARY_DIR}/${DRAVELLO_INSTALL_DATADIR})
 
+# A stripping install (`cmake --install --strip`, CPack) strips the programs
+# as Debian's own tools do: besides the symbols, the compiler's notes.
+set(DRAVELLO_PLAIN_STRIP ${CMAKE_STRIP})
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/strip-with-notes @ONLY CONTENT
+  "#!/bin/sh\nexec \"@DRAVELLO_PLAIN_STRIP@\" --remove-section=.comment --remove-section=.note \"$@\"\n")
+file(CHMOD ${CMAKE_BINARY_DIR}/strip-with-notes PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+  GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_STRIP ${CMAKE_BINARY_DIR}/strip-with-notes)
+
 # Installs bin/<name> as a relative link to `program` in the programs' folder.
 function(dravello_install_program_link program name)
   file(RELATIVE_PATH target /${CMAKE_INSTALL_BINDIR} /${DRAVELLO_INSTALL_PROGRAMDIR}/${program})

@@ -18,15 +18,20 @@ QString readText(const QString& path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
+// The value of a key of a desktop entry in the desktop folder; empty when absent.
+QString entryValue(const QString& entry, const QString& key)
+{
+    for (const QString& line : readText(kDesktopFolder + "/" + entry).split('\n')) {
+        if (line.startsWith(key + "="))
+            return line.mid(key.size() + 1);
+    }
+    return {};
+}
+
 // The values of the desktop entry's MimeType key ("MimeType=a;b;").
 QStringList desktopEntryMimeTypes()
 {
-    const QString key = QStringLiteral("MimeType=");
-    for (const QString& line : readText(kDesktopFolder + "/Dravello.desktop").split('\n')) {
-        if (line.startsWith(key))
-            return line.mid(key.size()).split(';', Qt::SkipEmptyParts);
-    }
-    return {};
+    return entryValue("Dravello.desktop", "MimeType").split(';', Qt::SkipEmptyParts);
 }
 
 QStringList metainfoMediaTypes()
@@ -93,6 +98,16 @@ private slots:
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
         file.close();
         QCOMPARE(QMimeDatabase().mimeTypeForFile(file.fileName()).name(), type);
+    }
+
+    // The tray start that the first start copies into the user's autostart
+    // folder outlives a removal of the package: the session skips it once
+    // the program it starts is gone.
+    void theTrayStartNeedsItsProgram()
+    {
+        const QString command = entryValue("scrivet-dravello-tray.desktop", "Exec").section(' ', 0, 0);
+        QCOMPARE(command, QString("dravello"));
+        QCOMPARE(entryValue("scrivet-dravello-tray.desktop", "TryExec"), command);
     }
 
     // Programs that take any XML are offered InkML sketches too.
