@@ -9,6 +9,7 @@
 #include "QtSingleApplication.h"
 #include "StartupArguments.h"
 #include "TestRunQuit.h"
+#include "TrayStart.h"
 #include "Translations.h"
 
 #include <QDebug>
@@ -33,6 +34,8 @@ int runMainWindow(QtSingleApplication& application, const StartupArguments& argu
     QObject::connect(&application, &QtSingleApplication::fileClickedInFinderSignal, &window,
                      &MainWindow::handleFileClickedInFinder);
     QObject::connect(&application, &QtSingleApplication::trayIconClicked, &window, &MainWindow::showMaximizedLocal);
+    // After the window has handled a hand-over, it comes to the front.
+    application.setActivationWindow(&window);
 
     QSplashScreen splash(QPixmap(QStringLiteral(":/misc/Resources/miscell/scrivetlogo.png")));
     if (arguments.noArguments)
@@ -40,8 +43,7 @@ int runMainWindow(QtSingleApplication& application, const StartupArguments& argu
     QCoreApplication::processEvents();
 
     if (startWindowState(arguments, window.receiverVolumeMounted()) == StartWindowState::InTray) {
-        window.showMinimized();
-        window.hide();
+        keepInTray(window);
     } else {
         window.showMaximized();
     }
@@ -57,9 +59,14 @@ int runMainWindow(QtSingleApplication& application, const StartupArguments& argu
 
 int main(int argc, char** argv)
 {
+    // Taken before the toolkit reads (and clears) them.
+    const HandOver::Activation activation = HandOver::activationFromEnvironment();
     auto application = std::make_unique<QtSingleApplication>(argc, argv, true);
+    // The window's class and application id: those of the desktop entry.
+    QCoreApplication::setApplicationName(QStringLiteral("Dravello"));
+    QGuiApplication::setDesktopFileName(QStringLiteral("Dravello"));
     const StartupArguments arguments = readStartupArguments(QCoreApplication::arguments());
-    if (application->sendMessage(arguments.message, kHandOverTimeoutMs)) {
+    if (application->sendMessage(arguments.message, kHandOverTimeoutMs, activation)) {
         qDebug().noquote() << "main::Another instance is running , shutting down args = "
                            << QLatin1Char('"') + arguments.message + QLatin1Char('"');
         // The running copy took the request: for whoever started this copy

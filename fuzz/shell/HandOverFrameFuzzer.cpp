@@ -1,11 +1,13 @@
 // Feeds arbitrary bytes, in pieces whose size the first byte chooses, to the
-// hand-over frame reader and checks that it keeps within its frame and limit.
+// hand-over frame reader and checks that it keeps within its frame and limit,
+// and that what it passes on behind the message is only plain, short values.
 
 #include "HandOverFrame.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -29,5 +31,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (used > framed || reader.message().size() > HandOver::kMaxMessageBytes)
         std::abort();
+    const HandOver::Activation activation = reader.activation();
+    for (const std::string* value : {&activation.startupId, &activation.activationToken}) {
+        if (value->size() > 255)
+            std::abort();
+        for (char c : *value)
+            if (c <= ' ' || c >= 0x7F)
+                std::abort();
+    }
     return 0;
 }

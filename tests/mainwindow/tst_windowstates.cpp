@@ -58,6 +58,8 @@ private slots:
     void pageStripServesTheFirstFolder_data();
     void pageStripServesTheFirstFolder();
     void editorPageHidesTheBrowserControlsAfterAHandOver();
+    void handOverKeepsTheWindowsState_data();
+    void handOverKeepsTheWindowsState();
     void enterThatConfirmsADialogOpensNothing_data();
     void enterThatConfirmsADialogOpensNothing();
 };
@@ -128,6 +130,39 @@ void TestWindowStates::editorPageHidesTheBrowserControlsAfterAHandOver()
     QVERIFY(parts.strip->isVisible());
     QVERIFY(parts.slider->isVisible());
     QCOMPARE(parts.range->text(), QStringLiteral("0-50/55"));
+}
+
+void TestWindowStates::handOverKeepsTheWindowsState_data()
+{
+    QTest::addColumn<Qt::WindowStates>("before");
+    QTest::addColumn<bool>("hidden"); // in the tray
+    QTest::addColumn<Qt::WindowStates>("after");
+    QTest::newRow("maximised") << Qt::WindowStates(Qt::WindowMaximized) << false
+                               << Qt::WindowStates(Qt::WindowMaximized);
+    QTest::newRow("normal") << Qt::WindowStates() << false << Qt::WindowStates();
+    QTest::newRow("maximised, then minimised") << (Qt::WindowMaximized | Qt::WindowMinimized) << false
+                                               << Qt::WindowStates(Qt::WindowMaximized);
+    QTest::newRow("in the tray") << Qt::WindowStates(Qt::WindowMinimized) << true << Qt::WindowStates();
+}
+
+// A sketch handed over by a later start shows the window as it was, not
+// restored to its normal size.
+void TestWindowStates::handOverKeepsTheWindowsState()
+{
+    QFETCH(Qt::WindowStates, before);
+    QFETCH(bool, hidden);
+    QFETCH(Qt::WindowStates, after);
+    WindowRig rig(sketchNames(2));
+    QVERIFY(rig.start());
+    rig.window->setWindowState(before);
+    if (hidden)
+        rig.window->hide();
+
+    rig.window->handleSentMessageFromAnotherCopyOfApp(QStringLiteral("Get the instance_") + rig.sketch("sketch_01.hlv"));
+
+    QCOMPARE(rig.window->currentPage(), 1);
+    QVERIFY(rig.window->isVisible());
+    QCOMPARE(rig.window->windowState(), after);
 }
 
 void TestWindowStates::enterThatConfirmsADialogOpensNothing_data()

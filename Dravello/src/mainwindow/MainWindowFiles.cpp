@@ -15,6 +15,7 @@
 #include "SketchInkWriter.h"
 #include "UserPrompt.h"
 #include "WaitCursor.h"
+#include "WindowActivation.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -159,7 +160,8 @@ void MainWindow::handleSentMessageFromAnotherCopyOfApp(const QString& msg)
         qDebug() << "MainWindow :: handleSentMessageFromAnotherCopyOfApp file = "
                  << m_lastHandedOverPath;
         LoadSpecificFile(m_lastHandedOverPath);
-        showNormal();
+        // A maximised window stays maximised.
+        showKeepingState(*this);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "HandOverFrame.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace HandOver {
@@ -16,6 +17,68 @@ std::string frame(const std::string& message)
         bytes.push_back(static_cast<char>((size >> shift) & 0xFF));
     bytes += message;
     return bytes;
+}
+
+namespace {
+
+const char kStartupIdName[] = "DESKTOP_STARTUP_ID";
+const char kActivationTokenName[] = "XDG_ACTIVATION_TOKEN";
+constexpr std::size_t kMaxActivationValue = 255;
+
+std::string environmentValue(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+bool isActivationValue(const std::string& value)
+{
+    return !value.empty() && value.size() <= kMaxActivationValue
+        && std::all_of(value.begin(), value.end(), [](char c) { return c > ' ' && c < 0x7F; });
+}
+
+void appendField(std::string& text, const char* name, const std::string& value)
+{
+    if (isActivationValue(value))
+        text.append(1, '\0').append(name).append(1, '=').append(value);
+}
+
+} // namespace
+
+Activation activationFromEnvironment()
+{
+    return {environmentValue(kStartupIdName), environmentValue(kActivationTokenName)};
+}
+
+std::string withActivation(const std::string& message, const Activation& activation)
+{
+    std::string text = message;
+    appendField(text, kStartupIdName, activation.startupId);
+    appendField(text, kActivationTokenName, activation.activationToken);
+    return text;
+}
+
+Activation activationOf(const std::string& text)
+{
+    Activation activation;
+    std::size_t at = text.find('\0');
+    while (at != std::string::npos) {
+        const std::size_t begin = at + 1;
+        at = text.find('\0', begin);
+        const std::string field = text.substr(begin, at == std::string::npos ? std::string::npos : at - begin);
+        const std::size_t equals = field.find('=');
+        if (equals == std::string::npos)
+            continue;
+        const std::string name = field.substr(0, equals);
+        const std::string value = field.substr(equals + 1);
+        if (!isActivationValue(value))
+            continue;
+        if (name == kStartupIdName)
+            activation.startupId = value;
+        else if (name == kActivationTokenName)
+            activation.activationToken = value;
+    }
+    return activation;
 }
 
 FrameReader::FrameReader(std::uint32_t maxMessageBytes) : m_maxMessageBytes(maxMessageBytes) {}

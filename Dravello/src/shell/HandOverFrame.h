@@ -19,6 +19,33 @@ constexpr std::uint32_t kMaxMessageBytes = 64 * 1024;
 // largest 32-bit count cannot be framed and gives an empty result.
 std::string frame(const std::string& message);
 
+// What the desktop gave a later start so that a window it brings up may
+// come to the front: the launch's startup id (X11, DESKTOP_STARTUP_ID) and
+// activation token (Wayland, XDG_ACTIVATION_TOKEN). A later start passes
+// them on to the running copy behind its message.
+struct Activation {
+    std::string startupId;
+    std::string activationToken;
+
+    bool operator==(const Activation& other) const
+    {
+        return startupId == other.startupId && activationToken == other.activationToken;
+    }
+};
+
+// The variables' values as this process was given them.
+Activation activationFromEnvironment();
+
+// The text of a frame that carries `message` and the activation: the
+// message, then for each value a zero byte and "NAME=value". A receiver
+// that takes the text up to its first zero byte sees only the message.
+std::string withActivation(const std::string& message, const Activation& activation);
+
+// The activation behind the message of a frame's text. Values that are
+// empty, longer than 255 bytes or hold anything but printable ASCII are
+// left out, and so is every name but the two above.
+Activation activationOf(const std::string& text);
+
 // Collects one frame from bytes arriving in any pieces.
 class FrameReader {
 public:
@@ -38,6 +65,8 @@ public:
     std::size_t missing() const;
     // The text received so far, up to its first zero byte.
     std::string message() const;
+    // What the frame passes on behind its message.
+    Activation activation() const { return activationOf(m_body); }
 
 private:
     std::size_t feedLength(const char* data, std::size_t size);

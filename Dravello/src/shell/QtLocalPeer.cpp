@@ -50,8 +50,9 @@ void warnReceptionFailed(const QLocalSocket& socket)
 // connection under it: that waits until `deliver` has returned.
 class IncomingMessage : public QObject {
 public:
-    IncomingMessage(QLocalSocket* socket, const QtLocalPeer::Timings& timings,
-                    std::function<void(const QString&)> deliver, QObject* parent)
+    using Delivery = std::function<void(const QString&, const HandOver::Activation&)>;
+
+    IncomingMessage(QLocalSocket* socket, const QtLocalPeer::Timings& timings, Delivery deliver, QObject* parent)
         : QObject(parent), m_socket(socket), m_ackWrite(timings.ackWrite), m_deliver(std::move(deliver))
     {
         m_socket->setParent(this);
@@ -116,7 +117,7 @@ private:
         m_socket->flush();
         QTimer::singleShot(m_ackWrite, this, [this] { m_socket->abort(); });
         m_delivering = true;
-        m_deliver(QString::fromStdString(m_reader.message()));
+        m_deliver(QString::fromStdString(m_reader.message()), m_reader.activation());
         m_delivering = false;
         if (m_socket->state() == QLocalSocket::UnconnectedState)
             deleteLater();
@@ -136,7 +137,7 @@ private:
     HandOver::FrameReader m_reader;
     QTimer m_deadline;
     const int m_ackWrite;
-    std::function<void(const QString&)> m_deliver;
+    Delivery m_deliver;
     bool m_finished = false;
     bool m_delivering = false;
 };
@@ -183,7 +184,7 @@ void QtLocalPeer::listen()
         qWarning("QtSingleCoreApplication: listen on local socket failed, %s", qPrintable(m_server->errorString()));
 }
 
-bool QtLocalPeer::sendMessage(const QString& message, int timeout)
+bool QtLocalPeer::sendMessage(const QString& message, int timeout, const HandOver::Activation& activation)
 {
     if (!isClient()) {
         qDebug("QtLocalPeer::sendMessage no active clients return false");
@@ -195,7 +196,7 @@ bool QtLocalPeer::sendMessage(const QString& message, int timeout)
         socket.connectToServer(m_socketName, QIODevice::ReadWrite);
         if (socket.waitForConnected(timeout)) {
             qDebug().nospace() << "breaking at conn Ok || i = " << i;
-            return deliver(socket, message, timeout);
+            return deliver(socket, message, timeout, activation);
         }
         QThread::msleep(m_timings.retryPause);
     }
@@ -203,9 +204,10 @@ bool QtLocalPeer::sendMessage(const QString& message, int timeout)
     return false;
 }
 
-bool QtLocalPeer::deliver(QLocalSocket& socket, const QString& message, int timeout)
+bool QtLocalPeer::deliver(QLocalSocket& socket, const QString& message, int timeout,
+                          const HandOver::Activation& activation)
 {
-    const std::string bytes = HandOver::frame(message.toStdString());
+    const std::string bytes = HandOver::frame(HandOver::withActivation(message.toStdString(), activation));
     socket.write(bytes.data(), qint64(bytes.size()));
     const bool written = socket.waitForBytesWritten(timeout);
     const bool answered = socket.waitForReadyRead(timeout);
@@ -216,8 +218,9 @@ void QtLocalPeer::receiveConnection()
 {
     qDebug("QtLocalPeer::receiveConnection() 0");
     while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        new IncomingMessage(socket, m_timings, [this](const QString& message) {
+        new IncomingMessage(socket, m_timings, [this](const QString& message, const HandOver::Activation& activation) {
             qDebug().noquote().nospace() << " QtLocalPeer::receiveConnection() message arrived : " << quoted(message);
+            m_lastActivation = activation;
             emit messageReceived(message);
         }, this);
     }

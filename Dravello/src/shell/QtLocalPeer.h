@@ -7,6 +7,7 @@
 // finds the lock taken, connects, sends one framed message and waits for
 // "ack".
 
+#include "HandOverFrame.h"
 #include "QtLockedFile.h"
 
 #include <QObject>
@@ -34,8 +35,11 @@ public:
     // True when another copy runs. When none does, this copy takes the lock
     // for the rest of its life and starts listening.
     bool isClient();
-    // Hands `message` to the running copy; true once it answered "ack".
-    bool sendMessage(const QString& message, int timeout);
+    // Hands `message`, and what the desktop gave this start for bringing a
+    // window to the front, to the running copy; true once it answered "ack".
+    bool sendMessage(const QString& message, int timeout, const HandOver::Activation& activation = {});
+    // What the start whose message came last passed on with it.
+    const HandOver::Activation& lastActivation() const { return m_lastActivation; }
 
     QString applicationId() const { return m_id; }
     void setTimings(const Timings& timings) { m_timings = timings; }
@@ -50,13 +54,14 @@ Q_SIGNALS:
 
 private:
     void listen();
-    bool deliver(QLocalSocket& socket, const QString& message, int timeout);
+    bool deliver(QLocalSocket& socket, const QString& message, int timeout, const HandOver::Activation& activation);
 
     QString m_id;
     QString m_socketName;
     QLocalServer* m_server;
     QtLockedFile m_lockFile;
     Timings m_timings;
+    HandOver::Activation m_lastActivation;
 };
 
 #endif

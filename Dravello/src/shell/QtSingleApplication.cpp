@@ -1,6 +1,7 @@
 #include "QtSingleApplication.h"
 
 #include "QtLocalPeer.h"
+#include "WindowActivation.h"
 
 #include <QDebug>
 #include <QFileOpenEvent>
@@ -66,18 +67,20 @@ void QtSingleApplication::setActivationWindow(QWidget* window, bool activateOnMe
 void QtSingleApplication::activateWindow(const QString& payload)
 {
     qDebug().noquote().nospace() << "QtSingleApplication::activateWindow payload = " << quoted(payload);
-    if (!m_activationWindow)
-        return;
-    m_activationWindow->setWindowState(m_activationWindow->windowState() & ~Qt::WindowMinimized);
-    m_activationWindow->raise();
-    m_activationWindow->activateWindow();
+    if (m_activationWindow)
+        bringToFront(*m_activationWindow, m_peer->lastActivation());
 }
 
 bool QtSingleApplication::sendMessage(const QString& message, int timeout)
 {
+    return sendMessage(message, timeout, HandOver::Activation());
+}
+
+bool QtSingleApplication::sendMessage(const QString& message, int timeout, const HandOver::Activation& activation)
+{
     qDebug().noquote().nospace() << "QtSingleApplication::sendMessage sending  " << quoted(message) << " time out "
                                  << timeout;
-    const bool result = m_peer->sendMessage(message, timeout);
+    const bool result = m_peer->sendMessage(message, timeout, activation);
     qDebug().nospace() << "QtSingleApplication::sendMessage  returns " << result;
     return result;
 }

@@ -6,6 +6,8 @@
 // the platform's file-open events and the first activation after a start in
 // the tray into signals.
 
+#include "HandOverFrame.h"
+
 #include <QApplication>
 #include <QPointer>
 #include <QString>
@@ -29,8 +31,14 @@ public:
     // The path of the last file-open event; empty until one arrived.
     QString openedFile() const { return m_openedFile; }
 
+    // sendMessage, passing on what the desktop gave this start for bringing
+    // a window to the front (see HandOver::Activation).
+    bool sendMessage(const QString& message, int timeout, const HandOver::Activation& activation);
+
 public Q_SLOTS:
     bool sendMessage(const QString& message, int timeout = 10000);
+    // Brings the activation window to the front and gives it the focus,
+    // keeping its state, as the start whose message came last may.
     void activateWindow(const QString& payload);
 
 Q_SIGNALS:

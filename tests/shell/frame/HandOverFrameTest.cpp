@@ -100,3 +100,44 @@ TEST(HandOverFrame, MessageStopsAtItsFirstZeroByteAndAtWhatArrived)
     EXPECT_EQ(empty.state(), State::Complete);
     EXPECT_EQ(empty.message(), "");
 }
+
+// A later start passes on its launch's startup id and activation token
+// behind a zero byte: a reader that takes the message up to that byte (as
+// every copy does) reads the same message as before.
+TEST(HandOverFrame, ActivationTravelsBehindTheMessage)
+{
+    const std::string message = "Get the instance_/home/ann/a.wpi";
+    const HandOver::Activation activation{"xdg-open-1234-host-_TIME5678", "a96980694aaa41583fee8775"};
+    const FrameReader reader = readInPieces(HandOver::frame(HandOver::withActivation(message, activation)), 3);
+    EXPECT_EQ(reader.state(), State::Complete);
+    EXPECT_EQ(reader.message(), message);
+    EXPECT_EQ(reader.activation(), activation);
+
+    // Without either, the frame is the plain message an older copy sends.
+    EXPECT_EQ(HandOver::withActivation(message, {}), message);
+    EXPECT_EQ(readInPieces(HandOver::frame(message), 5).activation(), HandOver::Activation{});
+    const HandOver::Activation tokenOnly{"", "token"};
+    EXPECT_EQ(HandOver::activationOf(HandOver::withActivation(message, tokenOnly)), tokenOnly);
+}
+
+TEST(HandOverFrame, ActivationTakesOnlyPlainValuesOfItsTwoNames)
+{
+    const std::string zero(1, '\0');
+    struct Case {
+        const char* what;
+        std::string text;
+        HandOver::Activation expected;
+    };
+    const Case cases[] = {
+        {"other names", "m" + zero + "PATH=/bin" + zero + "LD_PRELOAD=x.so", {}},
+        {"no name", "m" + zero + "=x" + zero + "DESKTOP_STARTUP_ID", {}},
+        {"blank in a value", "m" + zero + "DESKTOP_STARTUP_ID=a b", {}},
+        {"control byte", "m" + zero + "XDG_ACTIVATION_TOKEN=a\nb", {}},
+        {"too long", "m" + zero + "XDG_ACTIVATION_TOKEN=" + std::string(256, 'x'), {}},
+        {"longest", "m" + zero + "XDG_ACTIVATION_TOKEN=" + std::string(255, 'x'), {"", std::string(255, 'x')}},
+        {"empty fields", "m" + zero + zero + "DESKTOP_STARTUP_ID=id" + zero, {"id", ""}},
+        {"last one counts", "m" + zero + "DESKTOP_STARTUP_ID=a" + zero + "DESKTOP_STARTUP_ID=b", {"b", ""}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(HandOver::activationOf(c.text), c.expected) << c.what;
+}

@@ -43,12 +43,13 @@ inline QtLocalPeer::Timings shortTimings()
 }
 
 // sendMessage of a second copy started now, on its own thread.
-inline std::future<bool> sendFromSecondCopy(const QString& message, int timeout = 2000)
+inline std::future<bool> sendFromSecondCopy(const QString& message, int timeout = 2000,
+                                            const HandOver::Activation& activation = {})
 {
-    return std::async(std::launch::async, [message, timeout] {
+    return std::async(std::launch::async, [message, timeout, activation] {
         QtLocalPeer peer(nullptr, QStringLiteral("Dravello"));
         peer.setTimings(shortTimings());
-        return peer.sendMessage(message, timeout);
+        return peer.sendMessage(message, timeout, activation);
     });
 }
 

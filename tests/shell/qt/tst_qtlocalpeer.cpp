@@ -206,6 +206,27 @@ private slots:
         QCOMPARE(received.at(0).at(0).toString(), message);
     }
 
+    // What the second copy's launch gave it for bringing a window to the
+    // front arrives with its message, and is there while the message is
+    // handled.
+    void secondCopyPassesOnItsActivation()
+    {
+        TemporaryHome home;
+        QtLocalPeer first(nullptr, QStringLiteral("Dravello"));
+        QVERIFY(!first.isClient());
+        const HandOver::Activation activation{"gio-4711-host-_TIME1234", "token-5678"};
+        HandOver::Activation seen;
+        QObject::connect(&first, &QtLocalPeer::messageReceived, &first, [&] { seen = first.lastActivation(); });
+
+        std::future<bool> handedOver =
+            shelltest::sendFromSecondCopy(QStringLiteral("Get the instance_/tmp/a.wpi"), 2000, activation);
+
+        QVERIFY(shelltest::waitFor(handedOver));
+        QVERIFY(handedOver.get());
+        QCOMPARE(seen.startupId, activation.startupId);
+        QCOMPARE(seen.activationToken, activation.activationToken);
+    }
+
     // The receiver's side of the wire, written byte by byte; each row ends
     // with a sound hand-over to show the running copy still serves.
     void receiverHandlesEveryFrame_data()
