@@ -23,11 +23,15 @@ bool stillPrivate(const std::string& path)
 
 } // namespace
 
-PrivateTemporaryFolder::PrivateTemporaryFolder(const std::string& prefix)
+std::string makePrivateFolder(const std::string& parent, const std::string& prefix)
 {
-    std::string pattern = temporaryFolder() + "/" + prefix + "XXXXXX";
-    if (::mkdtemp(pattern.data()))
-        m_path = pattern;
+    std::string pattern = parent + "/" + prefix + "XXXXXX";
+    return ::mkdtemp(pattern.data()) ? pattern : std::string();
+}
+
+PrivateTemporaryFolder::PrivateTemporaryFolder(const std::string& prefix)
+    : m_path(makePrivateFolder(temporaryFolder(), prefix))
+{
 }
 
 PrivateTemporaryFolder::~PrivateTemporaryFolder()

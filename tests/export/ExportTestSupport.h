@@ -15,9 +15,21 @@
 #include <QDir>
 #include <QFile>
 
+#include <filesystem>
+
 namespace exporttest {
 
 using namespace sketchtest;
+
+// The stamp of ExportEnvironment::now, which begins the name of each
+// hand-off folder.
+inline const char* const kStamp = "05032024140709042";
+
+// The permission bits of a file or folder (0700 and the like).
+inline unsigned modeOf(const QString& path)
+{
+    return unsigned(std::filesystem::status(path.toStdString()).permissions()) & 07777u;
+}
 
 // A record of the sketch at `path` with its scene, the paper shown unless
 // told otherwise.
@@ -53,9 +65,21 @@ public:
     }
 
     QString temporaryFolder() const { return QString::fromStdString(temporary.path().string()); }
+    // The hand-off folders of ExportEnvironment::now, in the temporary-files
+    // folder or in a private folder there, by path.
     QStringList handOffFolders() const
     {
-        return QDir(temporaryFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+        QStringList found;
+        const QStringList stamped{QString(kStamp) + "-*"};
+        const QDir temporaryDir(temporaryFolder());
+        for (const QString& folder : temporaryDir.entryList(stamped, QDir::Dirs, QDir::Name))
+            found << temporaryDir.filePath(folder);
+        for (const QString& inner : temporaryDir.entryList({"Dravello-*"}, QDir::Dirs, QDir::Name)) {
+            const QDir privateDir(temporaryDir.filePath(inner));
+            for (const QString& folder : privateDir.entryList(stamped, QDir::Dirs, QDir::Name))
+                found << privateDir.filePath(folder);
+        }
+        return found;
     }
     QString documents() const { return QString::fromStdString(home.file("Documents")); }
 
@@ -71,9 +95,6 @@ private:
     // So that the documents folder is HOME/Documents.
     testsupport::EnvironmentOverride userDirs{"XDG_CONFIG_HOME", nullptr};
 };
-
-// The stamp of ExportEnvironment::now.
-inline const char* const kStamp = "05032024140709042";
 
 } // namespace exporttest
 

@@ -75,7 +75,7 @@ private slots:
     void handOffWithoutApplicationStartsNothing();
     void handOffWithUnwrittenFileStartsNothing();
     void applicationThatCannotStartIsReported();
-    void handOffFoldersDifferWithinOneMillisecond();
+    void handOffFoldersArePrivateAndDifferWithinOneMillisecond();
 
 private:
     QString applicationsFolder() const { return QString::fromStdString(env->systemRoot.file("Applications")); }
@@ -185,7 +185,9 @@ void tst_InkHandOffs::handOffStartsTheLastMatchingApplication()
     ExportFormats exporter(env->services());
     QVERIFY((exporter.*entryPoint)(sketch));
 
-    const QString file = env->temporaryFolder() + "/" + kStamp + "/s1.wpi.hlv";
+    const QStringList folders = env->handOffFolders();
+    QCOMPARE(folders.size(), 1);
+    const QString file = folders.front() + "/s1.wpi.hlv";
     QCOMPARE(firstPointInFile(file), QPointF(1000, 0));
     QCOMPARE(env->runner.calls().size(), 1u);
     const Platform::RecordingProcessRunner::Call& call = env->runner.calls().front();
@@ -228,16 +230,26 @@ void tst_InkHandOffs::applicationThatCannotStartIsReported()
     QCOMPARE(env->runner.calls().size(), 1u);
 }
 
-void tst_InkHandOffs::handOffFoldersDifferWithinOneMillisecond()
+// Each hand-off has a folder of its own, closed to other users, whose name
+// no one can guess; it stays in the temporary-files folder, since the
+// application opens the file as its document and may read it again after
+// the program has ended.
+void tst_InkHandOffs::handOffFoldersArePrivateAndDifferWithinOneMillisecond()
 {
     ExportFormats exporter(env->services());
     QVERIFY(exporter.AdobeIllustartorExport(sketch));
     QVERIFY(exporter.AdobeIllustartorExport(sketch));
-    QCOMPARE(env->handOffFolders(), (QStringList{kStamp, QString(kStamp) + "-1"}));
+    const QStringList folders = env->handOffFolders();
+    QCOMPARE(folders.size(), 2);
     QCOMPARE(env->runner.calls().size(), 2u);
     QVERIFY(env->runner.calls()[0].command.arguments[0] != env->runner.calls()[1].command.arguments[0]);
-    for (const QString& folder : env->handOffFolders())
-        QVERIFY(QFile::exists(env->temporaryFolder() + "/" + folder + "/s1.wpi.hlv"));
+    for (const QString& folder : folders) {
+        QCOMPARE(QFileInfo(folder).absolutePath(), env->temporaryFolder());
+        QVERIFY2(QFileInfo(folder).fileName().contains(QRegularExpression(QString("^%1-[A-Za-z0-9]{6}$").arg(kStamp))),
+                 qPrintable(folder));
+        QCOMPARE(modeOf(folder), 0700u);
+        QVERIFY(QFile::exists(folder + "/s1.wpi.hlv"));
+    }
 }
 
 QTEST_MAIN(tst_InkHandOffs)

@@ -4,6 +4,7 @@
 #include "ExportFormats.h"
 #include "ExportTestSupport.h"
 #include "GraphicsItemsGroup.h"
+#include "PrivateFolder.h"
 
 #include <QDesktopServices>
 #include <QUrl>
@@ -60,7 +61,7 @@ private slots:
     void pictureThatCannotBeSavedIsReported();
 
 private:
-    QString handOffFolder() const { return env->temporaryFolder() + "/" + kStamp; }
+    QString handOffFolder() const { return env->handOffFolders().value(0); }
     QString script() const { return env->documents() + "/Adobe Scripts/pngloader.jsx"; }
     QString record() const { return QString::fromStdString(env->home.file("temppics.adob")); }
 
@@ -92,6 +93,11 @@ void tst_PhotoshopHandOff::everyLayerGetsItsOwnPicture()
 
     QVERIFY(ExportFormats(env->services()).AdobePhotoshopExport(sketch));
 
+    // The pictures lie in a folder closed to other users, inside the one
+    // that goes when the program ends.
+    QCOMPARE(env->handOffFolders().size(), 1);
+    QCOMPARE(QFileInfo(handOffFolder()).absolutePath(), QString::fromStdString(Platform::handOffFilesFolder()));
+    QCOMPARE(modeOf(handOffFolder()), 0700u);
     QCOMPARE(QDir(handOffFolder()).entryList(QDir::Files, QDir::Name),
              (QStringList{"1.png", "2.png", "3.png", "background.png"}));
     QCOMPARE(contentOf(record()), (QDir::toNativeSeparators(handOffFolder()) + "\n").toUtf8());

@@ -242,7 +242,7 @@ bool ExportFormats::handOffInkFile(MetadataPtr sketch, const QString& keyword,
         tellUser(tr("%1 is not installed.").arg(application));
         return false;
     }
-    const QString folder = makeHandOffFolder(m_services.now());
+    const QString folder = makeHandOffFolder(m_services.now(), HandOffLifetime::Kept);
     if (folder.isEmpty()) {
         reportNoHandOffFolder();
         return false;
@@ -267,7 +267,7 @@ bool ExportFormats::AdobePhotoshopExport(MetadataPtr sketch)
     if (!scene)
         return false;
     ExportProgress progress(tr("Exporting document to Photoshop"), 10);
-    const QString folder = makeHandOffFolder(m_services.now());
+    const QString folder = makeHandOffFolder(m_services.now(), HandOffLifetime::WhileTheProgramRuns);
     if (folder.isEmpty()) {
         reportNoHandOffFolder();
         return false;

@@ -1,29 +1,18 @@
 #include "HandOffFolder.h"
 
+#include "FixedPaths.h"
+#include "PrivateFolder.h"
+
 #include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
+#include <QFile>
 
-namespace {
-
-// Names tried after the plain stamp before giving up.
-constexpr int kMaxNumberedNames = 1000;
-
-} // namespace
-
-QString makeHandOffFolder(const QDateTime& now)
+QString makeHandOffFolder(const QDateTime& now, HandOffLifetime lifetime)
 {
-    const QString temporary = QStandardPaths::writableLocation(QStandardPaths::TempLocation);
-    if (temporary.isEmpty() || !QDir().mkpath(temporary))
+    const std::string parent = lifetime == HandOffLifetime::WhileTheProgramRuns ? Platform::handOffFilesFolder()
+                                                                                 : Platform::temporaryFolder();
+    if (parent.empty())
         return QString();
-    const QString stamped = temporary + "/" + now.toString(QStringLiteral("ddMMyyyyhhmmsszzz"));
-    for (int number = 0; number <= kMaxNumberedNames; ++number) {
-        const QString candidate =
-            number == 0 ? stamped : stamped + "-" + QString::number(number);
-        if (QDir().mkdir(candidate))
-            return QDir::toNativeSeparators(candidate);
-        if (!QFileInfo::exists(candidate))
-            return QString();
-    }
-    return QString();
+    const QByteArray stamp = now.toString(QStringLiteral("ddMMyyyyhhmmsszzz")).toLatin1() + '-';
+    const std::string folder = Platform::makePrivateFolder(parent, stamp.toStdString());
+    return QDir::toNativeSeparators(QFile::decodeName(QByteArray::fromStdString(folder)));
 }
