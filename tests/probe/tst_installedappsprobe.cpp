@@ -89,6 +89,7 @@ private slots:
     void illustratorVersionPicksTheBuild_data();
     void illustratorVersionPicksTheBuild();
     void installedPluginIsLeftAlone();
+    void recordThatCannotBeWrittenIsLogged();
     void partialCopyIsNotInstalled();
     void unresolvablePluginsFolderInstallsNothing();
     void sketchBookProWithoutIdentifierIsFoundByName();
@@ -201,6 +202,23 @@ void tst_InstalledAppsProbe::installedPluginIsLeftAlone()
     QVERIFY(recorder.calls().empty());
     QCOMPARE(FakeSystemRoot::buildOf(target), std::string("installed earlier"));
     QCOMPARE(FakeSystemRoot::readFile(system->userRecord()), std::string("/earlier/target"));
+}
+
+// The program writes its record where its user may write; when even that
+// fails, the log says so and the copy stays installed.
+void tst_InstalledAppsProbe::recordThatCannotBeWrittenIsLogged()
+{
+    const fs::path target = installIllustrator("Adobe Illustrator CC");
+    fs::create_directories(system->userRecord()); // a folder in its place
+    QTest::ignoreMessage(QtWarningMsg,
+                         QRegularExpression("^The plug-in was copied to .*hlvexportfile.aip, but its record could "
+                                            "not be written to .*/Scrivet/copied_files.txt$"));
+
+    const ProbeRun run = runProbe(copying);
+
+    QCOMPARE(FakeSystemRoot::buildOf(target), std::string(FakeSystemRoot::ccBuild));
+    QVERIFY(fs::is_directory(system->userRecord()));
+    QVERIFY(run.messages.isEmpty());
 }
 
 void tst_InstalledAppsProbe::partialCopyIsNotInstalled()
