@@ -106,7 +106,11 @@ std::string temporaryFolder()
 
 std::string systemCopiedFilesRecord() { return systemPath("/var/lib/dravello/copied_files.txt"); }
 
-std::string userCopiedFilesRecord() { return below(userDataHome(), "/Scrivet/copied_files.txt"); }
+std::string userCopiedFilesRecord()
+{
+    const std::string folder = userSupportFolder();
+    return folder.empty() ? folder : folder + "copied_files.txt";
+}
 
 std::string photoshopPicturesRecord() { return below(homeFolder(), "/temppics.adob"); }
 

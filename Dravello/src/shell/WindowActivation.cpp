@@ -16,9 +16,13 @@ void showKeepingState(QWidget& window)
 
 void bringToFront(QWidget& window, const HandOver::Activation& activation)
 {
+    // A window the manager does not know yet (hidden in the tray) is left to
+    // the toolkit, which asks for its activation once it is mapped.
+    const bool managed = window.isVisible();
     showKeepingState(window);
     window.raise();
-    if (X11Launch::activateForLaunch(window, activation.startupId))
+    X11Launch::endLaunch(window, activation.startupId);
+    if (managed && X11Launch::activateAtLaunchTime(window, activation.startupId))
         return;
     if (!activation.activationToken.empty() && QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
         qputenv("XDG_ACTIVATION_TOKEN", QByteArray::fromStdString(activation.activationToken));

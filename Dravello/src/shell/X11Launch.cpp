@@ -58,31 +58,46 @@ void sendStartupMessage(xcb_connection_t* connection, xcb_window_t root, xcb_win
     }
 }
 
-} // namespace
-
-bool activateForLaunch(QWidget& window, const std::string& startupId)
+// The toolkit's X connection; null outside an X11 session.
+xcb_connection_t* x11Connection()
 {
     auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    if (!x11 || startupId.empty())
+    return x11 ? x11->connection() : nullptr;
+}
+
+} // namespace
+
+void endLaunch(QWidget& window, const std::string& startupId)
+{
+    xcb_connection_t* connection = x11Connection();
+    if (!connection || startupId.empty())
+        return;
+    const auto id = xcb_window_t(window.winId());
+    const xcb_window_t root = rootOf(connection, id);
+    if (root == XCB_WINDOW_NONE)
+        return;
+    sendStartupMessage(connection, root, id, StartupNotification::removeMessage(startupId));
+    xcb_flush(connection);
+}
+
+bool activateAtLaunchTime(QWidget& window, const std::string& startupId)
+{
+    xcb_connection_t* connection = x11Connection();
+    const std::optional<std::uint32_t> time = StartupNotification::launchTime(startupId);
+    if (!connection || !time)
         return false;
-    xcb_connection_t* connection = x11->connection();
     const auto id = xcb_window_t(window.winId());
     const xcb_window_t root = rootOf(connection, id);
     if (root == XCB_WINDOW_NONE)
         return false;
-    sendStartupMessage(connection, root, id, StartupNotification::removeMessage(startupId));
-
-    const std::optional<std::uint32_t> time = StartupNotification::launchTime(startupId);
-    if (time) {
-        // Source 1: a request of the application itself, for the user's action at `time`.
-        xcb_client_message_event_t event = clientMessage(id, atom(connection, "_NET_ACTIVE_WINDOW"), 32);
-        event.data.data32[0] = 1;
-        event.data.data32[1] = *time;
-        xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
-                       reinterpret_cast<const char*>(&event));
-    }
+    // Source 1: a request of the application itself, for the user's action at `time`.
+    xcb_client_message_event_t event = clientMessage(id, atom(connection, "_NET_ACTIVE_WINDOW"), 32);
+    event.data.data32[0] = 1;
+    event.data.data32[1] = *time;
+    xcb_send_event(connection, 0, root, XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                   reinterpret_cast<const char*>(&event));
     xcb_flush(connection);
-    return bool(time);
+    return true;
 }
 
 } // namespace X11Launch
