@@ -103,7 +103,7 @@ within 10 active "$other" || fail "the other window did not take the focus"
 
 launch=$(startup_id 1)
 status=0
-x DESKTOP_STARTUP_ID="$launch" xdg-open "$work/home/Documents/a.wpi" >"$work/xdg-open.log" 2>&1 || status=$?
+x DESKTOP_STARTUP_ID="$launch" timeout 120 xdg-open "$work/home/Documents/a.wpi" >"$work/xdg-open.log" 2>&1 || status=$?
 [ "$status" -eq 0 ] || fail "xdg-open ended with status $status: $(cat "$work/xdg-open.log")"
 within 10 active "$win" || fail "after xdg-open the window does not have the focus"
 within 10 on_top "$win" || fail "after xdg-open the window is not on top"
@@ -114,9 +114,9 @@ within 10 grep -qx "remove: ID=$launch" "$work/startup-messages" ||
 # From minimised, by a start from a shell.
 x xdotool windowminimize "$win"
 within 10 hidden "$win" || fail "the window did not minimise"
-x xdotool windowactivate --sync "$other"
+x timeout 10 xdotool windowactivate --sync "$other" || fail "the other window did not take the focus back"
 status=0
-x DESKTOP_STARTUP_ID="$(startup_id 2)" dravello "$work/home/Documents/b.wpi" >"$work/second.log" 2>&1 || status=$?
+x DESKTOP_STARTUP_ID="$(startup_id 2)" timeout 120 dravello "$work/home/Documents/b.wpi" >"$work/second.log" 2>&1 || status=$?
 [ "$status" -eq 0 ] || fail "the second start ended with status $status: $(cat "$work/second.log")"
 within 10 active "$win" || fail "the minimised window did not come back with the focus"
 ! hidden "$win" || fail "the window is still minimised"

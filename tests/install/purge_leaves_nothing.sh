@@ -14,7 +14,8 @@ tree() { (cd "$scratch" && find . -path ./var/lib/dpkg -prune -o -print | LC_ALL
 tree >"$scratch.before"
 
 run_dpkg() {
-    dpkg --root="$scratch" --force-script-chrootless --force-depends --force-not-root --log=/dev/null "$@" \
+    # dpkg wants the system's programs (ldconfig) on the PATH, which a user's may lack.
+    PATH="$PATH:/usr/sbin:/sbin" dpkg --root="$scratch" --force-script-chrootless --force-depends --force-not-root --log=/dev/null "$@" \
         >"$scratch.dpkg.log" 2>&1 || { cat "$scratch.dpkg.log" >&2; fail "dpkg $* failed"; }
 }
 run_dpkg --install "$deb"
