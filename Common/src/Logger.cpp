@@ -118,9 +118,9 @@ void Logger::WriteLog(const char* className, const char* method, const char* mes
     const Descriptor file(openLogFile(logFilePath()));
     if (file.get() < 0)
         return;
-    if (_truncate)
-        (void)::ftruncate(file.get(), 0);
-    _truncate = false;
+    // A log that could not be truncated is tried again at the next line.
+    if (_truncate && ::ftruncate(file.get(), 0) == 0)
+        _truncate = false;
     struct stat status;
     if (writeAll(file.get(), line.data(), line.size()) && ::fstat(file.get(), &status) == 0 &&
         static_cast<std::size_t>(status.st_size) >= _maxFileSize.load())

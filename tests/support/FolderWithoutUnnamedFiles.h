@@ -5,6 +5,7 @@
 // file system lacks them, a save's temporary file has a name while it is
 // written.
 
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -35,8 +36,9 @@ public:
     }
     ~FolderWithoutUnnamedFiles()
     {
-        if (mounted)
-            std::system(("fusermount -u '" + view.string() + "' 2>/dev/null || umount '" + view.string() + "'").c_str());
+        const std::string command = "fusermount -u '" + view.string() + "' 2>/dev/null || umount '" + view.string() + "'";
+        if (mounted && std::system(command.c_str()) != 0)
+            std::fprintf(stderr, "%s could not be unmounted\n", view.c_str());
     }
     FolderWithoutUnnamedFiles(const FolderWithoutUnnamedFiles&) = delete;
     FolderWithoutUnnamedFiles& operator=(const FolderWithoutUnnamedFiles&) = delete;
