@@ -211,19 +211,19 @@
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>Im &amp;Uhrzeigersinn drehen</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>Gegen den Uhrzeigersinn d&amp;rehen</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>Etikett &amp;anzeigen/bearbeiten...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Dokument &amp;speichern</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>Dokument speichern u&amp;nter...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>Dokument in anderem &amp;Format speichern</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etikett: „%1“</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>Ebenen &amp;bearbeiten</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Dokument speichern u&amp;nter...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>In anderem &amp;Format speichern</translation>
     </message>
     <message>

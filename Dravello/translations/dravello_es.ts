@@ -211,19 +211,19 @@
         <translation>&amp;Acercar</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>Ale&amp;jar</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>&amp;Girar en sentido horario</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>Girar en sentido anti&amp;horario</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>&amp;Mostrar/editar etiqueta...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Guar&amp;dar documento</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>Guardar documento &amp;como...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>Guardar documento en otro &amp;formato</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etiqueta: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>Edi&amp;tar capas</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Guardar documento &amp;como...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>Guardar en otro &amp;formato</translation>
     </message>
     <message>

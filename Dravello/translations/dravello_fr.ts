@@ -211,19 +211,19 @@
         <translation>Zoom &amp;avant</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>Zoo&amp;m arrière</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>Rotation &amp;horaire</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>Rotation a&amp;ntihoraire</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>Afficher/modifier l&apos;é&amp;tiquette...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Enregi&amp;strer le document</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>Enregistrer le document so&amp;us...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>Enregistrer le document dans un autre &amp;format</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Étiquette : « %1 »</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>&amp;Modifier les calques</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Enregistrer le document so&amp;us...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>Enregistrer dans un autre &amp;format</translation>
     </message>
     <message>

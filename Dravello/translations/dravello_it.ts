@@ -211,19 +211,19 @@
         <translation>&amp;Zoom avanti</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>Zoom i&amp;ndietro</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>Ruota in senso &amp;orario</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>Ruota in senso &amp;antiorario</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>&amp;Mostra/modifica etichetta...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>&amp;Salva documento</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>Salva documento &amp;con nome...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>Salva documento in un altro &amp;formato</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etichetta: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>Mo&amp;difica livelli</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Salva documento &amp;con nome...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>Salva in un altro &amp;formato</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>拡大(&amp;I)</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>縮小(&amp;O)</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>時計回りに回転(&amp;C)</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>反時計回りに回転(&amp;N)</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>タグの表示/編集(&amp;T)...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>文書を保存(&amp;S)</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>名前を付けて文書を保存(&amp;A)...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>別の形式で文書を保存(&amp;F)</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>タグ: 「%1」</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>レイヤーを編集(&amp;Y)</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>名前を付けて文書を保存(&amp;A)...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>別の形式で保存(&amp;F)</translation>
     </message>
     <message>

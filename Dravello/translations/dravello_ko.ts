@@ -211,19 +211,19 @@
         <translation>확대(&amp;I)</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>축소(&amp;O)</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>시계 방향으로 회전(&amp;C)</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>시계 반대 방향으로 회전(&amp;N)</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>태그 보기/편집(&amp;T)...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>문서 저장(&amp;S)</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>다른 이름으로 문서 저장(&amp;A)...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>다른 형식으로 문서 저장(&amp;F)</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>태그: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>레이어 편집(&amp;Y)</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>다른 이름으로 문서 저장(&amp;A)...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>다른 형식으로 저장(&amp;F)</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>&amp;Inzoomen</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>&amp;Uitzoomen</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>&amp;Rechtsom draaien</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>&amp;Linksom draaien</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>Label &amp;weergeven/bewerken...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>Document op&amp;slaan</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>Document opslaan &amp;als...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>Document in ander &amp;formaat opslaan</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Label: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>Lagen &amp;bewerken</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Document opslaan &amp;als...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>In ander &amp;formaat opslaan</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>Po&amp;większ</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>Pomniej&amp;sz</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>Obróć w p&amp;rawo</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>Obróć w &amp;lewo</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>Pokaż/edytuj e&amp;tykietę...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>&amp;Zapisz dokument</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>Zapisz dokument &amp;jako...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>Zapisz dokument w innym &amp;formacie</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etykieta: „%1”</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>E&amp;dytuj warstwy</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Zapisz dokument &amp;jako...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>Zapisz w innym &amp;formacie</translation>
     </message>
     <message>

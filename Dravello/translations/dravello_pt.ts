@@ -211,19 +211,19 @@
         <translation>&amp;Ampliar</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>&amp;Reduzir</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>&amp;Girar no sentido horário</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>Girar no sentido anti-&amp;horário</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>&amp;Mostrar/editar etiqueta...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>&amp;Salvar documento</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>Salvar documento &amp;como...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>Salvar documento em outro &amp;formato</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Etiqueta: &quot;%1&quot;</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>E&amp;ditar camadas</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Salvar documento &amp;como...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>Salvar em outro &amp;formato</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>&amp;Увеличить</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>У&amp;меньшить</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>Повернуть по &amp;часовой стрелке</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>Повернуть &amp;против часовой стрелки</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>Показать/изменить ме&amp;тку...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>&amp;Сохранить документ</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>Сохранить документ &amp;как...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>Сохранить документ в другом &amp;формате</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>Метка: «%1»</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>&amp;Редактировать слои</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>Сохранить документ &amp;как...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>Сохранить в другом &amp;формате</translation>
     </message>
     <message>

@@ -211,19 +211,19 @@
         <translation>放大(&amp;I)</translation>
     </message>
     <message>
-        <source>Zoom Ou&amp;t</source>
+        <source>&amp;Zoom Out</source>
         <translation>缩小(&amp;O)</translation>
     </message>
     <message>
-        <source>Rotate &amp;Clockwise</source>
+        <source>&amp;Rotate Clockwise</source>
         <translation>顺时针旋转(&amp;C)</translation>
     </message>
     <message>
-        <source>Rotate Cou&amp;nterclockwise</source>
+        <source>&amp;Rotate Counterclockwise</source>
         <translation>逆时针旋转(&amp;N)</translation>
     </message>
     <message>
-        <source>S&amp;how/Edit Tag...</source>
+        <source>&amp;Show/Edit Tag...</source>
         <translation>显示/编辑标签(&amp;T)...</translation>
     </message>
     <message>
@@ -235,11 +235,11 @@
         <translation>保存文档(&amp;S)</translation>
     </message>
     <message>
-        <source>Save Document &amp;as...</source>
+        <source>&amp;Save Document as...</source>
         <translation>将文档另存为(&amp;A)...</translation>
     </message>
     <message>
-        <source>Save Document as &amp;Different Format</source>
+        <source>&amp;Save Document as Different Format</source>
         <translation>以其他格式保存文档(&amp;F)</translation>
     </message>
 </context>
@@ -626,7 +626,7 @@
         <translation>标签：“%1”</translation>
     </message>
     <message>
-        <source>Edit &amp;Layers</source>
+        <source>&amp;Edit Layers</source>
         <translation>编辑图层(&amp;Y)</translation>
     </message>
     <message>
@@ -650,7 +650,7 @@
         <translation>将文档另存为(&amp;A)...</translation>
     </message>
     <message>
-        <source>Save as Different &amp;Format</source>
+        <source>&amp;Save as Different Format</source>
         <translation>以其他格式保存(&amp;F)</translation>
     </message>
     <message>

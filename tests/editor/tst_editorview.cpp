@@ -367,7 +367,7 @@ private slots:
     {
         EditorFixture f;
         const QList<QAction*> actions = f.editor->viewContextMenu()->actions();
-        QCOMPARE(actions.at(actions.size() - 2)->text(), QString("Save Document as &Different Format"));
+        QCOMPARE(actions.at(actions.size() - 2)->text(), QString("&Save Document as Different Format"));
         // The test's system root has no applications installed.
         QVERIFY(ApplSettings::instance()->getExportingAppsList().isEmpty());
         QVERIFY(actions.last()->isSeparator());

@@ -6,7 +6,6 @@
 #include "DocumentMetaData.h"
 #include "ExportFormats.h"
 #include "MailClient.h"
-#include "MenuAccelerators.h"
 #include "SketchMail.h"
 #include "UserPrompt.h"
 #include "WaitCursor.h"
@@ -62,9 +61,9 @@ void LayerManager::addExportMenu()
         const auto slot = handOffSlotFor(application.bundleName);
         if (!slot)
             continue;
-        auto* action = new QAction(
-            withFreeAccelerator(application.bundleName + QStringLiteral(" ") + application.version, *m_exportMenu),
-            m_exportMenu);
+        auto* action = new QAction(QStringLiteral("&") + application.bundleName + QStringLiteral(" ")
+                                       + application.version,
+                                   m_exportMenu);
         connect(action, &QAction::triggered, this, slot);
         m_exportMenu->addAction(action);
     }

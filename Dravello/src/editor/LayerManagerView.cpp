@@ -151,16 +151,16 @@ void LayerManager::createViewLayerMenu()
     m_viewMenu->addAction(back);
     m_viewMenu->addSeparator();
     add(tr("&Zoom In"), &LayerManager::zoomViewInSlot);
-    add(tr("Zoom Ou&t"), &LayerManager::zoomViewOutSlot);
-    add(tr("Rotate &Clockwise"), &LayerManager::rotateClockwiseSlot);
-    add(tr("Rotate Cou&nterclockwise"), &LayerManager::rotateCounterclockwiseSlot);
+    add(tr("&Zoom Out"), &LayerManager::zoomViewOutSlot);
+    add(tr("&Rotate Clockwise"), &LayerManager::rotateClockwiseSlot);
+    add(tr("&Rotate Counterclockwise"), &LayerManager::rotateCounterclockwiseSlot);
     m_viewMenu->addSeparator();
-    add(tr("S&how/Edit Tag..."), &LayerManager::showEditTagSlot);
+    add(tr("&Show/Edit Tag..."), &LayerManager::showEditTagSlot);
     add(tr("&Open File Location..."), &LayerManager::openFileLocationSlot);
     m_viewMenu->addSeparator();
     add(tr("&Save Document"), &LayerManager::saveDocumentSlot);
-    add(tr("Save Document &as..."), &LayerManager::saveDocumentAsSlot);
-    add(tr("Save Document as &Different Format"), &LayerManager::saveAsDifferentFormatSlot);
+    add(tr("&Save Document as..."), &LayerManager::saveDocumentAsSlot);
+    add(tr("&Save Document as Different Format"), &LayerManager::saveAsDifferentFormatSlot);
     m_viewMenu->addSeparator();
     addExportMenu();
 }

@@ -8,7 +8,6 @@
 #include "DirView.h"
 #include "LayerManager.h"
 #include "MailClient.h"
-#include "MenuAccelerators.h"
 #include "PreviewThumbnailList.h"
 
 #include <QApplication>
@@ -216,8 +215,8 @@ void MainWindow::createExportEntries()
         for (const ExportEntryKind& kind : kinds) {
             if (!app.bundleName.contains(QLatin1String(kind.nameFragment), Qt::CaseInsensitive))
                 continue;
-            QAction* action = new QAction(
-                QIcon(kind.icon), withFreeAccelerator(app.bundleName + " " + app.version, *m_exportMenu), this);
+            QAction* action = new QAction(QIcon(kind.icon),
+                                          "&" + app.bundleName + " " + app.version, this);
             connect(action, SIGNAL(triggered()), this, kind.slot);
             m_exportMenu->addAction(action);
             ui->toolBar->addAction(action);

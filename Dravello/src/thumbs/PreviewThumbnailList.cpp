@@ -10,7 +10,6 @@
 #include "FilePrompts.h"
 #include "LimitedInputDialog.h"
 #include "LoaderThread.h"
-#include "MenuAccelerators.h"
 #include "SketchDrag.h"
 #include "SketchFileActions.h"
 #include "ThumbnailListVisitor.h"
@@ -468,7 +467,7 @@ void PreviewThumbnailList::sliderMovedSlot(int position)
 void PreviewThumbnailList::createContextMenu()
 {
     m_contextMenu = std::make_unique<QMenu>();
-    m_contextMenu->addAction(tr("Edit &Layers"), this, &PreviewThumbnailList::editCurrentFileSlot);
+    m_contextMenu->addAction(tr("&Edit Layers"), this, &PreviewThumbnailList::editCurrentFileSlot);
     m_contextMenu->addSeparator();
     m_contextMenu->addSeparator();
     m_contextMenu->addAction(tr("&Delete"), this, &PreviewThumbnailList::deleteCurrentFile);
@@ -478,7 +477,7 @@ void PreviewThumbnailList::createContextMenu()
                              &PreviewThumbnailList::openFileLocationSlot);
     m_contextMenu->addSeparator();
     m_contextMenu->addAction(tr("&Save Document as..."), this, &PreviewThumbnailList::saveAsSlot);
-    m_contextMenu->addAction(tr("Save as Different &Format"), this,
+    m_contextMenu->addAction(tr("&Save as Different Format"), this,
                              &PreviewThumbnailList::saveAsDiffrentFormatSlot);
     m_contextMenu->addSeparator();
     addExportMenu();
@@ -499,9 +498,8 @@ void PreviewThumbnailList::addExportMenu()
         case ExportTarget::SketchBookDesigner: slot = &PreviewThumbnailList::exportASSlot; break;
         case ExportTarget::None: continue;
         }
-        exportMenu->addAction(
-            withFreeAccelerator(QStringLiteral("%1 %2").arg(application.bundleName, application.version), *exportMenu),
-            this, slot);
+        exportMenu->addAction(QStringLiteral("&%1 %2").arg(application.bundleName, application.version),
+                              this, slot);
     }
 }
 

@@ -156,9 +156,9 @@ private slots:
         for (QAction* action : menu->actions())
             entries << (action->isSeparator() ? QString("-") : action->text());
         // No exporting application is installed in the test's system root.
-        QCOMPARE(entries, QStringList({"Edit &Layers", "-", "-", "&Delete", "&Copy to...",
+        QCOMPARE(entries, QStringList({"&Edit Layers", "-", "-", "&Delete", "&Copy to...",
                                        "&Rename...", "&Open file location...", "-",
-                                       "&Save Document as...", "Save as Different &Format", "-"}));
+                                       "&Save Document as...", "&Save as Different Format", "-"}));
         menu->close();
     }
 
