@@ -547,7 +547,8 @@ void PreviewThumbnailList::copyFileSlot()
         return;
     if (QFileInfo::exists(destination) && !userConfirmsOverwrite(this, destination))
         return;
-    copyFileChecked(source, destination);
+    if (!copyFileChecked(source, destination))
+        warnCopyFailed(this, {source});
 }
 
 void PreviewThumbnailList::renameFileSlot()

@@ -3,6 +3,7 @@
 
 #include "Document.h"
 #include "ExportTarget.h"
+#include "FileSizeLimit.h"
 #include "RecordingFileManager.h"
 #include "SketchDrag.h"
 #include "ThumbsTestSupport.h"
@@ -102,6 +103,31 @@ private:
         return list->visualItemRect(thumbnailOf(*list, name)).center();
     }
 
+    // The menu that a right click on the thumbnail opens, if any.
+    QMenu* rightClick(const QString& name)
+    {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, centreOf(name),
+                                list->viewport()->mapToGlobal(centreOf(name)));
+        QApplication::sendEvent(list->viewport(), &event);
+        return qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    }
+
+    // Opens the context menu on the thumbnail and clicks its entry with
+    // this text.
+    void clickMenuEntry(const QString& name, const QString& entry)
+    {
+        QMenu* menu = rightClick(name);
+        QVERIFY(menu);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        for (QAction* action : menu->actions()) {
+            if (action->text() == entry) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                return;
+            }
+        }
+        QFAIL(qPrintable("no entry " + entry));
+    }
+
 private slots:
     void init()
     {
@@ -142,15 +168,9 @@ private slots:
     {
         show({"a.wpi", "b.wpi"});
         makeCurrent("a.wpi");
-        QContextMenuEvent elsewhere(QContextMenuEvent::Mouse, centreOf("b.wpi"),
-                                    list->viewport()->mapToGlobal(centreOf("b.wpi")));
-        QApplication::sendEvent(list->viewport(), &elsewhere);
-        QVERIFY(!QApplication::activePopupWidget());
+        QVERIFY(!rightClick("b.wpi"));
 
-        QContextMenuEvent onCurrent(QContextMenuEvent::Mouse, centreOf("a.wpi"),
-                                    list->viewport()->mapToGlobal(centreOf("a.wpi")));
-        QApplication::sendEvent(list->viewport(), &onCurrent);
-        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        QMenu* menu = rightClick("a.wpi");
         QVERIFY(menu);
         QStringList entries;
         for (QAction* action : menu->actions())
@@ -223,6 +243,25 @@ private slots:
         list->copyFileSlot();
         QCOMPARE(bytesOf(target.filePath("a.wpi")), bytesOf(folder->filePath("a.wpi")));
         QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList("a.wpi"));
+    }
+
+    // A copy that a full disk (a file size limit here) stops is reported and
+    // leaves nothing in the chosen folder.
+    void copyThatFailsIsReported()
+    {
+        show({"a.wpi"});
+        const QByteArray sketch = bytesOf(folder->filePath("a.wpi"));
+        QVERIFY(sketch.size() > 64);
+        SketchFolder target(*environment, "target");
+        chooseFolder(target.path());
+        {
+            const testsupport::FileSizeLimit fullDisk(64);
+            clickMenuEntry("a.wpi", "&Copy to...");
+        }
+        QCOMPARE(prompt().texts(), QStringList("Failed to copy file " + folder->filePath("a.wpi")));
+        QCOMPARE(prompt().requests.first().icon, QMessageBox::Warning);
+        QCOMPARE(QDir(target.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+        QCOMPARE(bytesOf(folder->filePath("a.wpi")), sketch);
     }
 
     // The source reached again, by its own folder or through a link to it,
