@@ -1,16 +1,43 @@
-// Back and Forward over the folders reached in the tree.
+// Back and Forward over the folders reached in the tree, and the move of the
+// sketches off the receiver from the tree's menu.
 
 #include "WindowTestSupport.h"
 
 #include "DirView.h"
 
+#include <QMenu>
+#include <QMessageBox>
+#include <QPointer>
+
 using windowtest::WindowRig;
+
+namespace {
+
+QMenu* shownMenu()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* menu = qobject_cast<QMenu*>(widget); menu && menu->isVisible())
+            return menu;
+    return nullptr;
+}
+
+// A click as the window system delivers it: to the widget's window, at the
+// point of the widget.
+void clickThroughWindow(QWidget* widget, Qt::MouseButton button, const QPoint& at)
+{
+    QWidget* top = widget->window();
+    QTest::mouseClick(top->windowHandle(), button, {}, widget->mapTo(top, at));
+}
+
+} // namespace
 
 class TestMainWindowNavigation : public QObject {
     Q_OBJECT
 
 private slots:
     void backAndForwardShowFoldersWithoutRecordingThem();
+    void theReceiversMenuMovesItsSketches_data();
+    void theReceiversMenuMovesItsSketches();
 };
 
 void TestMainWindowNavigation::backAndForwardShowFoldersWithoutRecordingThem()
@@ -50,6 +77,76 @@ void TestMainWindowNavigation::backAndForwardShowFoldersWithoutRecordingThem()
     back->trigger();
     QCOMPARE(tree->getCurrentDir().absolutePath(), rig.documents());
     QVERIFY(!back->isEnabled());
+}
+
+void TestMainWindowNavigation::theReceiversMenuMovesItsSketches_data()
+{
+    QTest::addColumn<bool>("folderChosen");
+    QTest::addColumn<QMessageBox::StandardButton>("answer");
+    QTest::addColumn<bool>("moved");
+    QTest::newRow("confirmed") << true << QMessageBox::Ok << true;
+    QTest::newRow("question cancelled") << true << QMessageBox::Cancel << false;
+    QTest::newRow("folder dialog cancelled") << false << QMessageBox::Ok << false;
+}
+
+// The entry's modal dialogs run inside the menu's own handling of the click:
+// the menu must outlive them.
+void TestMainWindowNavigation::theReceiversMenuMovesItsSketches()
+{
+    QFETCH(bool, folderChosen);
+    QFETCH(QMessageBox::StandardButton, answer);
+    QFETCH(bool, moved);
+    WindowRig rig;
+    const QString sketches = rig.sketch("SCRIVET/My Sketches");
+    const QString destination = rig.sketch("kept");
+    QVERIFY(QDir().mkpath(sketches));
+    QVERIFY(QDir().mkpath(destination));
+    for (const char* name : {"/a.wpi", "/b.wpi"})
+        QVERIFY(QFile::copy(windowtest::kWpiFixture, sketches + name));
+    QVERIFY(rig.start());
+    DirView* tree = rig.part<DirView>("m_dirtree_view");
+    tree->m_receiverFolder = sketches;
+    QVERIFY(tree->navigateToDir(sketches));
+    QTRY_COMPARE(rig.thumbnails()->count(), 2);
+    QTRY_VERIFY(tree->visualRect(tree->currentIndex()).isValid());
+
+    for (int round = 0; round < 2; ++round) {
+        clickThroughWindow(tree->viewport(), Qt::RightButton,
+                           tree->visualRect(tree->currentIndex()).center());
+        QPointer<QMenu> menu = shownMenu();
+        QVERIFY(menu);
+        QVERIFY(QTest::qWaitForWindowExposed(menu));
+        QAction* entry = menu->actions().value(0);
+        QVERIFY(entry);
+        QCOMPARE(entry->text(), QStringLiteral("&Move sketches to local folder"));
+        if (round == 1) {
+            // Offered again after a move: Escape closes it unused.
+            QTest::keyClick(menu, Qt::Key_Escape);
+            QTRY_VERIFY(!menu || !menu->isVisible());
+            break;
+        }
+        windowtest::answerFileDialog(folderChosen ? destination : QString());
+        rig.environment.prompt.answers = {answer};
+        clickThroughWindow(menu, Qt::LeftButton, menu->actionGeometry(entry).center());
+        QTRY_VERIFY(!menu || !menu->isVisible());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+    }
+
+    QCOMPARE(rig.environment.prompt.requests.size(), folderChosen ? 1 : 0);
+    const QStringList backups = QDir(destination).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    QCOMPARE(QDir(sketches).entryList(QDir::Files).isEmpty(), moved);
+    if (moved) {
+        QCOMPARE(backups.size(), 1);
+        QVERIFY(backups.first().startsWith("sketch_backup_"));
+        QCOMPARE(QDir(destination + "/" + backups.first()).entryList(QDir::Files),
+                 (QStringList{"a.wpi", "b.wpi"}));
+        QCOMPARE(windowtest::contents(destination + "/" + backups.first() + "/a.wpi"),
+                 windowtest::contents(windowtest::kWpiFixture));
+        QTRY_COMPARE(rig.thumbnails()->count(), 0);
+    } else {
+        QVERIFY(backups.isEmpty());
+    }
 }
 
 QTEST_MAIN(TestMainWindowNavigation)

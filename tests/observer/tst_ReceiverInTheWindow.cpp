@@ -94,7 +94,7 @@ void TestReceiverInTheWindow::aFakeReceiverAndItsVolumeAreFollowedLikeTheSimulat
     QVERIFY(menu);
     QCOMPARE(menu->actions().first()->text(), QStringLiteral("&Move sketches to local folder"));
     menu->hide();
-    QTRY_VERIFY(!menu);
+    QVERIFY(!menu->isVisible());
 
     // The receiver: connected, its battery read.
     const auto id = bed.plugReceiver(receiver, ReceiverRig::Vendor, ReceiverRig::Product);

@@ -45,7 +45,10 @@ DirView::DirView(QWidget* parent)
     : QTreeView(parent)
     , m_model(std::make_unique<QFileSystemModel>())
     , m_nameOrder(std::make_unique<FolderNameOrder>())
+    , m_receiverMenu(new QMenu(this))
 {
+    m_receiverMenu->addAction(tr("&Move sketches to local folder"), this,
+                              &DirView::moveSketchersToLocalSlot);
     m_model->setRootPath(QString());
     m_model->setFilter(QDir::AllDirs | QDir::NoDotAndDotDot);
     m_nameOrder->setSourceModel(m_model.get());
@@ -190,10 +193,4 @@ void DirView::makeCurrent(const QModelIndex& index)
         selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect);
 }
 
-void DirView::showReceiverMenu()
-{
-    auto* menu = new QMenu;
-    menu->addAction(tr("&Move sketches to local folder"), this, &DirView::moveSketchersToLocalSlot);
-    connect(menu, &QMenu::aboutToHide, menu, &QObject::deleteLater);
-    menu->popup(QCursor::pos());
-}
+void DirView::showReceiverMenu() { m_receiverMenu->popup(QCursor::pos()); }

@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class QMenu;
 class QSortFilterProxyModel;
 
 class DirView : public QTreeView {
@@ -79,6 +80,9 @@ private:
     std::unique_ptr<QSortFilterProxyModel> m_nameOrder;
     // Persistent, so that folders appearing meanwhile do not shift it.
     QPersistentModelIndex m_dragIndex;
+    // The one menu of the receiver's folder: its entry's dialogs run inside
+    // the menu's own handling of the click, so it lives as long as the view.
+    QMenu* m_receiverMenu;
 };
 
 #endif
