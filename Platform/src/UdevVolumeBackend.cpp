@@ -25,6 +25,18 @@ std::optional<std::string> textProperty(const UdevDevice& device, const char* en
     return std::nullopt;
 }
 
+// udev's usb_id writes the encoded vendor and model as the device's SCSI
+// INQUIRY answer holds them: fields of 8 and 16 characters, blank-padded.
+// The names the device reports end before the padding.
+std::optional<std::string> inquiryName(const UdevDevice& device, const char* encoded,
+                                       const char* plain)
+{
+    std::optional<std::string> name = textProperty(device, encoded, plain);
+    if (name)
+        name->erase(name->find_last_not_of(' ') + 1);
+    return name;
+}
+
 bool holdsFileSystem(const UdevDevice& device)
 {
     const std::string* usage = device.property("ID_FS_USAGE");
@@ -34,8 +46,8 @@ bool holdsFileSystem(const UdevDevice& device)
 VolumeDescription describe(const UdevDevice& device)
 {
     VolumeDescription description;
-    description.deviceVendor = textProperty(device, "ID_VENDOR_ENC", "ID_VENDOR");
-    description.deviceModel = textProperty(device, "ID_MODEL_ENC", "ID_MODEL");
+    description.deviceVendor = inquiryName(device, "ID_VENDOR_ENC", "ID_VENDOR");
+    description.deviceModel = inquiryName(device, "ID_MODEL_ENC", "ID_MODEL");
     description.volumeName = textProperty(device, "ID_FS_LABEL_ENC", "ID_FS_LABEL");
     if (!device.devnode.empty())
         description.deviceNode = device.devnode;

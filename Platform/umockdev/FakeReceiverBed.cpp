@@ -445,6 +445,17 @@ FakeReceiverBed::Id FakeReceiverBed::plugReceiver(std::shared_ptr<SimulatedRecei
     return id;
 }
 
+FakeReceiverBed::Disk FakeReceiverBed::usbStorage(const std::string& vendor,
+                                                  const std::string& model,
+                                                  const std::string& label, dev_t number)
+{
+    const auto field = [](std::string text, std::size_t width) {
+        text.resize(width, ' ');
+        return text;
+    };
+    return {field(vendor, 8), field(model, 16), label, number};
+}
+
 FakeReceiverBed::Id FakeReceiverBed::plugDisk(const Disk& disk)
 {
     std::lock_guard<std::mutex> lock(mutex);

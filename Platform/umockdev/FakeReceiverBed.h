@@ -37,6 +37,12 @@ public:
         dev_t number; // the number the mount table names it by
     };
 
+    // A USB storage device's disk: its vendor and model as the fixed-width
+    // fields of its SCSI INQUIRY answer, cut or blank-padded to 8 and 16
+    // characters, as the kernel and udev's usb_id hand them on.
+    static Disk usbStorage(const std::string& vendor, const std::string& model,
+                           const std::string& label, dev_t number);
+
     FakeReceiverBed();
     ~FakeReceiverBed();
     FakeReceiverBed(const FakeReceiverBed&) = delete;

@@ -175,15 +175,17 @@ TEST_F(RealBackendsTest, OnlyTheReceiversDiskIsReportedAndOnlyWhenMountedWithinT
         dev_t number;
         const char* mountPoint;
     };
+    // Named as udev describes a USB disk: the INQUIRY fields, blank-padded.
     const DiskCase disks[] = {
         {"Scrivet", "RECEIVER", makedev(8, 16), "/media/user/SCRIVET"}, // case is ignored
-        {"Scrivet", "Receiver ", makedev(8, 32), "/media/user/PADDED"}, // blanks are kept
+        {"Scrivet", "Receiver 2", makedev(8, 32), "/media/user/LONGER"},
         {"Other", "Receiver", makedev(8, 48), "/media/user/OTHER"},
     };
     std::vector<FakeReceiverBed::Id> ids;
     std::string mounted;
     for (const DiskCase& disk : disks) {
-        ids.push_back(bed.plugDisk({disk.vendor, disk.model, "LABEL", disk.number}));
+        ids.push_back(
+            bed.plugDisk(FakeReceiverBed::usbStorage(disk.vendor, disk.model, "LABEL", disk.number)));
         mounted += mountLine(disk.number, disk.mountPoint);
     }
     start();
@@ -195,7 +197,7 @@ TEST_F(RealBackendsTest, OnlyTheReceiversDiskIsReportedAndOnlyWhenMountedWithinT
     // One present and mounted is reported at once.
     const dev_t last = makedev(8, 64);
     table.write(mountLine(last, "/media/user/LAST"));
-    bed.plugDisk({"Scrivet", "Receiver", "LAST", last});
+    bed.plugDisk(FakeReceiverBed::usbStorage("Scrivet", "Receiver", "LAST", last));
     EXPECT_EQ(eventsAfter(3),
               (Strings{"mounted /media/user/SCRIVET", "unmounted", "mounted /media/user/LAST"}));
 }

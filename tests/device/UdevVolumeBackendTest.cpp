@@ -70,15 +70,19 @@ protected:
     Platform::VolumeDescription described; // the last one reported
 };
 
-TEST_F(UdevVolumeBackendTest, ADiskPresentAtStartIsDescribedWithItsUnescapedMountPoint)
+// udev writes the vendor and model as the INQUIRY fields hold them
+// ("Scrivet\x20", "Pen\x20Receiver\x20\x20\x20\x20"); the disk is described
+// by the names the device reports.
+TEST_F(UdevVolumeBackendTest, ADiskPresentAtStartIsDescribedByItsNamesAndUnescapedMountPoint)
 {
     table.copyFrom(Tables + "/blanks.mountinfo");
-    bed.plugDisk({"Scrivet ", "Receiver  ", "MY PEN", Number});
+    bed.plugDisk(
+        PlatformSim::FakeReceiverBed::usbStorage("Scrivet", "Pen Receiver", "MY PEN", Number));
     listen();
     EXPECT_EQ(eventsAfter(1), Strings{"appeared /media/user/MY PEN "});
     std::lock_guard<std::mutex> lock(mutex);
-    EXPECT_EQ(text(described.deviceVendor), "Scrivet ");
-    EXPECT_EQ(text(described.deviceModel), "Receiver  ");
+    EXPECT_EQ(text(described.deviceVendor), "Scrivet");
+    EXPECT_EQ(text(described.deviceModel), "Pen Receiver");
     EXPECT_EQ(text(described.volumeName), "MY PEN");
     EXPECT_EQ(text(described.deviceNode).rfind("/dev/sd", 0), 0u);
 }

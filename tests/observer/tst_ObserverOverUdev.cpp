@@ -120,7 +120,9 @@ void TestObserverOverUdev::waitingForAVolumeToMountLeavesTheGuiThreadLive()
 {
     instantPauses.reset(); // a wait spent as a pause of this thread would show
     start(60000);
-    bed->plugDisk({"Scrivet", "Receiver", "SCRIVET", makedev(8, 16)}); // not mounted yet
+    // Not mounted yet.
+    bed->plugDisk(
+        PlatformSim::FakeReceiverBed::usbStorage("Scrivet", "Receiver", "SCRIVET", makedev(8, 16)));
 
     // Ticks of this thread from now on; the mount comes from another thread.
     QElapsedTimer clock;

@@ -69,7 +69,8 @@ void TestReceiverInTheWindow::aFakeReceiverAndItsVolumeAreFollowedLikeTheSimulat
     QVERIFY(QDir().mkpath(sketches));
     for (const char* name : {"/a.wpi", "/b.wpi"})
         QVERIFY(QFile::copy(DRAVELLO_TEST_DATA "/wpi/two_layers.wpi", sketches + name));
-    const auto disk = bed.plugDisk({"Scrivet", "Receiver", "SCRIVET", makedev(8, 16)});
+    const auto disk = bed.plugDisk(
+        PlatformSim::FakeReceiverBed::usbStorage("Scrivet", "Receiver", "SCRIVET", makedev(8, 16)));
     table.write("70 22 8:16 / " + volume.toStdString() + " rw,relatime - vfat /dev/sdb rw\n");
 
     auto receiver = std::make_shared<PlatformSim::SimulatedReceiver>();
