@@ -110,28 +110,36 @@ void TestMainWindowNavigation::theReceiversMenuMovesItsSketches()
     QTRY_COMPARE(rig.thumbnails()->count(), 2);
     QTRY_VERIFY(tree->visualRect(tree->currentIndex()).isValid());
 
-    for (int round = 0; round < 2; ++round) {
+    // Right-clicks the receiver's folder; the menu it shows.
+    const auto openMenu = [&]() -> QPointer<QMenu> {
         clickThroughWindow(tree->viewport(), Qt::RightButton,
                            tree->visualRect(tree->currentIndex()).center());
-        QPointer<QMenu> menu = shownMenu();
-        QVERIFY(menu);
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        QAction* entry = menu->actions().value(0);
-        QVERIFY(entry);
-        QCOMPARE(entry->text(), QStringLiteral("&Move sketches to local folder"));
-        if (round == 1) {
-            // Offered again after a move: Escape closes it unused.
-            QTest::keyClick(menu, Qt::Key_Escape);
-            QTRY_VERIFY(!menu || !menu->isVisible());
-            break;
-        }
-        windowtest::answerFileDialog(folderChosen ? destination : QString());
-        rig.environment.prompt.answers = {answer};
-        clickThroughWindow(menu, Qt::LeftButton, menu->actionGeometry(entry).center());
-        QTRY_VERIFY(!menu || !menu->isVisible());
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-    }
+        QMenu* menu = shownMenu();
+        if (!menu || !QTest::qWaitForWindowExposed(menu) || menu->actions().size() != 1)
+            return nullptr;
+        return menu;
+    };
+
+    QPointer<QMenu> menu = openMenu();
+    QVERIFY(menu);
+    QAction* entry = menu->actions().first();
+    QCOMPARE(entry->text(), QStringLiteral("&Move sketches to local folder"));
+    windowtest::answerFileDialog(folderChosen ? destination : QString());
+    rig.environment.prompt.answers = {answer};
+    bool clicked = false;
+    bool goneMidClick = false;
+    const auto watch = connect(menu, &QObject::destroyed, this, [&] { goneMidClick = !clicked; });
+    clickThroughWindow(menu, Qt::LeftButton, menu->actionGeometry(entry).center());
+    clicked = true;
+    disconnect(watch);
+    QVERIFY2(!goneMidClick, "the menu was deleted while its entry ran");
+    QTRY_VERIFY(!menu || !menu->isVisible());
+
+    // Offered again afterwards; Escape closes it unused.
+    menu = openMenu();
+    QVERIFY(menu);
+    QTest::keyClick(menu, Qt::Key_Escape);
+    QTRY_VERIFY(!menu || !menu->isVisible());
 
     QCOMPARE(rig.environment.prompt.requests.size(), folderChosen ? 1 : 0);
     const QStringList backups = QDir(destination).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
