@@ -20,8 +20,9 @@ public:
 
     // One output report after a 100 ms pause, with a 100 ms time-out.
     bool writePacket(Packet& packet) override;
-    // One input report after a 100 ms pause, with a 100 ms time-out; a reply
-    // of any length but 33 bytes is a failed read.
+    // One input report after a 100 ms pause, with a 100 ms time-out. A reply
+    // shorter than 33 bytes fills the packet as far as it came and the rest
+    // with 0; a transfer that delivered nothing fails.
     bool readPacket(Packet& packet) override;
 
     std::string getMassStoragePath() override;

@@ -5,6 +5,7 @@
 #include "Packet.h"
 #include "Pause.h"
 
+#include <algorithm>
 #include <chrono>
 
 namespace {
@@ -39,9 +40,13 @@ bool MacDevice::readPacket(Packet& packet)
         return false;
     Platform::pause(TransferPause);
     std::size_t length = Packet::Size;
-    return m_interface->getReport(Platform::HidReportType::Input, Packet::ReportId, packet.data(),
-                                  length, TransferTimeout) &&
-           length == Packet::Size;
+    if (!m_interface->getReport(Platform::HidReportType::Input, Packet::ReportId, packet.data(),
+                                length, TransferTimeout) ||
+        length == 0)
+        return false;
+    // A short reply is taken as far as it came; the rest reads as 0.
+    std::fill(packet.data() + length, packet.data() + Packet::Size, 0);
+    return true;
 }
 
 std::string MacDevice::getMassStoragePath()

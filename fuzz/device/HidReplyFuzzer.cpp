@@ -24,11 +24,17 @@ struct Receiver {
         std::make_unique<MacDevice>(*backend.service(backend.plug(receiver, 1, 1)));
 };
 
-// A command that claims success must have had a whole report to decode.
+// A get succeeds exactly when its reply brought at least one byte.
 void check(bool succeeded, std::size_t size)
 {
-    if (succeeded && size < Packet::Size)
+    if (succeeded != (size > 0))
         std::abort();
+}
+
+// A reply byte as the decoding sees it: 0 where the reply ended before it.
+unsigned replyByte(const std::uint8_t* data, std::size_t size, std::size_t index)
+{
+    return index < size && index < Packet::Size ? data[index] : 0;
 }
 
 } // namespace
@@ -46,6 +52,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     unsigned short threshold = 0;
     check(protocol.getPressureThreshold(threshold), size);
+    if (size > 0 && threshold != (replyByte(data, size, 4) | replyByte(data, size, 5) << 8))
+        std::abort();
     int voltage = 0;
     check(protocol.getBatteryVoltage(voltage), size);
     if (voltage < 0 || voltage > 0xFFFF)
@@ -56,6 +64,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(protocol.getLastError(event), size);
     OSInputCaps mode{};
     check(protocol.getReportMode(mode), size);
-    check(protocol.unlockOnlineMode(), size);
+    if (protocol.unlockOnlineMode() && size == 0)
+        std::abort();
     return 0;
 }
