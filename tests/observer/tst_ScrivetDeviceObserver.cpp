@@ -12,6 +12,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <chrono>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -47,6 +48,7 @@ private slots:
     void cleanup();
 
     void announcesTheReceiverAfterTheSettleTimeWithTheInitialisationOnTheWire();
+    void theSettleTimeIsNeverCutShort();
     void removalDuringTheSettleTimeGivesOnlyTheUnplug();
     void initialisationSurvivesAReceiverThatFails_data();
     void initialisationSurvivesAReceiverThatFails();
@@ -121,6 +123,32 @@ void TestScrivetDeviceObserver::
     hid->unplug(id);
     QTRY_COMPARE(log->entries, (QStringList{"event no event", "plug", "unplug"}));
     QVERIFY(!observer->isReady());
+}
+
+// A coarse timer of 10 s may end up to half a second early, to fall on a
+// whole second of the system's steady clock: started at .45 s past one, it
+// would end near 9.55 s. The receiver is plugged in at that moment.
+void TestScrivetDeviceObserver::theSettleTimeIsNeverCutShort()
+{
+    using Clock = std::chrono::steady_clock;
+    start(ScrivetDeviceObserver::SettleIntervalMs);
+    Clock::time_point announced;
+    connect(observer.get(), &ScrivetDeviceObserver::HIDDevicePlugSgnl, this,
+            [&] { announced = Clock::now(); });
+    const auto intoSecond = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch())
+                   .count() %
+               1000;
+    };
+    while (intoSecond() < 440 || intoSecond() >= 460)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    const Clock::time_point plugged = Clock::now();
+    plug(receiver);
+    QTRY_VERIFY_WITH_TIMEOUT(announced != Clock::time_point(), 15000);
+    const auto settled = std::chrono::duration_cast<std::chrono::milliseconds>(announced - plugged);
+    qInfo("announced %lld ms after the plug", static_cast<long long>(settled.count()));
+    QVERIFY2(settled.count() >= ScrivetDeviceObserver::SettleIntervalMs,
+             qPrintable(QString::number(settled.count())));
 }
 
 void TestScrivetDeviceObserver::removalDuringTheSettleTimeGivesOnlyTheUnplug()

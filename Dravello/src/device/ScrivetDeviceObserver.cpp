@@ -8,6 +8,8 @@
 ScrivetDeviceObserver::ScrivetDeviceObserver(QObject* parent, int settleIntervalMs)
     : QObject(parent), m_settleIntervalMs(settleIntervalMs)
 {
+    // A coarse timer may end a wait of seconds early by some hundred milliseconds.
+    m_timer.setTimerType(Qt::PreciseTimer);
     if (!connect(&m_timer, &QTimer::timeout, this, &ScrivetDeviceObserver::timerTick))
         qDebug() << " connect timer failed";
 }
