@@ -142,6 +142,8 @@ private slots:
     void thresholdWaitKeepsTheWindowLive();
     void leavingDuringTheWaitReadsNothing_data();
     void leavingDuringTheWaitReadsNothing();
+    void duringTheWaitTheThresholdCanBeNeitherSetNorApplied_data();
+    void duringTheWaitTheThresholdCanBeNeitherSetNorApplied();
     void aMovedThresholdIsSentOnApply();
     void okAfterAMoveAsksFirst_data();
     void okAfterAMoveAsksFirst();
@@ -651,6 +653,50 @@ void SettingsDlgTest::leavingDuringTheWaitReadsNothing()
         QVERIFY(!open.slider()->isEnabled());
         QCOMPARE(open.message()->text(), kConnectText);
     }
+}
+
+void SettingsDlgTest::duringTheWaitTheThresholdCanBeNeitherSetNorApplied_data()
+{
+    QTest::addColumn<bool>("okDuringTheWait");
+    QTest::newRow("an edit during the wait") << false;
+    QTest::newRow("Ok during the wait") << true;
+}
+
+// Whatever the tab showed before, the wait shows no control to set or send
+// a threshold, and nothing the user does meanwhile sends one.
+void SettingsDlgTest::duringTheWaitTheThresholdCanBeNeitherSetNorApplied()
+{
+    QFETCH(bool, okDuringTheWait);
+    QVERIFY(startWithReceiver(90));
+    rig->waitScale = 0.05; // 350 ms
+    OpenDialog open(*environment, &rig->observer);
+    QPushButton* apply = open.button("m_apply_btn");
+    const auto showsTheWait = [&] {
+        return open.waitsForReceiver() && !open.slider()->isEnabled() &&
+               !open.find<TipSensitivity>("m_tip_sens_wgt")->isEnabled() && !apply->isEnabled() &&
+               open.message()->text() != kApplyFirstText;
+    };
+    QVERIFY(showsTheWait());
+    // Edits of the other tabs are kept for the next save but enable nothing yet.
+    open.find<QSpinBox>("m_default_brush_sz_spin")->setValue(7);
+    open.find<QDateTimeEdit>("m_date_timeedit")->setDateTime(QDateTime(QDate(2020, 1, 2), QTime(3, 4)));
+    QVERIFY(showsTheWait());
+
+    if (okDuringTheWait) {
+        open.button("m_ok_btn")->click();
+        QCOMPARE(environment->prompt.texts(), QStringList());
+        QCOMPARE(open.dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(environment->saved("visuality_properties/default_pen", "width"), QString("7"));
+        QTest::qWait(600);
+        QCOMPARE(thresholdReads(*rig->receiver), 0L);
+    } else {
+        QVERIFY(open.settle());
+        QCOMPARE(open.slider()->value(), 90);
+        QVERIFY(open.slider()->isEnabled());
+        QCOMPARE(open.message()->text(), kDrawText);
+        QVERIFY(apply->isEnabled());
+    }
+    QCOMPARE(rig->receiver->setCount(ReceiverRig::ThresholdCommand), 0);
 }
 
 void SettingsDlgTest::aMovedThresholdIsSentOnApply()

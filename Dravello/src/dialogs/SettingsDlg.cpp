@@ -101,6 +101,13 @@ void SettingsDlg::setIndividualStyle()
 
 void SettingsDlg::applyEnabledForUser(bool on)
 {
+    m_applyAsked = on;
+    showApply();
+}
+
+void SettingsDlg::showApply()
+{
+    const bool on = m_applyAsked && !m_waitingForThreshold;
     ui.m_apply_btn->setStyleSheet(
         on ? QStringLiteral("background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 2, "
                             "stop: 0 black, stop: 1 white)")
@@ -306,12 +313,17 @@ void SettingsDlg::hidDevicePlugSlot()
 
 void SettingsDlg::waitForThreshold(std::chrono::milliseconds wait, bool retry)
 {
-    // The controls wait with the reading, so that its answer cannot replace
-    // a value the user is setting.
+    // The controls and Apply wait with the reading, so that its answer
+    // cannot replace a value the user is setting, and no value is sent before
+    // the receiver's own is known.
     if (!m_waitingForThreshold) {
         m_waitingForThreshold = true;
-        m_thresholdControlsBeforeWait = ui.m_sensitivity_slider->isEnabled();
+        m_tabBeforeWait = {ui.m_sensitivity_slider->isEnabled(), m_thresholdNotTested,
+                           ui.m_ms_label->text()};
         setThresholdControlsEnabled(false);
+        m_thresholdNotTested = false;
+        ui.m_ms_label->clear();
+        showApply();
         setCursor(Qt::BusyCursor);
     }
     m_thresholdWait.start(wait, [this, retry] { readWaitedThreshold(retry); });
@@ -327,9 +339,11 @@ void SettingsDlg::readWaitedThreshold(bool retry)
             waitForThreshold(kThresholdRetryTime, true);
             return;
         }
-        // Still out of range: the tab stays as it was.
+        // Still out of range: the tab shows what it showed before.
         endThresholdWait();
-        setThresholdControlsEnabled(m_thresholdControlsBeforeWait);
+        setThresholdControlsEnabled(m_tabBeforeWait.controlsEnabled);
+        m_thresholdNotTested = m_tabBeforeWait.notTested;
+        ui.m_ms_label->setText(m_tabBeforeWait.message);
         return;
     }
     endThresholdWait();
@@ -344,6 +358,7 @@ void SettingsDlg::endThresholdWait()
 {
     m_thresholdWait.cancel();
     m_waitingForThreshold = false;
+    showApply();
     unsetCursor();
 }
 

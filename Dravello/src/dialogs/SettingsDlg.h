@@ -105,6 +105,7 @@ private:
     void readWaitedThreshold(bool retry);
     void endThresholdWait();
     void setThresholdControlsEnabled(bool enabled);
+    void showApply();
     // Reads the receiver's threshold; on failure tells the user and shows
     // the tab disconnected.
     bool readThresholdOrDisconnect(unsigned short& threshold);
@@ -140,7 +141,16 @@ private:
     ScrivetDeviceObserver* m_observer;
     TimedWait m_thresholdWait;
     bool m_waitingForThreshold = false;
-    bool m_thresholdControlsBeforeWait = false;
+    // What the threshold tab showed before the wait, for a wait whose
+    // reading ends with nothing to show.
+    struct ThresholdTabState {
+        bool controlsEnabled = false;
+        bool notTested = false;
+        QString message;
+    };
+    ThresholdTabState m_tabBeforeWait;
+    // Apply as the edits ask for it; it stays disabled while the threshold is awaited.
+    bool m_applyAsked = false;
 };
 
 #endif
