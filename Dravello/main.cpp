@@ -3,6 +3,7 @@
 
 #include "ApplSettings.h"
 #include "ApplicationLook.h"
+#include "ExitDeadline.h"
 #include "FirstRunFiles.h"
 #include "MainWindow.h"
 #include "ProgramLog.h"
@@ -23,6 +24,9 @@
 namespace {
 
 constexpr int kHandOverTimeoutMs = 10000;
+// How long the clean-up after the event loop may take: the window goes, the
+// device thread and the readers are asked to end, the single-copy lock is let go.
+constexpr std::chrono::milliseconds kCleanUpLimit{500};
 
 // Builds, shows and runs the window; returns the event loop's exit code.
 int runMainWindow(QtSingleApplication& application, const StartupArguments& arguments, const QString& userPath)
@@ -52,7 +56,11 @@ int runMainWindow(QtSingleApplication& application, const StartupArguments& argu
     if (arguments.loadFile)
         window.LoadSpecificFile(arguments.strFileArg);
     scheduleTestRunQuit(window);
-    return QCoreApplication::exec();
+    const int result = QCoreApplication::exec();
+    // Every save the user asked for has ended with the event loop; a thread
+    // that hangs (a transfer, a reader) holds the process no longer.
+    Platform::endProcessWithin(kCleanUpLimit, result);
+    return result;
 }
 
 } // namespace

@@ -4,14 +4,12 @@
 #include "EnvironmentOverride.h"
 #include "FakeSystemRoot.h"
 #include "FifoWatchdog.h"
+#include "ProgramRun.h"
 
 #include <QtTest>
 
-#include <csignal>
 #include <filesystem>
-#include <spawn.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 
 using testsupport::FakeSystemRoot;
 
@@ -19,73 +17,23 @@ namespace {
 
 const std::filesystem::path kProgram = DRAVELLO_PROGRAM;
 
-// One start of the program, stopped when the object goes.
-class ProgramRun {
+// One start of the program, stopped when the object goes; `user` is HOME
+// (and any XDG variable) as the start sees it.
+class ProgramRun : public testsupport::ProgramRun {
 public:
     enum class Root { Fake, None };
 
-    // `user` is HOME (and any XDG variable) as the start sees it. Without
-    // the fake system root the program finds its installed files from its
-    // own folder.
-    ProgramRun(const FakeSystemRoot& system, const std::filesystem::path& folder, std::vector<std::string> arguments,
-               std::vector<std::string> user = {}, Root root = Root::Fake)
+    // Without the fake system root the program finds its installed files
+    // from its own folder.
+    ProgramRun(const FakeSystemRoot& system, const std::filesystem::path& folder,
+               std::vector<std::string> arguments, std::vector<std::string> user = {},
+               Root root = Root::Fake)
+        : testsupport::ProgramRun(
+              kProgram, folder, std::move(arguments),
+              testsupport::programEnvironment(system, std::move(user), {}, root == Root::Fake))
     {
-        if (user.empty())
-            user = {"HOME=" + system.homeFolder().string()};
-        std::vector<std::string> environment = {
-            "PATH=" + std::string(std::getenv("PATH")),
-            "QT_QPA_PLATFORM=offscreen",
-            "QT_LOGGING_RULES=*.debug=false",
-        };
-        if (root == Root::Fake)
-            environment.push_back("DRAVELLO_SYSTEM_ROOT=" + (system.path() / "root").string());
-        environment.insert(environment.end(), user.begin(), user.end());
-        arguments.insert(arguments.begin(), kProgram.filename().string());
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addchdir_np(&actions, folder.c_str());
-        const std::vector<char*> argv = pointers(arguments);
-        const std::vector<char*> envp = pointers(environment);
-        started = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data()) == 0;
-        posix_spawn_file_actions_destroy(&actions);
     }
-    ~ProgramRun()
-    {
-        if (running()) {
-            ::kill(pid, SIGKILL);
-            ::waitpid(pid, nullptr, 0);
-        }
-    }
-
-    bool running()
-    {
-        if (!started || ended)
-            return false;
-        int status = 0;
-        if (::waitpid(pid, &status, WNOHANG) == pid) {
-            ended = true;
-            exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1000;
-        }
-        return !ended;
-    }
-
-    bool started = false;
-    bool ended = false;
-    int exitCode = 0; // as the parent sees it: 255 for -1
-
-private:
-    static std::vector<char*> pointers(std::vector<std::string>& texts)
-    {
-        std::vector<char*> result;
-        for (std::string& text : texts)
-            result.push_back(text.data());
-        result.push_back(nullptr);
-        return result;
-    }
-
-    pid_t pid = 0;
 };
-
 
 } // namespace
 
