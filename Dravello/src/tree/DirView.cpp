@@ -5,6 +5,7 @@
 #include "SketchDrag.h"
 #include "SketchNameFilters.h"
 
+#include <QAbstractFileIconProvider>
 #include <QCollator>
 #include <QCursor>
 #include <QDragEnterEvent>
@@ -39,14 +40,33 @@ private:
     QCollator m_collator;
 };
 
+// Icons and types by kind alone: the model's own provider reads the first
+// bytes of every file it lists to tell its type, on the GUI thread, and a
+// file on a stalled share would hold the window. The type column is hidden.
+class KindIcons : public QAbstractFileIconProvider {
+public:
+    using QAbstractFileIconProvider::icon;
+    QIcon icon(const QFileInfo& info) const override
+    {
+        return icon(info.isDir() ? QAbstractFileIconProvider::Folder
+                                 : QAbstractFileIconProvider::File);
+    }
+    QString type(const QFileInfo& info) const override
+    {
+        return info.isDir() ? QStringLiteral("Folder") : QStringLiteral("File");
+    }
+};
+
 } // namespace
 
 DirView::DirView(QWidget* parent)
     : QTreeView(parent)
+    , m_iconProvider(std::make_unique<KindIcons>())
     , m_model(std::make_unique<QFileSystemModel>())
     , m_nameOrder(std::make_unique<FolderNameOrder>())
     , m_receiverMenu(new QMenu(this))
 {
+    m_model->setIconProvider(m_iconProvider.get());
     m_receiverMenu->addAction(tr("&Move sketches to local folder"), this,
                               &DirView::moveSketchersToLocalSlot);
     m_model->setRootPath(QString());

@@ -14,6 +14,7 @@
 
 #include <memory>
 
+class QAbstractFileIconProvider;
 class QMenu;
 class QSortFilterProxyModel;
 
@@ -73,6 +74,7 @@ private:
     void copyDroppedSketch(const QString& source, const QDir& folder, QDropEvent* event);
 
     QString m_currentPath;
+    std::unique_ptr<QAbstractFileIconProvider> m_iconProvider; // outlives the model
     std::unique_ptr<QFileSystemModel> m_model;
     // The model's folders in name order, as the view shows them: the model
     // sorts only those below its root path, and lists the start folder and
