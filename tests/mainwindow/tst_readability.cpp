@@ -34,12 +34,40 @@
 #include <QTextEdit>
 #include <QToolButton>
 #include <QTreeView>
+#include <QVBoxLayout>
 
 #include <algorithm>
 #include <cmath>
 #include <functional>
 
 using windowtest::WindowRig;
+
+// Qt's own balloon of tray messages (shown where the desktop has no
+// notification service) is private to Qt and appears only beside a tray,
+// which the offscreen platform has none of. This one stands in for it,
+// built as Qt builds it, under the class name a style sheet selects it by.
+class QBalloonTip : public QWidget {
+    Q_OBJECT
+
+public:
+    QBalloonTip(const QString& title, const QString& message) : QWidget(nullptr, Qt::ToolTip)
+    {
+        auto* titleLabel = new QLabel(title);
+        QFont bold = titleLabel->font();
+        bold.setBold(true);
+        titleLabel->setFont(bold);
+        auto* messageLabel = new QLabel(message);
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(3, 3, 3, 3);
+        layout->addWidget(titleLabel);
+        layout->addWidget(messageLabel);
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, QColor(0xff, 0xff, 0xe1));
+        colours.setColor(QPalette::WindowText, Qt::black);
+        setPalette(colours);
+        setAutoFillBackground(true);
+    }
+};
 
 namespace {
 
@@ -485,6 +513,7 @@ private:
     QStringList aboutBox();
     QStringList nameDialogs();
     QStringList messages();
+    QStringList trayMessage();
     QStringList choosers();
     bool openEditor();
     void backToBrowser();
@@ -508,7 +537,7 @@ void TestReadability::everyTextStandsOut_data()
     const QStringList views{"browser page", "browser menus", "editor page", "editor player tab",
                             "editor menus", "settings Mapping", "settings Pen",
                             "settings Click Threshold", "settings General", "About box",
-                            "name dialogs", "messages", "choosers"};
+                            "name dialogs", "messages", "tray message", "choosers"};
     for (const char* look : {kStartStyleSheet, kAlternativeStyleSheet}) {
         for (const QString& view : views)
             QTest::newRow(qPrintable(QStringLiteral("%1, %2").arg(QFileInfo(look).baseName(), view)))
@@ -541,6 +570,8 @@ void TestReadability::everyTextStandsOut()
         failures = nameDialogs();
     else if (view == "messages")
         failures = messages();
+    else if (view == "tray message")
+        failures = trayMessage();
     else if (view == "choosers")
         failures = choosers();
     QVERIFY2(failures.isEmpty(), qPrintable(failures.join('\n')));
@@ -659,6 +690,13 @@ QStringList TestReadability::messages()
     failures += unreadableModal<QMessageBox>(
         [this] { Dialog::aboutUs(rig->window.get(), QStringLiteral("Credits")); });
     return failures;
+}
+
+QStringList TestReadability::trayMessage()
+{
+    QBalloonTip balloon(QStringLiteral("Scrivet Dravello"),
+                        QStringLiteral("Unit was shut down due to low battery."));
+    return unreadableShown(balloon);
 }
 
 QStringList TestReadability::choosers()
