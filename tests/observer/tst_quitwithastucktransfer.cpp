@@ -41,6 +41,7 @@ void TestQuitWithAStuckTransfer::theProcessEndsWithinASecondOfTheQuit()
     const auto id = bed.plugReceiver(receiver, Vendor, Product);
 
     testsupport::FakeSystemRoot system;
+    system.installProgramData();
     // The first transfer, the report mode sent on opening, hangs from the
     // start on; the quit comes while it does.
     std::vector<std::string> environment = testsupport::programEnvironment(

@@ -167,6 +167,7 @@ private slots:
 void TestQuitWithAStuckReader::theProcessEndsWithinASecondOfTheQuit()
 {
     FakeSystemRoot system;
+    system.installProgramData();
     std::unique_ptr<StalledFolder> documents = std::make_unique<StalledFolder>(system.documents());
     if (!documents->mounted)
         QSKIP("no FUSE mount here (needs /dev/fuse and the right to mount)");
