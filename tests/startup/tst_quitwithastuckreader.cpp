@@ -53,6 +53,7 @@ public:
         char* argv[] = {name, nullptr};
         fuse_args args = FUSE_ARGS_INIT(1, argv);
         fuse = fuse_new(&args, &operations, sizeof operations, this);
+        fuse_opt_free_args(&args);
         if (!fuse || fuse_mount(fuse, mountPoint.c_str()) != 0)
             return;
         mounted = true;
