@@ -25,6 +25,15 @@ namespace windowtest {
 inline const QString kInkMLFixture = QStringLiteral(DRAVELLO_TEST_DATA "/sketch/two-layers.inkml");
 inline const QString kWpiFixture = QStringLiteral(DRAVELLO_TEST_DATA "/wpi/two_layers.wpi");
 
+// sketch_00.hlv, sketch_01.hlv, ...: `count` names of InkML sketches.
+inline QStringList sketchNames(int count)
+{
+    QStringList names;
+    for (int i = 0; i < count; ++i)
+        names << QStringLiteral("sketch_%1.hlv").arg(i, 2, 10, QLatin1Char('0'));
+    return names;
+}
+
 class WindowRig {
 public:
     // The documents folder holds the given files, each a copy of the fixture
@@ -43,8 +52,8 @@ public:
     }
 
     // Starts and shows the window; true once the thumbnails of the
-    // folder's first page are in.
-    bool start()
+    // folder's first page are in (within waitMs).
+    bool start(int waitMs = 10000)
     {
         window = std::make_unique<MainWindow>();
         window->setMailClient(mailer);
@@ -53,7 +62,7 @@ public:
         if (!QTest::qWaitForWindowExposed(window.get()))
             return false;
         const int firstPage = std::min<int>(shownSketches, PreviewThumbnailList::kFilesPerPage);
-        return QTest::qWaitFor([this, firstPage] { return thumbnails()->count() == firstPage; }, 10000);
+        return QTest::qWaitFor([this, firstPage] { return thumbnails()->count() == firstPage; }, waitMs);
     }
 
     QString documents() const { return QString::fromStdString(environment.system.documents().string()); }
@@ -94,7 +103,20 @@ public:
             return false;
         thumbnails()->setCurrentRow(row);
         thumbnails()->selectThumbnail();
-        return window->currentPage() == 1 && editor()->getCurrentMetaDataPtr().GetData();
+        return editorShows(sketch(name));
+    }
+
+    // True once the editor page shows the sketch of the path with its scene
+    // (within waitMs).
+    bool editorShows(const QString& path, int waitMs = 10000) const
+    {
+        return QTest::qWaitFor(
+            [this, path] {
+                const MetadataPtr record = editor()->getCurrentMetaDataPtr();
+                return window->currentPage() == 1 && record.GetData() && record->m_filePath == path
+                    && record->m_graphicModel.GetData();
+            },
+            waitMs);
     }
 
     // Opens the file and turns it once clockwise, which counts as a change.

@@ -72,6 +72,7 @@ private slots:
     void pageFitsTheViewOnOpening_data();
     void pageFitsTheViewOnOpening();
     void pageStaysFittedUntilZoomed();
+    void everyOpeningInAFolderOfPagesFits();
 
 private:
     bool openInEditor(const QString& name);
@@ -194,6 +195,22 @@ void TestEditorLayout::pageStaysFittedUntilZoomed()
     QTRY_COMPARE(rig->window->size(), QSize(1300, 900));
     QApplication::sendPostedEvents();
     QCOMPARE(view->transform(), zoomed);
+}
+
+// In a folder of three pages the window's status bar changes as the editor
+// page comes and goes; every sketch opened is fitted anew, not scaled on
+// top of the fit of the one before.
+void TestEditorLayout::everyOpeningInAFolderOfPagesFits()
+{
+    rig = std::make_unique<WindowRig>(windowtest::sketchNames(121));
+    QVERIFY(rig->start());
+    rig->window->resize(1300, 900);
+    QTRY_COMPARE(rig->window->size(), QSize(1300, 900));
+    for (const char* name : {"sketch_03.hlv", "sketch_17.hlv", "sketch_03.hlv"}) {
+        QVERIFY(openInEditor(name));
+        QGraphicsView* view = rig->editor()->m_layers_graphics_view;
+        QVERIFY2(pageFitError(*view).isEmpty(), qPrintable(name + QStringLiteral(": ") + pageFitError(*view)));
+    }
 }
 
 QTEST_MAIN(TestEditorLayout)

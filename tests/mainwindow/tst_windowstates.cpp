@@ -12,17 +12,10 @@
 #include <QSlider>
 #include <QToolButton>
 
+using windowtest::sketchNames;
 using windowtest::WindowRig;
 
 namespace {
-
-QStringList sketchNames(int count)
-{
-    QStringList names;
-    for (int i = 0; i < count; ++i)
-        names << QStringLiteral("sketch_%1.hlv").arg(i, 2, 10, QLatin1Char('0'));
-    return names;
-}
 
 // A folder of `count` sketches beside the documents folder.
 QString otherFolder(const WindowRig& rig, int count)

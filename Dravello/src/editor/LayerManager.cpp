@@ -179,6 +179,9 @@ void LayerManager::fitPageIntoView()
     const QSize room = m_layers_graphics_view->maximumViewportSize();
     const double rx = room.width() / sceneRect.width();
     const double ry = room.height() / sceneRect.height();
+    // The fit replaces whatever scale the view has: laying the window out
+    // may already have fitted the page once (a resize while fitted).
+    m_layers_graphics_view->resetTransform();
     if (rx < 1.0 || ry < 1.0) {
         m_fitScale = qMin(rx, ry);
         m_layers_graphics_view->scale(m_fitScale, m_fitScale);
@@ -191,7 +194,6 @@ bool LayerManager::eventFilter(QObject* watched, QEvent* event)
     // The window may settle after the page was fitted (a folder that finished
     // loading, a maximised window): a page not zoomed since is fitted again.
     if (watched == m_layers_graphics_view && event->type() == QEvent::Resize && m_pageFitted) {
-        m_layers_graphics_view->resetTransform();
         fitPageIntoView();
         m_rememberedMatrix = m_layers_graphics_view->transform();
     }
