@@ -63,6 +63,15 @@ public:
     }
 
     T* GetData() const { return data; }
+
+    // True when this handle holds the object's only reference.
+    bool IsOnlyReference() const
+    {
+        if (!count)
+            return false;
+        MutexGuard guard(*mutex);
+        return *count == 1;
+    }
     T* operator->() const { return data; }
 
     // Replaces this handle's raw pointer only: count and mutex stay, the

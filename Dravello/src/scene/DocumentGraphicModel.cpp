@@ -4,6 +4,7 @@
 #include "Document.h"
 #include "GraphicsInkPathItem.h"
 #include "GraphicsItemsGroup.h"
+#include "InkDrawing.h"
 #include "LayerGroupContainer.h"
 #include "PaperRectangle.h"
 #include "UserPrompt.h"
@@ -40,18 +41,21 @@ QRectF grownSheet(const QRectF& paper)
 
 DocumentGraphicModel::DocumentGraphicModel(Pelm::Document& document, const PaintFormat& format,
                                            const QRectF& paper)
-    : QGraphicsScene(parentOnGuiThread()), m_format(format), m_outline(true), m_paperRect(paper)
+    : DocumentGraphicModel(format, true, paper)
 {
     initialize(document);
 }
 
 DocumentGraphicModel::DocumentGraphicModel(Pelm::Document& document, const PaintFormat& format)
-    : QGraphicsScene(parentOnGuiThread()),
-      m_format(format),
-      m_outline(false),
-      m_paperRect(centredPaperRectangle())
+    : DocumentGraphicModel(format, false, centredPaperRectangle())
 {
     initialize(document);
+}
+
+DocumentGraphicModel::DocumentGraphicModel(const PaintFormat& format, bool outline, const QRectF& paper)
+    : QGraphicsScene(parentOnGuiThread()), m_format(format), m_outline(outline), m_paperRect(paper)
+{
+    setItemIndexMethod(NoIndex);
 }
 
 DocumentGraphicModel::~DocumentGraphicModel()
@@ -64,21 +68,44 @@ void DocumentGraphicModel::initialize(Pelm::Document& document)
 {
     removeLayerGroups();
     setItemIndexMethod(NoIndex);
-    Pelm::Layer* layer = nullptr;
-    for (unsigned long i = 0; document.at(i, &layer); ++i) {
-        GraphicsItemsGroup* group = newGroup(static_cast<int>(i));
-        const double z = kFirstLayerZ + kLayerZStep * i;
-        group->setZValue(z);
-        Pelm::Stroke* stroke = nullptr;
-        for (unsigned long j = 0; layer->at(j, &stroke); ++j) {
-            auto* item = new GraphicsInkPathItem(*stroke, m_format, group, m_outline);
-            item->setZValue(z);
-        }
-        addItem(group);
-        m_layerGroups.append(group);
+    InkDrawing drawing(document, m_format, m_outline);
+    std::vector<StrokeShape>& strokes = drawing.strokes();
+    std::size_t next = 0;
+    for (unsigned long i = 0; i < drawing.layerCount(); ++i) {
+        GraphicsItemsGroup* group = appendLayerGroup();
+        for (; next < drawing.layerEnd(i); ++next)
+            appendStroke(group, std::move(strokes[next]));
     }
-    setSceneRect(itemsBoundingRect());
+    finishBuilding(drawing.area());
+}
+
+GraphicsItemsGroup* DocumentGraphicModel::appendLayerGroup()
+{
+    GraphicsItemsGroup* group = newGroup(static_cast<int>(m_layerGroups.size()));
+    group->setZValue(kFirstLayerZ + kLayerZStep * static_cast<double>(m_layerGroups.size()));
+    addItem(group);
+    m_layerGroups.append(group);
+    return group;
+}
+
+void DocumentGraphicModel::appendStroke(GraphicsItemsGroup* group, StrokeShape shape)
+{
+    auto* item = new GraphicsInkPathItem(std::move(shape), m_format, group);
+    item->setZValue(group->zValue());
+}
+
+void DocumentGraphicModel::finishBuilding(const QRectF& area)
+{
+    setSceneRect(area);
     polishNewItems();
+}
+
+qsizetype DocumentGraphicModel::strokeCount() const
+{
+    qsizetype count = 0;
+    for (const GraphicsItemsGroup* group : m_layerGroups)
+        count += group->childItems().size();
+    return count;
 }
 
 // The scene keeps every item added since the last turn of the event loop in

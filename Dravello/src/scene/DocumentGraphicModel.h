@@ -2,6 +2,7 @@
 #define DRAVELLO_SCENE_DOCUMENTGRAPHICMODEL_H
 
 #include "PaintFormat.h"
+#include "StrokeDrawing.h"
 
 #include <QGraphicsScene>
 #include <QList>
@@ -36,7 +37,20 @@ public:
                          const QRectF& paper);
     // Thin polylines on the centred paper of the settings' paper size.
     DocumentGraphicModel(Pelm::Document& document, const PaintFormat& format);
+    // An empty scene of that kind (pressure outlines on the paper given, or
+    // polylines on the settings' paper), which appendLayerGroup() and
+    // appendStroke() fill and finishBuilding() completes.
+    DocumentGraphicModel(const PaintFormat& format, bool outline, const QRectF& paper);
     ~DocumentGraphicModel() override;
+
+    // A new empty layer after the last.
+    GraphicsItemsGroup* appendLayerGroup();
+    // The stroke drawn as `shape` (made with this scene's pen and kind)
+    // becomes the last of the group.
+    void appendStroke(GraphicsItemsGroup* group, StrokeShape shape);
+    // The scene rectangle becomes the strokes' area; the new items are
+    // polished.
+    void finishBuilding(const QRectF& area);
 
     // Puts a detached layer back as group `index` (0..count); its stroke
     // items lose their own transformations and take the scene's rotation.
@@ -69,6 +83,10 @@ public:
     bool hasBackground() const { return m_paper != nullptr; }
 
     const QList<GraphicsItemsGroup*>& layerGroups() const { return m_layerGroups; }
+    // The stroke items of every layer.
+    qsizetype strokeCount() const;
+    // The white sheet below the layers, when shown.
+    BackgroundLayerPath* paper() const { return m_paper; }
     bool isOutline() const { return m_outline; }
     // Centred on the origin, in tenths of a millimetre.
     QRectF paperRectangle() const { return m_paperRect; }

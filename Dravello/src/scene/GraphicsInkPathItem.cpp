@@ -5,16 +5,34 @@
 #include <QPainter>
 
 #include <cmath>
+#include <utility>
+
+namespace {
+
+double layerWidthOf(const GraphicsItemsGroup* group, const PaintFormat& format)
+{
+    return group ? group->paintFormat().width() : format.width();
+}
+
+} // namespace
 
 GraphicsInkPathItem::GraphicsInkPathItem(const Pelm::Stroke& stroke, const PaintFormat& format,
                                          GraphicsItemsGroup* group, bool outline)
+    : GraphicsInkPathItem(StrokeShape(stroke, outline, static_cast<float>(layerWidthOf(group, format)),
+                                      format.width()),
+                          format, group)
+{
+}
+
+GraphicsInkPathItem::GraphicsInkPathItem(StrokeShape shape, const PaintFormat& format,
+                                         GraphicsItemsGroup* group)
     : m_format(format),
-      m_groupWidth(group ? group->paintFormat().width() : format.width()),
-      m_shape(stroke, outline, static_cast<float>(m_groupWidth), m_format.width()),
+      m_groupWidth(layerWidthOf(group, format)),
+      m_shape(std::move(shape)),
       m_strokeRect(m_shape.rect())
 {
-    setFlags(outline ? ItemIsMovable | ItemIsSelectable
-                     : ItemIsMovable | ItemIsSelectable | ItemIsFocusable);
+    setFlags(m_shape.isOutline() ? ItemIsMovable | ItemIsSelectable
+                                 : ItemIsMovable | ItemIsSelectable | ItemIsFocusable);
     updatePaintedBounds();
     if (group)
         group->addToGroup(this);
@@ -23,7 +41,14 @@ GraphicsInkPathItem::GraphicsInkPathItem(const Pelm::Stroke& stroke, const Paint
 void GraphicsInkPathItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
     const auto* group = qgraphicsitem_cast<const GraphicsItemsGroup*>(parentItem());
-    if (!group || !group->isPainted())
+    if (group && group->isPainted())
+        paintInk(painter);
+}
+
+void GraphicsInkPathItem::paintInk(QPainter* painter) const
+{
+    const auto* group = qgraphicsitem_cast<const GraphicsItemsGroup*>(parentItem());
+    if (!group)
         return;
     painter->save();
     adjustPainter(painter);

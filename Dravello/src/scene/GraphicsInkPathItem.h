@@ -22,11 +22,17 @@ public:
     // Builds the drawing once and joins the group.
     GraphicsInkPathItem(const Pelm::Stroke& stroke, const PaintFormat& format,
                         GraphicsItemsGroup* group, bool outline);
+    // Takes a drawing made already (with the group's pen width as the layer
+    // width) and joins the group.
+    GraphicsInkPathItem(StrokeShape shape, const PaintFormat& format, GraphicsItemsGroup* group);
 
     int type() const override { return Type; }
     // The drawing's area with room for the pen, turned and shifted as painted.
     QRectF boundingRect() const override { return m_paintedBounds; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+    // Paints the stroke in its group's pen (or its own, as the group's draw
+    // mode says) whether or not the group is painted.
+    void paintInk(QPainter* painter) const;
 
     bool isOutline() const { return m_shape.isOutline(); }
     // The stroke's own pen, used when the group is in StrokePenMode.

@@ -4,7 +4,8 @@
 
 #include <QPainter>
 
-InkDrawing::InkDrawing(Pelm::Document& document, const PaintFormat& pen, bool outline) : m_pen(pen)
+InkDrawing::InkDrawing(Pelm::Document& document, const PaintFormat& pen, bool outline)
+    : m_pen(pen), m_outline(outline)
 {
     const double width = m_pen.width();
     Pelm::Layer* layer = nullptr;
@@ -14,8 +15,8 @@ InkDrawing::InkDrawing(Pelm::Document& document, const PaintFormat& pen, bool ou
             m_strokes.emplace_back(*stroke, outline, static_cast<float>(width), width);
             m_area |= paintedArea(m_strokes.back().rect(), width, width);
         }
+        m_layerEnds.push_back(m_strokes.size());
     }
-    m_layerCount = document.getSize();
 }
 
 void InkDrawing::paint(QPainter& painter) const

@@ -1,14 +1,12 @@
 #include "ThumbnailPicture.h"
 
 #include "InkDrawing.h"
+#include "ScenePicture.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QPen>
 #include <QPolygonF>
-#include <QTransform>
-
-#include <algorithm>
 
 namespace {
 
@@ -18,18 +16,6 @@ QPainterPath triangle(const QPointF& a, const QPointF& b, const QPointF& c)
     path.setFillRule(Qt::OddEvenFill);
     path.addPolygon(QPolygonF({a, b, c, a}));
     return path;
-}
-
-// The source fitted into the target keeping its aspect ratio, from the
-// target's top-left corner, as a scene renders it.
-QTransform fitting(const QRectF& source, const QRectF& target)
-{
-    const double scale =
-        std::min(target.width() / source.width(), target.height() / source.height());
-    return QTransform()
-        .translate(target.left(), target.top())
-        .scale(scale, scale)
-        .translate(-source.left(), -source.top());
 }
 
 } // namespace
@@ -50,7 +36,7 @@ QImage drawThumbnail(Pelm::Document& document, const PaintFormat& pen)
     // Clipped to the picture as a scene renders, which also gives the
     // antialiased edges the scene's very pixels.
     painter.setClipRect(target);
-    painter.setWorldTransform(fitting(source, target));
+    painter.setWorldTransform(fittedFromTopLeft(source, target));
     ink.paint(painter);
     painter.setClipping(false);
     painter.resetTransform();
