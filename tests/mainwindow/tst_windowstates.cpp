@@ -5,6 +5,7 @@
 #include "WindowTestSupport.h"
 
 #include "DirView.h"
+#include "LoaderThread.h"
 #include "PagesStrip.h"
 #include "TestFiles.h"
 
@@ -85,9 +86,13 @@ void TestWindowStates::pageStripServesTheFirstFolder()
     WindowRig rig(sketchNames(startSketches));
     const QString other = otherSketches ? otherFolder(rig, otherSketches) : rig.documents();
     QVERIFY(rig.start());
-    // A file named on the command line opens in the editor; the strip comes back with the browser.
+    // A file named on the command line opens in the editor; the strip comes
+    // back with the browser. The file is the folder's first, so the page
+    // that holds it is the first.
     if (openFromOther) {
-        QVERIFY(rig.window->LoadSpecificFile(other + QStringLiteral("/sketch_01.hlv")));
+        const QString first =
+            getDirContent(other, QDir::Files | QDir::Readable, {QStringLiteral("*.hlv")}).value(0);
+        QVERIFY(rig.window->LoadSpecificFile(first));
         QCOMPARE(rig.window->currentPage(), 1);
         QTRY_COMPARE(rig.thumbnails()->count(), 50);
         rig.editor()->m_back2preview_btn->click();

@@ -229,6 +229,12 @@ QRectF DocumentMetaData::doAdjustmentShift()
     return paper;
 }
 
+QRectF DocumentMetaData::centreInPlace()
+{
+    m_centred = true;
+    return doAdjustmentShift();
+}
+
 void DocumentMetaData::undoAdjustmentShift()
 {
     if (hasDocument())

@@ -76,6 +76,11 @@ public:
     // Moves the document up by half the settings' paper height (kept as the
     // adjustment shift) and returns the paper centred on the origin.
     QRectF doAdjustmentShift();
+    // Makes the record what its centring copy would be, without copying:
+    // the document moved by doAdjustmentShift(), marked centred; returns the
+    // centred paper. For a record without a scene (one just read); any
+    // thread.
+    QRectF centreInPlace();
     // Moves the document back by the adjustment shift.
     void undoAdjustmentShift();
     // Moves the document by the stored adjustment shift again, after

@@ -7,7 +7,11 @@
 #include "GraphicsInkPathItem.h"
 #include "LimitedInputDialog.h"
 #include "ListWidgetPelm.h"
+#include "PlayerDocument.h"
 #include "QxtSpanSlider.h"
+#include "RecordRelease.h"
+#include "ScenePicture.h"
+#include "ZoomingGraphicsView.h"
 
 #include <QCoreApplication>
 #include <QLayout>
@@ -91,11 +95,36 @@ Pelm::Document* LayerManager::inkDocument() const
 
 void LayerManager::init(MetadataPtr record)
 {
+    if (record.GetData() != sketch())
+        closeSketch();
     m_undoStack.clear();
     m_currentMetaData = record;
     buildLM(true);
     m_rememberedMatrix = m_layers_graphics_view->transform();
     resetLayerTools();
+}
+
+void LayerManager::closeSketch()
+{
+    m_iconSlices.stop();
+    m_iconPicture.reset();
+    // The steps hold layer items of the sketch.
+    m_undoStack.clear();
+    disconnectListSignals();
+    m_detailed_layers_list->clear();
+    m_layerGroups.clear();
+    m_selectedRows.clear();
+    m_layers_graphics_view->setScene(nullptr);
+    m_player_wgt->releaseSketch();
+    m_pageFitted = false;
+    releaseRecord(m_currentMetaData);
+}
+
+void LayerManager::showOpening(const QString& path)
+{
+    closeSketch();
+    resetLayerTools();
+    setTitle(path, nullptr);
 }
 
 bool LayerManager::buildLM(bool fit)
@@ -123,17 +152,15 @@ bool LayerManager::buildLM(bool fit)
     m_detailed_layers_list->setIconSize(m_iconSize);
     m_detailed_layers_list->setSpacing(20);
 
-    const QSize renderSize = thumbnailRenderSize();
     Pelm::Document* document = inkDocument();
     for (int i = 0; i < m_layerGroups.size(); ++i) {
         Pelm::Layer* layer = nullptr;
         Pelm::Layer untagged;
         if (!document || !document->at(static_cast<unsigned long>(i), &layer))
             layer = &untagged;
-        QListWidgetItem* row = ListWidgetPelm::newLayerRow(*layer, i);
-        row->setIcon(layerIcon(i, renderSize));
-        m_detailed_layers_list->addItem(row);
+        m_detailed_layers_list->addItem(ListWidgetPelm::newLayerRow(*layer, i));
     }
+    drawLayerIcons();
 
     const bool connected = connectListSignals();
     for (int i = 0; i < m_detailed_layers_list->count(); ++i) {
@@ -210,29 +237,46 @@ void LayerManager::layOutWindowNow()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
 }
 
-QSize LayerManager::thumbnailRenderSize() const
+void LayerManager::drawLayerIcons()
 {
-    const DocumentGraphicModel* model = sceneModel();
-    return model ? dividedSize(model->itemsBoundingRect()) : QSize();
+    m_iconSlices.stop();
+    m_iconPicture.reset();
+    m_iconSource.reset();
+    m_iconLayer = 0;
+    DocumentGraphicModel* model = sceneModel();
+    if (!model)
+        return;
+    m_iconSource = std::make_unique<SceneBounds>(*model);
+    if (model->strokeCount() > ZoomingGraphicsView::kStrokesPaintedAtOnce)
+        m_iconSlices.start([this](const QDeadlineTimer& deadline) { return drawLayerIconsUntil(deadline); });
+    else
+        drawLayerIconsUntil(QDeadlineTimer(QDeadlineTimer::Forever));
 }
 
-// Layer `index` drawn alone; all layers are left unpainted.
-QIcon LayerManager::layerIcon(int index, const QSize& renderSize) const
+// First the area the icons show, then one layer's icon after the other.
+bool LayerManager::drawLayerIconsUntil(const QDeadlineTimer& deadline)
 {
     DocumentGraphicModel* model = sceneModel();
-    if (!model || renderSize.isEmpty())
-        return QIcon();
-    model->setLayerPaintMode(index, true);
-    QPixmap pixmap(renderSize);
-    pixmap.fill(Qt::transparent);
-    {
-        QPainter painter(&pixmap);
-        model->render(&painter, QRectF(pixmap.rect()), model->itemsBoundingRect(),
-                      Qt::KeepAspectRatio);
+    if (!model || !m_iconSource->findUntil(deadline))
+        return !model;
+    const QRectF source = m_iconSource->bounds();
+    const QSize size = dividedSize(source);
+    if (size.isEmpty())
+        return true;
+    for (; m_iconLayer < model->layerGroups().size(); ++m_iconLayer) {
+        if (!m_iconPicture)
+            m_iconPicture = std::make_unique<ScenePicture>(
+                *model, size, fittedFromTopLeft(source, QRectF(QPointF(0, 0), size)), m_iconLayer);
+        if (!m_iconPicture->paintUntil(deadline))
+            return false;
+        const QImage& picture = m_iconPicture->picture();
+        const int rows = qMin(picture.height(), m_iconSize.height() + kIconRowsBeyondIconHeight);
+        if (QListWidgetItem* row = m_detailed_layers_list->item(m_iconLayer))
+            row->setIcon(QIcon(QPixmap::fromImage(picture.copy(0, 0, picture.width(), rows))));
+        m_iconPicture.reset();
     }
-    model->setLayerPaintMode(index, false);
-    const int rows = qMin(pixmap.height(), m_iconSize.height() + kIconRowsBeyondIconHeight);
-    return QIcon(pixmap.copy(0, 0, pixmap.width(), rows));
+    m_detailed_layers_list->refreshRows();
+    return true;
 }
 
 void LayerManager::buildThumbnails()
@@ -240,21 +284,17 @@ void LayerManager::buildThumbnails()
     disconnectListSignals();
     DocumentGraphicModel* model = sceneModel();
     m_layerGroups = model ? model->layerGroups() : QList<GraphicsItemsGroup*>();
-    const QSize renderSize = thumbnailRenderSize();
     for (GraphicsItemsGroup* group : m_layerGroups)
         group->setPainted(false);
     Pelm::Document* document = inkDocument();
     for (int i = 0; i < m_layerGroups.size(); ++i) {
         QListWidgetItem* row = m_detailed_layers_list->item(i);
-        if (!row)
-            continue;
-        row->setIcon(layerIcon(i, renderSize));
         // Rows move after a split, merge or delete: names go by position.
         Pelm::Layer* layer = nullptr;
-        if (document && document->at(static_cast<unsigned long>(i), &layer))
+        if (row && document && document->at(static_cast<unsigned long>(i), &layer))
             row->setText(ListWidgetPelm::layerRowName(*layer, i));
     }
-    m_detailed_layers_list->refreshRows();
+    drawLayerIcons();
     connectListSignals();
 }
 
@@ -542,11 +582,12 @@ void LayerManager::saveDocumentSlot() { emit saveDocument(); }
 
 void LayerManager::saveDocumentAsSlot() { emit saveDocumentAs(); }
 
-void LayerManager::setMainViewTitle()
+void LayerManager::setMainViewTitle() { setTitle(sketch()->m_filePath, inkDocument()); }
+
+void LayerManager::setTitle(const QString& path, const Pelm::Document* document)
 {
-    const QString& path = sketch()->m_filePath;
     QString title = tr("File : %1").arg(path);
-    if (const Pelm::Document* document = inkDocument()) {
+    if (document) {
         const auto tag = document->annotations.find("tag");
         if (tag != document->annotations.end())
             title = tr("File : %1 Tag : \"%2\"").arg(path, QString::fromStdString(tag->second));

@@ -2,6 +2,7 @@
 #define DRAVELLO_EDITOR_LAYERMANAGER_H
 
 #include "GraphicsItemsGroup.h"
+#include "GuiSlices.h"
 #include "MetadataPtr.h"
 #include "PaintFormat.h"
 #include "ZoomingScrollBar.h"
@@ -15,6 +16,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -26,6 +28,8 @@ class DocumentGraphicModel;
 class DocumentMetaData;
 class QListWidgetItem;
 class QMenu;
+class SceneBounds;
+class ScenePicture;
 class UndoParentCommand;
 
 namespace Pelm {
@@ -46,8 +50,15 @@ public:
     ~LayerManager() override;
 
     // Opens the sketch: shares the record, clears the undo stack, rebuilds
-    // list and view and fits the sketch into the view.
+    // list and view and fits the sketch into the view. The sketch shown
+    // before goes as closeSketch() lets it go.
     void init(MetadataPtr record);
+    // Lets go of the sketch (and the player's copy of it): the undo steps,
+    // the view's scene and the layer rows go; the record's scene is deleted
+    // a slice at a time and its ink off the GUI thread.
+    void closeSketch();
+    // No sketch, and the title of the file about to be shown.
+    void showOpening(const QString& path);
     // Rebuilds list, icons and view; true when the list signals were
     // connected. fit: scales the view to show the whole scene.
     bool buildLM(bool fit);
@@ -165,12 +176,15 @@ private:
     bool connectListSignals();
     void disconnectListSignals();
     void setAllRowsChecked(bool checked);
-    QIcon layerIcon(int index, const QSize& renderSize) const;
-    QSize thumbnailRenderSize() const;
+    // Every row's layer drawn alone on the paper as its icon: at once, or a
+    // slice at a time for a scene too big to draw at once.
+    void drawLayerIcons();
+    bool drawLayerIconsUntil(const QDeadlineTimer& deadline);
     void fitViewToScene(bool fit);
     void layOutWindowNow();
     void fitPageIntoView();
     void setMainViewTitle();
+    void setTitle(const QString& path, const Pelm::Document* document);
     using Annotations = std::map<std::string, std::string>;
     // The text entered in the tag dialog; nothing when it was cancelled.
     std::optional<QString> askTag(const QString& label, int maxLength);
@@ -207,6 +221,12 @@ private:
     bool m_tagChanged = false;
     QList<int> m_selectedRows;
     QSize m_iconSize{-1, -1};
+    // The icons being drawn: the scene's area they show and the next
+    // layer's.
+    std::unique_ptr<SceneBounds> m_iconSource;
+    int m_iconLayer = 0;
+    std::unique_ptr<ScenePicture> m_iconPicture;
+    GuiSlices m_iconSlices;
     QUndoStack m_undoStack;
     QMenu* m_viewMenu = nullptr;
     QMenu* m_exportMenu = nullptr;

@@ -77,14 +77,16 @@ void LayerManager::rotateCounterclockwise() { rotateBy(-m_rotate_step); }
 
 void LayerManager::rotateBy(int step)
 {
-    m_rotation = (m_rotation + step) % 360;
+    // Nothing to turn while no sketch is shown (one being opened).
     DocumentGraphicModel* model = sceneModel();
-    if (model)
-        model->setPaintRotation(step);
+    if (!model)
+        return;
+    m_rotation = (m_rotation + step) % 360;
+    model->setPaintRotation(step);
     buildThumbnails();
     updateAll();
     // Back at 0 degrees there may still be other changes to save.
-    emit signalSaveEnable((model && model->paintRotation() != 0) || isDocumentChanged());
+    emit signalSaveEnable(model->paintRotation() != 0 || isDocumentChanged());
 }
 
 void LayerManager::enableForwardButton(bool enable)

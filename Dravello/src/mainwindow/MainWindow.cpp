@@ -9,6 +9,8 @@
 #include "LayerManager.h"
 #include "MailClient.h"
 #include "PreviewThumbnailList.h"
+#include "SketchOpener.h"
+#include "WaitCursor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -31,6 +33,7 @@ MainWindow::MainWindow()
     : ui(std::make_unique<Ui::MainWindow>())
     , m_settings(ApplSettings::instance())
     , m_mailer(&desktopMailClient())
+    , m_opener(std::make_unique<SketchOpener>())
 {
     // The window's pictures and style sheets live in the static core library.
     registerCompiledResources();
@@ -123,6 +126,8 @@ void MainWindow::connectBrowserAndEditor()
             &MainWindow::enterKeyHandlingSlot);
     connect(thumbnails, &PreviewThumbnailList::thumbnailSelectedEx, this,
             &MainWindow::thumbnailSelectedExSlot);
+    connect(m_opener.get(), &SketchOpener::opened, this, &MainWindow::sketchOpened);
+    connect(m_opener.get(), &SketchOpener::failed, this, &MainWindow::sketchNotOpened);
     connect(tree, &DirView::navigationEvent, thumbnails, &PreviewThumbnailList::previewEliFiles);
     connect(tree, &DirView::clicked, tree, &DirView::mouseClickedSlot);
     connect(ui->actionDelete, &QAction::triggered, thumbnails,

@@ -29,6 +29,8 @@ class QProgressBar;
 class QTimer;
 class QToolButton;
 class ScrivetDeviceObserver;
+class SketchOpener;
+class WaitCursor;
 
 namespace Ui {
 class MainWindow;
@@ -108,7 +110,10 @@ private slots:
     void enterKeyHandlingSlot(bool enable);
 
     // Opening and saving.
+    // Opens the record's file in the editor (it is read again).
     void thumbnailSelectedExSlot(MetadataPtr metaData);
+    void sketchOpened(MetadataPtr record);
+    void sketchNotOpened();
     void On_FileOpen_Clicked();
     void On_Save();
     void On_SaveAs();
@@ -166,6 +171,12 @@ private:
     void stepThumbnailZoom(int step);
 
     // Opening and saving.
+    // Shows the editor page with the file, which is read and built in the
+    // background; the sketch shown before goes at once.
+    void openInEditor(const QString& path);
+    // Drops the opening in flight, if any.
+    void cancelOpening();
+    void showBrowserPage();
     // True once the file was written and read back.
     bool SaveDocument(MetadataPtr record, bool merged);
     bool SaveAsAnotherDocument(MetadataPtr record);
@@ -204,6 +215,12 @@ private:
     FolderHistory m_folderHistory;
     ScrivetDeviceObserver* m_observer = nullptr;
     QString m_lastHandedOverPath;
+    std::unique_ptr<SketchOpener> m_opener;
+    // Shown while a sketch opens.
+    std::unique_ptr<WaitCursor> m_openingCursor;
+    // The sketch opening was saved under another name: the editor's title
+    // is its path alone.
+    bool m_titleIsPathOnOpening = false;
 
     // The receiver.
     QTimer* m_batteryTimer = nullptr;

@@ -13,6 +13,7 @@
 #include "LayerManager.h"
 #include "PreviewThumbnailList.h"
 #include "SketchInkWriter.h"
+#include "SketchOpener.h"
 #include "UserPrompt.h"
 #include "WaitCursor.h"
 #include "WindowActivation.h"
@@ -24,6 +25,8 @@
 #include <QFileInfo>
 #include <QProgressBar>
 #include <QProgressDialog>
+
+#include <utility>
 
 namespace {
 
@@ -51,12 +54,12 @@ bool isInkMLPath(const QString& path)
     return path.endsWith(".inkml", Qt::CaseInsensitive) || path.endsWith(".hlv", Qt::CaseInsensitive);
 }
 
-// The file as written, read back with the pen of the record it came from;
-// empty when it cannot be read.
+// The file as written, read back with the pen of the record it came from
+// (its ink only, for the thumbnail); empty when it cannot be read.
 MetadataPtr readBack(const QString& path, const DocumentMetaData& source)
 {
     auto* saved = new DocumentMetaData(path, source.m_paintFormat);
-    if (!saved->loadDataFile()) {
+    if (!saved->loadDocumentFromFile()) {
         delete saved;
         return MetadataPtr();
     }
@@ -86,9 +89,17 @@ QMessageBox::StandardButton askToSaveChanges(QWidget* parent, const QString& que
 
 void MainWindow::thumbnailSelectedExSlot(MetadataPtr metaData)
 {
+    if (metaData.GetData())
+        openInEditor(metaData->m_filePath);
+}
+
+void MainWindow::openInEditor(const QString& path)
+{
     LayerManager* editor = ui->m_layer_manager;
     PreviewThumbnailList* thumbnails = ui->m_pieces_list;
+    m_titleIsPathOnOpening = false;
     editor->clearUndo();
+    thumbnails->followEditedSketch(path);
     editor->m_back_btn->setEnabled(!thumbnails->atFirstItem());
     editor->m_forward_btn->setEnabled(!thumbnails->atLastItem());
     thumbnails->hide();
@@ -99,14 +110,39 @@ void MainWindow::thumbnailSelectedExSlot(MetadataPtr metaData)
         m_progressBar->hide();
         ui->actionFileTree->setVisible(false);
     }
-    // Released only once the new record is in place.
-    const MetadataPtr previous = editor->getCurrentMetaDataPtr();
-    {
-        WaitCursor waitCursor;
-        editor->init(MetadataPtr(new DocumentMetaData(*metaData.GetData(), true)));
-    }
+    // Never two sketches at once: the one shown goes before the next is read.
+    editor->showOpening(path);
+    if (!m_openingCursor)
+        m_openingCursor = std::make_unique<WaitCursor>();
+    m_opener->open(path);
+}
+
+void MainWindow::sketchOpened(MetadataPtr record)
+{
+    m_openingCursor.reset();
+    LayerManager* editor = ui->m_layer_manager;
+    editor->init(record);
+    if (std::exchange(m_titleIsPathOnOpening, false))
+        editor->m_edit_group->setTitle(record->m_filePath);
     editor->m_lm_splitter->setStretchFactor(0, 0);
     editor->m_lm_splitter->setStretchFactor(1, 1);
+}
+
+// The file did not load after all: the browser shows its folder again.
+void MainWindow::sketchNotOpened()
+{
+    m_openingCursor.reset();
+    if (m_currentPage != 1)
+        return;
+    ui->m_pieces_list->show();
+    showBrowserPage();
+}
+
+void MainWindow::cancelOpening()
+{
+    m_opener->cancel();
+    m_openingCursor.reset();
+    m_titleIsPathOnOpening = false;
 }
 
 bool MainWindow::LoadSpecificFile(QString path)
@@ -121,11 +157,9 @@ bool MainWindow::LoadSpecificFile(QString path)
         return true;
     PreviewThumbnailList* thumbnails = ui->m_pieces_list;
     if (ui->m_dirtree_view->navigateToDir(file.absolutePath())) {
-        MetadataPtr record(new DocumentMetaData(path));
-        if (record->loadDataFile()) {
-            thumbnails->m_selectOnArrival = path;
-            thumbnailSelectedExSlot(record);
-        }
+        const QString sketch = QDir::toNativeSeparators(file.absoluteFilePath());
+        thumbnails->showPageOf(sketch);
+        openInEditor(sketch);
     } else {
         thumbnails->selectItemByName(file.absoluteFilePath());
         thumbnails->selectThumbnail();
@@ -207,14 +241,14 @@ bool MainWindow::SaveDocument(MetadataPtr record, bool merged)
     if (!saved.GetData())
         return false;
     progress.step(4);
-    saved->m_graphicModel->showBackground(true, true);
     showSavedThumbnail(saved, !merged);
     progress.step(5);
     ui->m_actionSave->setEnabled(false);
     progress.step(6);
     editor->clearUndo();
+    // The editor shows a fresh centred copy of what was written.
     if (!merged)
-        thumbnailSelectedExSlot(saved);
+        openInEditor(record->m_filePath);
     progress.step(7);
     return true;
 }
@@ -255,12 +289,12 @@ bool MainWindow::SaveAsAnotherDocument(MetadataPtr record)
         showSavedThumbnail(saved, true);
     progress.step(6);
 
-    LayerManager* editor = ui->m_layer_manager;
     if (ui->m_maintab_wgt->currentIndex() == 1) {
         record->m_filePath = chosen;
-        editor->clearUndo();
-        editor->init(MetadataPtr(new DocumentMetaData(*saved.GetData(), true)));
-        editor->m_edit_group->setTitle(editor->getCurrentMetaDataPtr()->m_filePath);
+        ui->m_layer_manager->clearUndo();
+        openInEditor(chosen);
+        // Its title is the file's path alone.
+        m_titleIsPathOnOpening = true;
     }
     ui->m_actionSave->setEnabled(false);
     progress.step(7);
@@ -275,13 +309,9 @@ void MainWindow::showSavedThumbnail(const MetadataPtr& saved, bool replacing)
 {
     PreviewThumbnailList* thumbnails = ui->m_pieces_list;
     if (replacing) {
-        for (int row = 0; row < thumbnails->count(); ++row) {
-            const MetadataPtr shown = thumbnails->getCurrentFileMetadata(thumbnails->item(row));
-            if (shown.GetData() && shown->m_filePath == saved->m_filePath) {
-                delete thumbnails->takeItem(row);
-                thumbnails->repaint();
-                break;
-            }
+        if (QListWidgetItem* shown = thumbnails->itemOfPath(saved->m_filePath)) {
+            delete thumbnails->takeItem(thumbnails->row(shown));
+            thumbnails->repaint();
         }
     }
     thumbnails->handle_fileDocumentMetaDataReady(saved, thumbnails->count());
@@ -311,7 +341,7 @@ int MainWindow::checkIfSaveNeeded()
         ui->m_actionRedo->setEnabled(false);
         ui->m_actionUndo->setEnabled(false);
         ui->m_actionSave->setEnabled(false);
-        editor->m_currentMetaData = MetadataPtr();
+        editor->closeSketch();
         return 1;
     }
 }
@@ -332,9 +362,16 @@ int MainWindow::viewPreviewTab()
 
 void MainWindow::backToPreviewTab()
 {
-    if (viewPreviewTab() != 0)
-        return;
+    if (viewPreviewTab() == 0)
+        showBrowserPage();
+}
+
+// Going back lets go of the editor's sketch and of one still opening.
+void MainWindow::showBrowserPage()
+{
+    cancelOpening();
     ui->m_layer_manager->cleanBeforeClose();
+    ui->m_layer_manager->closeSketch();
     ui->m_maintab_wgt->setCurrentIndex(0);
     if (m_progressBar->value() < m_progressBar->maximum())
         m_progressBar->show();

@@ -5,6 +5,7 @@
 #include "DocumentMetaData.h"
 #include "GraphicsInkPathItem.h"
 #include "GraphicsItemsGroup.h"
+#include "RecordRelease.h"
 
 #include <QGraphicsView>
 #include <QPainter>
@@ -108,6 +109,12 @@ void PlayerDocument::resetPlayer()
         // The scene belongs to the sketch copy, which stays whole until the next init.
         m_view->setScene(nullptr);
     }
+}
+
+void PlayerDocument::releaseSketch()
+{
+    resetPlayer();
+    releaseRecord(m_sketch);
 }
 
 void PlayerDocument::updatePlayer(int frame)

@@ -33,6 +33,8 @@ public:
     bool init(MetadataPtr sketch, QGraphicsView* view);
     // Stops, rewinds the controls and lets go of the view's scene.
     void resetPlayer();
+    // resetPlayer(), and the sketch copy goes too.
+    void releaseSketch();
 
     // Stops and shows frame `frame`; playing later continues from there.
     void updatePlayer(int frame);

@@ -47,7 +47,7 @@ QString shownPath(const QString& path)
 
 MetadataPtr loadedRecord(MetadataPtr record)
 {
-    return record.GetData() && record->loadDataFile() ? record : MetadataPtr();
+    return record->loadDataFile() ? record : MetadataPtr();
 }
 
 QString fileToolTip(const DocumentMetaData& record)
@@ -201,11 +201,28 @@ void PreviewThumbnailList::listShownFolder()
                       m_extensions.split(QLatin1Char(' '), Qt::KeepEmptyParts));
     m_files.assign(listing.cbegin(), listing.cend());
     m_fileCount = static_cast<unsigned>(m_files.size());
+    m_listingPlaces.clear();
+    for (std::size_t i = 0; i < m_files.size(); ++i)
+        m_listingPlaces.insert(shownPath(m_files[i]), static_cast<qsizetype>(i));
+}
+
+void PreviewThumbnailList::showPageOf(const QString& path)
+{
+    const QString file = shownPath(QFileInfo(path).absoluteFilePath());
+    if (!m_listingPlaces.contains(file))
+        updateFilesList();
+    const auto place = m_listingPlaces.constFind(file);
+    if (place == m_listingPlaces.constEnd())
+        return;
+    const unsigned page = static_cast<unsigned>(*place) / kFilesPerPage + 1;
+    if (page != m_activePage)
+        handlePageSelectionClick(page, m_activePage);
 }
 
 void PreviewThumbnailList::resetDataStructs()
 {
     m_files.clear();
+    m_listingPlaces.clear();
     m_pageFirst = 0;
     m_pageEnd = 0;
     m_fileCount = 0;
@@ -295,7 +312,8 @@ void PreviewThumbnailList::appendThumbnail(const MetadataPtr& record, const QPix
     auto* item = new DocumentMetadataKeeper(path, picture, icon);
     item->setTextAlignment(Qt::AlignHCenter | Qt::AlignBottom);
     addItem(item);
-    if (path == m_selectOnArrival)
+    const bool edited = path == m_selectOnArrival;
+    if (edited)
         setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
     item->setToolTip(fileToolTip(*record.GetData()));
     setIconSize(m_iconSize);
@@ -311,6 +329,11 @@ void PreviewThumbnailList::appendThumbnail(const MetadataPtr& record, const QPix
     item->setData(Qt::UserRole, path);
     item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsDragEnabled | Qt::ItemIsUserCheckable
                    | Qt::ItemIsEnabled);
+    // The editor's neighbours are known once its sketch's thumbnail is in.
+    if (edited && !isVisible()) {
+        emit canEnableBackButton(!atFirstItem());
+        emit canEnableForwardButton(!atLastItem());
+    }
 }
 
 void PreviewThumbnailList::handle_filesCountSignal(int count)
@@ -349,7 +372,8 @@ QListWidgetItem* PreviewThumbnailList::getCurrentItem()
 MetadataPtr PreviewThumbnailList::getCurrentFileMetadata(const QListWidgetItem* item)
 {
     const auto* keeper = dynamic_cast<const DocumentMetadataKeeper*>(item);
-    return keeper ? loadedRecord(keeper->metadata()) : MetadataPtr();
+    return keeper ? loadedRecord(MetadataPtr(new DocumentMetaData(keeper->metadata()->m_filePath)))
+                  : MetadataPtr();
 }
 
 MetadataPtr PreviewThumbnailList::getCurrentFileMetadata()
@@ -359,9 +383,8 @@ MetadataPtr PreviewThumbnailList::getCurrentFileMetadata()
 
 void PreviewThumbnailList::selectThumbnail()
 {
-    const MetadataPtr record = getCurrentFileMetadata();
-    if (record.GetData())
-        emit thumbnailSelectedEx(record);
+    if (const auto* keeper = dynamic_cast<const DocumentMetadataKeeper*>(getCurrentItem()))
+        emit thumbnailSelectedEx(keeper->metadata());
 }
 
 void PreviewThumbnailList::editCurrentFileSlot()
@@ -389,11 +412,8 @@ void PreviewThumbnailList::navigate(int step)
 {
     // Saving the open sketch moves its thumbnail to the end of the list: the
     // step goes to the neighbour the user saw before the question.
-    const QModelIndex current = currentIndex();
-    const QModelIndex next = model()->index(current.row() + step, current.column());
-    const QString neighbour = current.isValid() && next.isValid()
-                                  ? next.data(Qt::UserRole).toString()
-                                  : QString();
+    const int next = neighbourOf(currentRow(), step);
+    const QString neighbour = next >= 0 ? item(next)->data(Qt::UserRole).toString() : QString();
     emit checkIfSaveNeeded();
     if (m_navigationCancelled) {
         m_navigationCancelled = false;
@@ -408,17 +428,38 @@ void PreviewThumbnailList::navigate(int step)
     selectThumbnail();
 }
 
-bool PreviewThumbnailList::atLastItem() const
+qsizetype PreviewThumbnailList::placeOf(int row) const
 {
-    const QModelIndex current = currentIndex();
-    return !current.isValid() || !model()->index(current.row() + 1, current.column()).isValid();
+    const QListWidgetItem* shown = item(row);
+    const auto listed = shown ? m_listingPlaces.constFind(shown->data(Qt::UserRole).toString())
+                              : m_listingPlaces.constEnd();
+    // Sketches not listed (yet) stand after the listed ones, in row order.
+    return listed != m_listingPlaces.constEnd() ? *listed
+                                                : static_cast<qsizetype>(m_files.size()) + row;
 }
 
-bool PreviewThumbnailList::atFirstItem() const
+int PreviewThumbnailList::neighbourOf(int row, int step) const
 {
-    const QModelIndex current = currentIndex();
-    return !current.isValid() || !model()->index(current.row() - 1, current.column()).isValid();
+    if (row < 0 || row >= count())
+        return -1;
+    const qsizetype from = placeOf(row);
+    int nearest = -1;
+    qsizetype nearestPlace = 0;
+    for (int other = 0; other < count(); ++other) {
+        const qsizetype place = placeOf(other);
+        const bool beyond = step > 0 ? place > from : place < from;
+        const bool nearer = nearest < 0 || (step > 0 ? place < nearestPlace : place > nearestPlace);
+        if (other != row && beyond && nearer) {
+            nearest = other;
+            nearestPlace = place;
+        }
+    }
+    return nearest;
 }
+
+bool PreviewThumbnailList::atLastItem() const { return neighbourOf(currentRow(), +1) < 0; }
+
+bool PreviewThumbnailList::atFirstItem() const { return neighbourOf(currentRow(), -1) < 0; }
 
 bool PreviewThumbnailList::foreachForward(ThumbnailListVisitor* visitor)
 {
@@ -432,12 +473,24 @@ bool PreviewThumbnailList::foreachForward(ThumbnailListVisitor* visitor)
 
 bool PreviewThumbnailList::selectItemByName(QString path)
 {
+    QListWidgetItem* found = itemOfPath(path);
+    if (!found)
+        return false;
+    setCurrentItem(found, QItemSelectionModel::ClearAndSelect);
+    return true;
+}
+
+QListWidgetItem* PreviewThumbnailList::itemOfPath(const QString& path)
+{
     ItemFinderByFileName finder(path);
     foreachForward(&finder);
-    if (!finder.found())
-        return false;
-    setCurrentItem(finder.found(), QItemSelectionModel::ClearAndSelect);
-    return true;
+    return finder.found();
+}
+
+void PreviewThumbnailList::followEditedSketch(const QString& path)
+{
+    m_selectOnArrival = path;
+    selectItemByName(path);
 }
 
 // --- zoom ------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QDir>
+#include <QHash>
 #include <QListWidget>
 #include <QSize>
 #include <QString>
@@ -47,13 +48,18 @@ public:
     void resetDataStructs();
 
     QListWidgetItem* getCurrentItem();
-    // The item's record read again from its file; empty when the item is no
-    // thumbnail or the file cannot be read.
+    // The item's sketch read again from its file into a new record (the item
+    // keeps its unloaded one); empty when the item is no thumbnail or the
+    // file cannot be read.
     MetadataPtr getCurrentFileMetadata(const QListWidgetItem* item);
     MetadataPtr getCurrentFileMetadata();
-    // Opens the current sketch (thumbnailSelectedEx) when it can be read.
+    // Asks for the current sketch to be opened (thumbnailSelectedEx with the
+    // thumbnail's unloaded record; the receiver reads it).
     void selectThumbnail();
 
+    // Whether a thumbnail follows or precedes the current one in the order
+    // the browser shows the folder: the folder's listing, by which a
+    // thumbnail that a save moved to the end keeps its place.
     bool atLastItem() const;
     bool atFirstItem() const;
     // Hands every thumbnail in row order to the visitor until it says stop;
@@ -61,6 +67,15 @@ public:
     bool foreachForward(ThumbnailListVisitor* visitor);
     // Makes the thumbnail of exactly this path current.
     bool selectItemByName(QString path);
+    // The thumbnail of exactly this path, or null; no file is read.
+    QListWidgetItem* itemOfPath(const QString& path);
+
+    // The editor shows the sketch of this path: its thumbnail becomes
+    // current, now or when it arrives.
+    void followEditedSketch(const QString& path);
+    // Shows the page of the folder's listing that holds the file, listing
+    // the folder again when the file is not in the listing yet.
+    void showPageOf(const QString& path);
 
     // Merges the two sketches into a new record at `path` and hands it to
     // mergeDocSave, whose receiver writes it.
@@ -153,6 +168,10 @@ private:
     bool isOfShownPage(uint index) const;
     void clearAndRepaint();
     void navigate(int step);
+    // Where the row's sketch stands in the browser's order (see atLastItem).
+    qsizetype placeOf(int row) const;
+    // The row nearest after (step > 0) or before the row in that order, or -1.
+    int neighbourOf(int row, int step) const;
     void appendThumbnail(const MetadataPtr& record, const QPixmap& picture, const QPixmap& icon);
     // Drop: the merge of the dragged file onto the thumbnail, if the user agrees.
     bool mergeOnto(const QString& draggedPath, QListWidgetItem* target);
@@ -172,6 +191,8 @@ private:
     QSize m_cellSize{250, 250};
     QSize m_iconSize{230, 230};
     std::vector<QString> m_files;
+    // Index in m_files of every path listed.
+    QHash<QString, qsizetype> m_listingPlaces;
     unsigned m_pageFirst = 0;
     unsigned m_pageEnd = 0;
     int m_pageCount = 0;

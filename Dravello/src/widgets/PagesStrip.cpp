@@ -33,8 +33,8 @@ void PagesStrip::setControlData(unsigned first, unsigned last, unsigned total)
 {
     ui->lblFilesCountInfo->setText(QStringLiteral("%1-%2/%3").arg(first).arg(last).arg(total));
     m_totalFileCount = total;
-    if (first == 0)
-        m_currentPage = 1;
+    // The page the list shows, also when it chose the page itself.
+    m_currentPage = first / filesPerPage + 1;
     m_pageCount = total / filesPerPage + (total % filesPerPage != 0 ? 1 : 0);
     ui->spinBox->setMaximum(static_cast<int>(m_pageCount));
     ui->spinBox->setMinimum(1);
