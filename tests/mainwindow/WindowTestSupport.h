@@ -82,14 +82,12 @@ public:
         return found;
     }
 
-    // The sketch paths of the thumbnails in row order.
+    // The sketch paths of the thumbnails in row order (no file is read).
     QStringList shownPaths() const
     {
         QStringList paths;
-        for (int row = 0; row < thumbnails()->count(); ++row) {
-            const MetadataPtr record = thumbnails()->getCurrentFileMetadata(thumbnails()->item(row));
-            paths << (record.GetData() ? record->m_filePath : QString());
-        }
+        for (int row = 0; row < thumbnails()->count(); ++row)
+            paths << thumbnails()->item(row)->data(Qt::UserRole).toString();
         return paths;
     }
 

@@ -29,6 +29,7 @@
 #include <QMouseEvent>
 #include <QScopedValueRollback>
 
+#include <limits>
 #include <memory>
 
 namespace {
@@ -230,6 +231,9 @@ void PreviewThumbnailList::resetDataStructs()
 
 void PreviewThumbnailList::requestRange(unsigned from, unsigned to)
 {
+    m_pagePlaces.clear();
+    for (unsigned i = from; i < to && i < m_files.size(); ++i)
+        m_pagePlaces.insert(shownPath(m_files[i]), static_cast<qsizetype>(i));
     discardQueuedRecords();
     m_loader->setThumbnailIconSize(m_iconSize);
     m_loader->loadDirectoryFilesByRange(m_folder, from, to, true);
@@ -431,11 +435,11 @@ void PreviewThumbnailList::navigate(int step)
 qsizetype PreviewThumbnailList::placeOf(int row) const
 {
     const QListWidgetItem* shown = item(row);
-    const auto listed = shown ? m_listingPlaces.constFind(shown->data(Qt::UserRole).toString())
-                              : m_listingPlaces.constEnd();
-    // Sketches not listed (yet) stand after the listed ones, in row order.
-    return listed != m_listingPlaces.constEnd() ? *listed
-                                                : static_cast<qsizetype>(m_files.size()) + row;
+    const auto listed = shown ? m_pagePlaces.constFind(shown->data(Qt::UserRole).toString())
+                              : m_pagePlaces.constEnd();
+    // Sketches that were not on the page stand after those that were, in row order.
+    constexpr qsizetype kAfterThePage = std::numeric_limits<qsizetype>::max() / 2;
+    return listed != m_pagePlaces.constEnd() ? *listed : kAfterThePage + row;
 }
 
 int PreviewThumbnailList::neighbourOf(int row, int step) const

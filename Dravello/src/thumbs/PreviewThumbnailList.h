@@ -58,8 +58,9 @@ public:
     void selectThumbnail();
 
     // Whether a thumbnail follows or precedes the current one in the order
-    // the browser shows the folder: the folder's listing, by which a
-    // thumbnail that a save moved to the end keeps its place.
+    // the browser shows the page: the folder's listing, by which a thumbnail
+    // that a save moved to the end keeps its place; thumbnails of files that
+    // were not on the page when it was asked for (a merge) come last.
     bool atLastItem() const;
     bool atFirstItem() const;
     // Hands every thumbnail in row order to the visitor until it says stop;
@@ -193,6 +194,8 @@ private:
     std::vector<QString> m_files;
     // Index in m_files of every path listed.
     QHash<QString, qsizetype> m_listingPlaces;
+    // The same for the files of the page asked for last.
+    QHash<QString, qsizetype> m_pagePlaces;
     unsigned m_pageFirst = 0;
     unsigned m_pageEnd = 0;
     int m_pageCount = 0;
