@@ -98,7 +98,12 @@ void ZoomingGraphicsView::startPicture()
                                                 ScenePicture::kEveryLayer,
                                                 viewport()->devicePixelRatioF());
     m_slices.start([this](const QDeadlineTimer& deadline) {
-        return !m_painting || m_painting->paintUntil(deadline);
+        if (!m_painting || m_painting->paintUntil(deadline))
+            return true;
+        // With no earlier picture to show, the scene appears as it is painted.
+        if (m_shown.isNull())
+            viewport()->update();
+        return false;
     });
 }
 

@@ -19,8 +19,9 @@ class ZoomingScrollBar;
 // A sketch's scene of very many strokes takes too long to paint within one
 // paint of the view: the view then shows a picture of the scene that is
 // painted a slice at a time (ScenePicture), the last complete one moved and
-// scaled to the view's present transform until the next is done. Any change
-// to the scene, the transform or the size starts a new picture.
+// scaled to the view's present transform until the next is done (the first
+// one shows as it is painted). Any change to the scene, the transform or
+// the size starts a new picture.
 class ZoomingGraphicsView : public QGraphicsView
 {
     Q_OBJECT
