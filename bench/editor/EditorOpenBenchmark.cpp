@@ -17,6 +17,7 @@
 #include "GuiGapMeter.h"
 #include "InkMLDefinitions.h"
 #include "LoaderTestSupport.h"
+#include "OffscreenBenchmarkMain.h"
 #include "PaintWatchingApplication.h"
 #include "WindowTestSupport.h"
 #include "ZoomingGraphicsView.h"
@@ -286,14 +287,4 @@ BENCHMARK(BM_OpenInEditor)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    PaintWatchingApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return offscreenBenchmarkMain<PaintWatchingApplication>(argc, argv); }

@@ -11,6 +11,7 @@
 #include "DocumentMetaData.h"
 #include "DocumentReader.h"
 #include "InkMLDefinitions.h"
+#include "OffscreenBenchmarkMain.h"
 #include "SketchTestSupport.h"
 #include "ThumbnailPicture.h"
 
@@ -355,14 +356,4 @@ BENCHMARK(BM_ManyTracesScene)
 } // namespace
 
 // Scenes need a GUI application; it runs offscreen.
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return offscreenBenchmarkMain<QApplication>(argc, argv); }

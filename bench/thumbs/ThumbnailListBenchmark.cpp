@@ -16,6 +16,7 @@
 #include "GuiGapMeter.h"
 #include "InkMLDefinitions.h"
 #include "LoaderTestSupport.h"
+#include "OffscreenBenchmarkMain.h"
 #include "PaintWatchingApplication.h"
 #include "PreviewThumbnailList.h"
 #include "WindowTestSupport.h"
@@ -385,19 +386,14 @@ BENCHMARK(BM_SaveOfARow)->Iterations(10)->UseManualTime()->Unit(benchmark::kMill
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    PaintWatchingApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    const TesterFolder testers;
-    // What a program has done before its first folder: fonts loaded, the
-    // list and the painter used once.
-    {
-        ShownList warmUp;
-        showFolder(warmUp);
-    }
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return offscreenBenchmarkMain<PaintWatchingApplication>(argc, argv, [] {
+        const TesterFolder testers;
+        // What a program has done before its first folder: fonts loaded, the
+        // list and the painter used once.
+        {
+            ShownList warmUp;
+            showFolder(warmUp);
+        }
+        benchmark::RunSpecifiedBenchmarks();
+    });
 }

@@ -1,10 +1,9 @@
 #include "RecordRelease.h"
 
+#include "ApplicationLifetime.h"
 #include "DocumentGraphicModel.h"
 #include "DocumentMetaData.h"
 #include "SceneAssembly.h"
-
-#include <QCoreApplication>
 
 #include <condition_variable>
 #include <deque>
@@ -27,22 +26,10 @@ void disposeSceneOf(DocumentMetaData& record)
 }
 
 // The thread that deletes records handed to it, oldest first. It ends,
-// having deleted what is left, first thing in the application object's
-// destructor.
+// having deleted what is left, with the application object.
 class RecordReleaser {
 public:
-    static RecordReleaser& instance()
-    {
-        static RecordReleaser* releaser = nullptr;
-        if (!releaser) {
-            releaser = new RecordReleaser;
-            qAddPostRoutine([] {
-                delete releaser;
-                releaser = nullptr;
-            });
-        }
-        return *releaser;
-    }
+    RecordReleaser() : m_thread([this] { run(); }) {}
 
     ~RecordReleaser()
     {
@@ -64,8 +51,6 @@ public:
     }
 
 private:
-    RecordReleaser() : m_thread([this] { run(); }) {}
-
     void run()
     {
         std::unique_lock<std::mutex> lock(m_lock);
@@ -100,7 +85,7 @@ void releaseRecord(MetadataPtr& record)
     // The record goes as the releaser lets go of the handle's last count.
     DocumentMetaData* owned = last.GetData();
     last.SetData(nullptr);
-    RecordReleaser::instance().add(std::unique_ptr<DocumentMetaData>(owned));
+    untilTheApplicationEnds<RecordReleaser>().add(std::unique_ptr<DocumentMetaData>(owned));
 }
 
 void releaseRecord(std::unique_ptr<DocumentMetaData> record)
@@ -108,5 +93,5 @@ void releaseRecord(std::unique_ptr<DocumentMetaData> record)
     if (!record)
         return;
     disposeSceneOf(*record);
-    RecordReleaser::instance().add(std::move(record));
+    untilTheApplicationEnds<RecordReleaser>().add(std::move(record));
 }

@@ -2,9 +2,8 @@
 
 #include "DocumentGraphicModel.h"
 #include "GraphicsItemsGroup.h"
+#include "ApplicationLifetime.h"
 #include "GuiSlices.h"
-
-#include <QCoreApplication>
 
 #include <deque>
 #include <utility>
@@ -14,24 +13,10 @@ namespace {
 // Items made or deleted between two looks at the clock.
 constexpr int kItemsPerClockLook = 64;
 
-// The scenes waiting to be deleted, oldest first.
+// The scenes waiting to be deleted, oldest first; whatever is left goes with
+// the application object.
 class SceneDisposal : public QObject {
 public:
-    static SceneDisposal& instance()
-    {
-        static SceneDisposal* disposal = nullptr;
-        if (!disposal) {
-            disposal = new SceneDisposal;
-            // Runs first thing in the application object's destructor, while
-            // the toolkit can still tear scenes down.
-            qAddPostRoutine([] {
-                delete disposal;
-                disposal = nullptr;
-            });
-        }
-        return *disposal;
-    }
-
     ~SceneDisposal() override
     {
         m_slices.stop();
@@ -92,7 +77,7 @@ private:
 void disposeSceneInSlices(DocumentGraphicModel* scene)
 {
     if (scene)
-        SceneDisposal::instance().add(scene);
+        untilTheApplicationEnds<SceneDisposal>().add(scene);
 }
 
 SceneAssembly::SceneAssembly(InkDrawing drawing, const QRectF& paper)

@@ -11,8 +11,33 @@
 
 namespace {
 
-// Strokes painted between two looks at the clock.
+// Strokes visited between two looks at the clock.
 constexpr qsizetype kStrokesPerClockLook = 32;
+
+// Hands the strokes of the scene's layers, from stroke `stroke` of layer
+// `layer` on, to visit, passing over the layers that `walks` refuses, until
+// the deadline; true when the last was visited. The layers and their strokes
+// are looked up anew at each call.
+template <typename Walks, typename Visit>
+bool walkStrokesUntil(const DocumentGraphicModel& scene, int& layer, qsizetype& stroke,
+                      const QDeadlineTimer& deadline, Walks walks, Visit visit)
+{
+    qsizetype sinceClockLook = 0;
+    for (; layer < scene.layerGroups().size(); ++layer, stroke = 0) {
+        if (!walks(layer))
+            continue;
+        const QList<QGraphicsItem*> strokes = scene.layerGroups().at(layer)->childItems();
+        for (; stroke < strokes.size(); ++stroke) {
+            if (++sinceClockLook == kStrokesPerClockLook) {
+                sinceClockLook = 0;
+                if (deadline.hasExpired())
+                    return false;
+            }
+            visit(strokes.at(stroke));
+        }
+    }
+    return true;
+}
 
 } // namespace
 
@@ -37,19 +62,9 @@ bool SceneBounds::findUntil(const QDeadlineTimer& deadline)
             m_bounds |= paper->sceneBoundingRect();
         m_layer = 0;
     }
-    qsizetype sinceClockLook = 0;
-    for (; m_layer < m_scene->layerGroups().size(); ++m_layer, m_stroke = 0) {
-        const QList<QGraphicsItem*> strokes = m_scene->layerGroups().at(m_layer)->childItems();
-        for (; m_stroke < strokes.size(); ++m_stroke) {
-            if (++sinceClockLook == kStrokesPerClockLook) {
-                sinceClockLook = 0;
-                if (deadline.hasExpired())
-                    return false;
-            }
-            m_bounds |= strokes.at(m_stroke)->sceneBoundingRect();
-        }
-    }
-    return true;
+    return walkStrokesUntil(
+        *m_scene, m_layer, m_stroke, deadline, [](int) { return true; },
+        [this](const QGraphicsItem* stroke) { m_bounds |= stroke->sceneBoundingRect(); });
 }
 
 ScenePicture::ScenePicture(DocumentGraphicModel& scene, const QSize& size,
@@ -84,26 +99,16 @@ bool ScenePicture::paintUntil(const QDeadlineTimer& deadline)
         }
     }
     const QRectF bounds(QPointF(0, 0), m_picture.deviceIndependentSize());
-    qsizetype sinceClockLook = 0;
-    for (; m_layer < m_scene->layerGroups().size(); ++m_layer, m_stroke = 0) {
-        if (!paints(m_layer))
-            continue;
-        const QList<QGraphicsItem*> strokes = m_scene->layerGroups().at(m_layer)->childItems();
-        for (; m_stroke < strokes.size(); ++m_stroke) {
-            if (++sinceClockLook == kStrokesPerClockLook) {
-                sinceClockLook = 0;
-                if (deadline.hasExpired())
-                    return false;
-            }
-            const auto* stroke = qgraphicsitem_cast<const GraphicsInkPathItem*>(strokes.at(m_stroke));
+    return walkStrokesUntil(
+        *m_scene, m_layer, m_stroke, deadline, [this](int layer) { return paints(layer); },
+        [&](const QGraphicsItem* item) {
+            const auto* stroke = qgraphicsitem_cast<const GraphicsInkPathItem*>(item);
             if (!stroke || !stroke->isVisible())
-                continue;
+                return;
             const QTransform toPicture = stroke->sceneTransform() * m_transform;
             if (!toPicture.mapRect(stroke->boundingRect()).intersects(bounds))
-                continue;
+                return;
             painter.setWorldTransform(toPicture);
             stroke->paintInk(&painter);
-        }
-    }
-    return true;
+        });
 }
