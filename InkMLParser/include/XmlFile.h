@@ -17,11 +17,19 @@ constexpr std::size_t maxXmlNesting = 100;
 // writer spends at least some 55 bytes on each trace and its text, so none
 // of its files within maxXmlFileBytes comes near.
 constexpr std::size_t maxXmlNodes = 4000000;
+// Documents with an element of more attributes, or of more attributes in
+// all, are refused before TinyXML parses them: it looks each attribute up
+// among its element's earlier ones, so up to this many per element cost it
+// no more per byte than the same text as bare elements. InkML's elements
+// define at most a dozen attributes; the writer spends at least some 37
+// bytes on each attribute it writes.
+constexpr std::size_t maxXmlElementAttributes = 128;
+constexpr std::size_t maxXmlAttributes = 4000000;
 
 // Parses the XML text as TinyXML's LoadFile does (line ends normalised, the
 // text ending at its first null character, the encoding detected), after
-// refusing text nested deeper than maxXmlNesting or of more than maxXmlNodes
-// nodes. False on any refusal or parse error.
+// refusing text beyond any of the limits above. False on any refusal or
+// parse error.
 bool parseXmlText(std::string text, TiXmlDocument& xml);
 
 // The text the writer saves for xml: TinyXML's indented print, in which

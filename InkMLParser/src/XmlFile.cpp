@@ -38,9 +38,9 @@ bool parseXmlText(std::string text, TiXmlDocument& xml)
         text.resize(firstNull);
     normaliseLineEnds(text);
     text.append(nullPadding, '\0');
-    const XmlNesting::Extent extent =
-        XmlNesting::measure(text.c_str(), {maxXmlNesting, maxXmlNodes});
-    if (extent.depth > maxXmlNesting || extent.nodes > maxXmlNodes)
+    const XmlNesting::Extent limit{maxXmlNesting, maxXmlNodes, maxXmlAttributes,
+                                   maxXmlElementAttributes};
+    if (XmlNesting::exceeds(XmlNesting::measure(text.c_str(), limit), limit))
         return false;
     xml.SetTabSize(0); // no row and column tracking: it costs a sixth of the parse
     xml.Parse(text.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);

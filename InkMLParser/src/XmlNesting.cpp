@@ -17,7 +17,8 @@ XmlNesting::Extent XmlNesting::measure(const char* p, const Extent& limit)
         encoding = TIXML_ENCODING_UTF8;
 
     std::vector<std::string> endTags; // "</name" of every element whose content is open
-    Extent extent{0, 0};
+    std::vector<std::string> attributeNames;
+    Extent extent{0, 0, 0, 0};
     const bool condensed = IsWhiteSpaceCondensed();
     const char* beforeSpace = p;
     p = SkipWhiteSpace(p, encoding);
@@ -40,19 +41,26 @@ XmlNesting::Extent XmlNesting::measure(const char* p, const Extent& limit)
                 extent.depth = std::max(extent.depth, endTags.size() + 1);
                 std::string name;
                 bool opensContent = false;
-                p = skipStartTag(p, encoding, name, opensContent);
+                p = skipStartTag(p, encoding, name, opensContent, limit.elementAttributes,
+                                 attributeNames, extent);
                 if (p && opensContent)
                     endTags.push_back("</" + name);
             } else {
                 p = skipLeaf(kind, p, encoding, atTop);
             }
         }
-        if (extent.depth > limit.depth || extent.nodes > limit.nodes)
+        if (exceeds(extent, limit))
             break;
         beforeSpace = p;
         p = SkipWhiteSpace(p, encoding);
     }
     return extent;
+}
+
+bool XmlNesting::exceeds(const Extent& extent, const Extent& limit)
+{
+    return extent.depth > limit.depth || extent.nodes > limit.nodes ||
+           extent.attributes > limit.attributes || extent.elementAttributes > limit.elementAttributes;
 }
 
 // TiXmlNode::Identify, at a '<'
@@ -109,14 +117,17 @@ const char* XmlNesting::skipLeaf(Markup kind, const char* p, TiXmlEncoding& enco
     }
 }
 
-// TiXmlElement::Parse up to its content: the name and the attributes.
+// TiXmlElement::Parse up to its content: the name and the attributes. The
+// search for an earlier attribute of the same name, which TinyXML makes
+// too, is bounded by mostAttributes.
 const char* XmlNesting::skipStartTag(const char* p, TiXmlEncoding encoding, std::string& name,
-                                     bool& opensContent)
+                                     bool& opensContent, std::size_t mostAttributes,
+                                     std::vector<std::string>& names, Extent& extent)
 {
     p = ReadName(SkipWhiteSpace(p + 1, encoding), &name, encoding);
     if (!p || !*p)
         return nullptr;
-    std::vector<std::string> attributeNames;
+    names.clear();
     for (;;) {
         p = SkipWhiteSpace(p, encoding);
         if (!p || !*p)
@@ -133,10 +144,13 @@ const char* XmlNesting::skipStartTag(const char* p, TiXmlEncoding encoding, std:
         p = attribute.Parse(p, nullptr, encoding);
         if (!p || !*p)
             return nullptr;
-        if (std::find(attributeNames.begin(), attributeNames.end(), attribute.NameTStr()) !=
-            attributeNames.end())
+        if (std::find(names.begin(), names.end(), attribute.NameTStr()) != names.end())
             return nullptr;
-        attributeNames.push_back(attribute.NameTStr());
+        ++extent.attributes;
+        extent.elementAttributes = std::max(extent.elementAttributes, names.size() + 1);
+        if (names.size() == mostAttributes)
+            return nullptr;
+        names.push_back(attribute.NameTStr());
     }
 }
 

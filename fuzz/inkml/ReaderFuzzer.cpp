@@ -16,17 +16,19 @@ using namespace Pelm;
 
 namespace {
 
-// Small inputs cannot nest deep enough to hurt TinyXML, so it may parse them
-// unguarded and show how deep it really went.
+// Small inputs cannot nest deep enough or hold attributes enough to hurt
+// TinyXML, so it may parse them unguarded and show what it really built.
 void checkNestingWalk(std::string text)
 {
     text.resize(std::min(text.find('\0'), text.size()));
     text.append(3, '\0');
     TiXmlDocument xml;
     xml.Parse(text.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
-    const XmlNesting::Extent walked = XmlNesting::measure(text.c_str(), {text.size(), text.size()});
+    const std::size_t n = text.size();
+    const XmlNesting::Extent walked = XmlNesting::measure(text.c_str(), {n, n, n, n});
     const XmlNesting::Extent tree = inktest::treeExtent(xml);
-    if (walked.depth != tree.depth || walked.nodes < tree.nodes)
+    if (walked.depth != tree.depth || walked.nodes < tree.nodes ||
+        walked.attributes < tree.attributes || walked.elementAttributes < tree.elementAttributes)
         std::abort();
 }
 

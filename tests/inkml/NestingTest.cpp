@@ -16,10 +16,11 @@ std::string repeated(const std::string& unit, int times)
 
 std::string padded(std::string text) { return text.append(3, '\0'); }
 
-const XmlNesting::Extent unlimited{1000000, 1000000};
+const XmlNesting::Extent unlimited{1000000, 1000000, 1000000, 1000000};
 
 // The walk's extent of the text against the tree TinyXML parses from it. The
-// walk also counts blank text nodes, which TinyXML makes and drops again.
+// walk also counts blank text nodes, which TinyXML makes and drops again, and
+// the attributes of an element whose parse fails.
 void expectWalkMatchesTree(const std::string& text)
 {
     const std::string input = padded(text);
@@ -29,6 +30,8 @@ void expectWalkMatchesTree(const std::string& text)
     const XmlNesting::Extent tree = inktest::treeExtent(xml);
     EXPECT_EQ(walked.depth, tree.depth);
     EXPECT_GE(walked.nodes, tree.nodes);
+    EXPECT_GE(walked.attributes, tree.attributes);
+    EXPECT_GE(walked.elementAttributes, tree.elementAttributes);
 }
 
 } // namespace
@@ -78,7 +81,44 @@ TEST(XmlNesting, CountsTheNodesOfTheTree)
     TiXmlDocument xml;
     xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
     EXPECT_EQ(XmlNesting::measure(input.c_str(), unlimited).nodes, inktest::treeExtent(xml).nodes);
-    EXPECT_EQ(XmlNesting::measure(input.c_str(), {100, 3}).nodes, 4u) << "the walk stops past the limit";
+    EXPECT_EQ(XmlNesting::measure(input.c_str(), {100, 3, 100, 100}).nodes, 4u) << "the walk stops past the limit";
+}
+
+TEST(XmlNesting, CountsTheAttributesOfTheTree)
+{
+    const std::string input = padded("<?xml version=\"1.0\" encoding=\"UTF-8\"?><ink a='1' b=\"2\">"
+                                     "<t c=3 d='4' e='5'/><u f='&#x3E;'>x</u></ink>");
+    TiXmlDocument xml;
+    xml.Parse(input.c_str(), nullptr, TIXML_ENCODING_UNKNOWN);
+    const XmlNesting::Extent walked = XmlNesting::measure(input.c_str(), unlimited);
+    const XmlNesting::Extent tree = inktest::treeExtent(xml);
+    EXPECT_EQ(walked.attributes, 6u) << "the declaration's are not an element's";
+    EXPECT_EQ(walked.attributes, tree.attributes);
+    EXPECT_EQ(walked.elementAttributes, 3u);
+    EXPECT_EQ(walked.elementAttributes, tree.elementAttributes);
+}
+
+// Within an element as well: an element of many attributes is left at the
+// first one past the limit, before the next is looked up among the others.
+TEST(XmlNesting, StopsCountingAttributesPastTheLimit)
+{
+    std::string many = "<ink><t";
+    for (int i = 0; i < 100000; ++i)
+        many += " a" + std::to_string(i) + "=''";
+    const std::string input = padded(many + "/></ink>");
+    XmlNesting::Extent limit = unlimited;
+    limit.elementAttributes = 128;
+    const XmlNesting::Extent walked = XmlNesting::measure(input.c_str(), limit);
+    EXPECT_EQ(walked.elementAttributes, 129u);
+    EXPECT_EQ(walked.attributes, 129u);
+    EXPECT_TRUE(XmlNesting::exceeds(walked, limit));
+
+    std::string spread = "<ink>";
+    for (int i = 0; i < 1000; ++i)
+        spread += "<t a='' b=''/>";
+    limit = unlimited;
+    limit.attributes = 99;
+    EXPECT_EQ(XmlNesting::measure(padded(spread + "</ink>").c_str(), limit).attributes, 100u);
 }
 
 TEST(XmlNesting, KeptWhiteSpaceIsWalkedLikeTinyXml)
@@ -91,5 +131,5 @@ TEST(XmlNesting, KeptWhiteSpaceIsWalkedLikeTinyXml)
 TEST(XmlNesting, StopsCountingPastTheLimit)
 {
     const std::string input = padded(repeated("<a>", 100000));
-    EXPECT_EQ(XmlNesting::measure(input.c_str(), {100, 1000000}).depth, 101u);
+    EXPECT_EQ(XmlNesting::measure(input.c_str(), {100, 1000000, 0, 0}).depth, 101u);
 }

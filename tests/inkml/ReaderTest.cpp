@@ -400,6 +400,36 @@ TEST_F(ReaderTest, FileOfTooManyNodesIsRefusedUnparsed)
     EXPECT_FALSE(readText("<ink><definitions />" + nodes + "</ink>").result);
 }
 
+// " a0='' a1='' ..." from the first name on.
+std::string attributes(std::size_t first, std::size_t count)
+{
+    std::string text;
+    for (std::size_t i = first; i < first + count; ++i)
+        text += " a" + std::to_string(i) + "=''";
+    return text;
+}
+
+// TinyXML looks every attribute up among its element's earlier ones, so
+// attributes are counted, per element and in all, before it parses.
+TEST_F(ReaderTest, AttributesBeyondTheLimitsAreRefusedUnparsed)
+{
+    const auto traceWith = [](const std::string& extra) {
+        return "<tracegroup id=\"layer0\"><trace contextRef=\"#c\"" + extra + ">1 2</trace></tracegroup>";
+    };
+    const Read atLimit = readText(inkFile(traceWith(attributes(0, maxXmlElementAttributes - 1))));
+    EXPECT_TRUE(atLimit.result);
+    EXPECT_EQ(atLimit.layer(0).getSize(), 1u);
+    EXPECT_FALSE(readText(inkFile(traceWith(attributes(0, maxXmlElementAttributes)))).result);
+    EXPECT_FALSE(readText(inkFile(traceWith(attributes(0, 100000)))).result);
+
+    const std::size_t perElement = 8;
+    const std::string element = "<a" + attributes(0, perElement) + "/>";
+    std::string spread;
+    for (std::size_t n = 0; n <= maxXmlAttributes; n += perElement)
+        spread += element;
+    EXPECT_FALSE(readText(inkFile(spread)).result);
+}
+
 TEST_F(ReaderTest, OversizedFileIsRefusedUnread)
 {
     const std::string path = dir.file("huge.inkml");
