@@ -114,7 +114,6 @@ public:
 
 private:
     void clear();
-    bool readContext(const TiXmlElement& element);
 };
 
 // The default trace format and the context "default-context" on it; no brush.

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <cstring>
+#include <map>
+#include <string_view>
+#include <unordered_map>
 
 namespace Pelm {
 
@@ -35,26 +38,65 @@ bool referencedId(const TiXmlElement& element, const char* attribute, std::strin
     return true;
 }
 
+// The first element of each id. Ordered, so that no choice of ids makes the
+// lookups slow; the keys view the elements' own ids.
 template <typename T>
-T* firstWithId(std::list<T>& elements, const std::string& id)
+using IdIndex = std::map<std::string_view, T*>;
+
+template <typename T>
+IdIndex<T> firstOfEachId(std::list<T>& elements)
 {
+    IdIndex<T> index;
     for (T& element : elements)
-        if (element.id == id)
-            return &element;
-    return nullptr;
+        index.emplace(element.id, &element);
+    return index;
 }
 
-// The element of the copied run starting at copy that stands where element
-// stands in source; null when element is not one of source's.
 template <typename T>
-T* counterpart(const std::list<T>& source, typename std::list<T>::iterator copy, const T* element)
+T* withId(const IdIndex<T>& index, const std::string& id)
 {
-    for (const T& candidate : source) {
-        if (&candidate == element)
-            return &*copy;
-        ++copy;
-    }
-    return nullptr;
+    const auto found = index.find(id);
+    return found == index.end() ? nullptr : found->second;
+}
+
+// Each element of source with the element of the copied run starting at
+// copy that stands where it stands.
+template <typename T>
+std::unordered_map<const T*, T*> copiesOf(const std::list<T>& source,
+                                          typename std::list<T>::iterator copy)
+{
+    std::unordered_map<const T*, T*> copies;
+    copies.reserve(source.size());
+    for (const T& element : source)
+        copies.emplace(&element, &*copy++);
+    return copies;
+}
+
+// The copy of element; null when element is not one of the source's.
+template <typename T>
+T* copyOf(const std::unordered_map<const T*, T*>& copies, const T* element)
+{
+    const auto found = copies.find(element);
+    return found == copies.end() ? nullptr : found->second;
+}
+
+// A "context" element with an id, whose references name a brush and a trace
+// format of the indexes, appends that context; false for any other.
+bool readContext(const TiXmlElement& element, const IdIndex<Brush>& brushes,
+                 const IdIndex<TraceFormat>& traceFormats, std::list<InkMLContext>& contexts)
+{
+    const char* id = element.Attribute("id");
+    std::string brushId;
+    std::string traceFormatId;
+    if (!id || !referencedId(element, "brushRef", brushId) ||
+        !referencedId(element, "traceFormatRef", traceFormatId))
+        return false;
+    Brush* brush = withId(brushes, brushId);
+    TraceFormat* traceFormat = withId(traceFormats, traceFormatId);
+    if (!brush || !traceFormat)
+        return false;
+    contexts.emplace_back(id, traceFormat, brush);
+    return true;
 }
 
 } // namespace
@@ -237,10 +279,13 @@ void InkMLDefinitions::append(const InkMLDefinitions& other)
     const auto firstBrush = brushes.insert(brushes.end(), other.brushes.begin(), other.brushes.end());
     const auto firstFormat =
         traceFormats.insert(traceFormats.end(), other.traceFormats.begin(), other.traceFormats.end());
+    if (other.contexts.empty())
+        return;
+    const auto brushCopies = copiesOf(other.brushes, firstBrush);
+    const auto traceFormatCopies = copiesOf(other.traceFormats, firstFormat);
     for (const InkMLContext& context : other.contexts)
-        contexts.emplace_back(context.id,
-                              counterpart(other.traceFormats, firstFormat, context.traceFormat.Get()),
-                              counterpart(other.brushes, firstBrush, context.brush.Get()));
+        contexts.emplace_back(context.id, copyOf(traceFormatCopies, context.traceFormat.Get()),
+                              copyOf(brushCopies, context.brush.Get()));
 }
 
 bool InkMLDefinitions::Serialize(TiXmlNode& parent)
@@ -276,26 +321,12 @@ bool InkMLDefinitions::DeSerialize(const TiXmlNode& node)
         if (brush.DeSerialize(*child))
             brushes.push_back(brush);
     }
+    const IdIndex<Brush> brushIndex = firstOfEachId(brushes);
+    const IdIndex<TraceFormat> traceFormatIndex = firstOfEachId(traceFormats);
     for (const TiXmlElement* child = node.FirstChildElement("context"); child;
          child = child->NextSiblingElement("context"))
-        if (!readContext(*child))
+        if (!readContext(*child, brushIndex, traceFormatIndex, contexts))
             return false;
-    return true;
-}
-
-bool InkMLDefinitions::readContext(const TiXmlElement& element)
-{
-    const char* id = element.Attribute("id");
-    std::string brushId;
-    std::string traceFormatId;
-    if (!id || !referencedId(element, "brushRef", brushId) ||
-        !referencedId(element, "traceFormatRef", traceFormatId))
-        return false;
-    Brush* brush = firstWithId(brushes, brushId);
-    TraceFormat* traceFormat = firstWithId(traceFormats, traceFormatId);
-    if (!brush || !traceFormat)
-        return false;
-    contexts.emplace_back(id, traceFormat, brush);
     return true;
 }
 

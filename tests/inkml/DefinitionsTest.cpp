@@ -189,6 +189,28 @@ TEST(InkMLDefinitions, ContextPassStopsAtTheFirstUnreadableContext)
     EXPECT_EQ(read.contexts.front().getId(), "early");
 }
 
+// Also across reads: a second read appends, and its contexts still name
+// the elements of the first.
+TEST(InkMLDefinitions, AContextNamesTheFirstElementsOfItsIds)
+{
+    const std::string text = "<definitions>"
+                             "<traceFormat id=\"f\"><channel name=\"X\" type=\"DECIMAL\" min=\"0\" max=\"1\" units=\"mm\" /></traceFormat>"
+                             "<traceFormat id=\"f\" />"
+                             "<brush id=\"b\"><annotationXML><color>Blue</color></annotationXML></brush>"
+                             "<brush id=\"b\"><annotationXML><color>Green</color></annotationXML></brush>"
+                             "<context id=\"c\" brushRef=\"#b\" traceFormatRef=\"#f\" />"
+                             "</definitions>";
+    InkMLDefinitions read;
+    ASSERT_TRUE(readInto(read, text));
+    ASSERT_TRUE(readInto(read, text));
+    ASSERT_EQ(read.contexts.size(), 2u);
+    for (const InkMLContext& context : read.contexts) {
+        EXPECT_EQ(context.brush.Get(), &read.brushes.front());
+        EXPECT_EQ(context.traceFormat.Get(), &read.traceFormats.front());
+    }
+    EXPECT_EQ(read.brushes.front().color.Get(), "Blue");
+}
+
 TEST(InkMLDefinitions, CopiesPointAtTheirOwnElements)
 {
     auto source = std::make_unique<DefaultInkMLDefinitions>();
