@@ -7,6 +7,10 @@ namespace Pelm {
 
 const float Point::Pi = 3.14159f;
 
+// A point is its seven values: the WPI reader makes one of every six bytes
+// of a file.
+static_assert(sizeof(Point) <= 6 * sizeof(double), "a point holds its values alone");
+
 float toFloat(double value)
 {
     if (value > FLT_MAX)
