@@ -18,11 +18,15 @@ QPainterPath triangle(const QPointF& a, const QPointF& b, const QPointF& c)
     return path;
 }
 
+// Stroke drawings a thumbnail keeps while it is drawn; the loader's readers
+// draw several at once.
+constexpr std::size_t kThumbnailDrawingBytes = 32u << 20;
+
 } // namespace
 
 QImage drawThumbnail(Pelm::Document& document, const PaintFormat& pen)
 {
-    const InkDrawing ink(document, pen, false);
+    const InkDrawing ink(document, pen, false, kThumbnailDrawingBytes);
     const QRectF source = ink.area();
     if (source.width() == 0 || source.height() == 0)
         return QImage();

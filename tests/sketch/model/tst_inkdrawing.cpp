@@ -158,24 +158,31 @@ private slots:
     void init() { environment = std::make_unique<SketchEnvironment>(); }
     void cleanup() { environment.reset(); }
 
+    // Also when the drawings of all strokes, or of all but the first few, are
+    // made again as they are painted.
     void drawnAsItsScene_data()
     {
         QTest::addColumn<QString>("source");
         QTest::addColumn<bool>("outline");
+        QTest::addColumn<qulonglong>("keptBytes");
         const QStringList sources{"wpi 0", "wpi 90", "hlv 0", "fixture"};
         for (const QString& source : sources)
             for (bool outline : {false, true})
-                QTest::addRow("%s, %s", qPrintable(source), outline ? "outlines" : "polylines")
-                    << source << outline;
+                for (qulonglong kept : {qulonglong(InkDrawing::kKeepAll), qulonglong(0), qulonglong(10000)})
+                    QTest::addRow("%s, %s, %llu bytes kept", qPrintable(source),
+                                  outline ? "outlines" : "polylines", kept)
+                        << source << outline << kept;
     }
     void drawnAsItsScene()
     {
         QFETCH(QString, source);
         QFETCH(bool, outline);
+        QFETCH(qulonglong, keptBytes);
         const MetadataPtr loaded = record(source);
         QVERIFY(loaded.GetData());
         const auto scene = sceneOf(*loaded.GetData(), outline);
-        const InkDrawing ink(*loaded->m_document.GetData(), loaded->m_paintFormat, outline);
+        const InkDrawing ink(*loaded->m_document.GetData(), loaded->m_paintFormat, outline,
+                             static_cast<std::size_t>(keptBytes));
         QCOMPARE(ink.area(), scene->sceneRect());
         QCOMPARE(ink.layerCount(), static_cast<unsigned long>(scene->layerGroups().size()));
 
@@ -190,6 +197,7 @@ private slots:
             });
             QVERIFY(inkPixels(fromScene) > 100);
             QCOMPARE(differingPixels(fromInk, fromScene), 0);
+
         }
     }
 
