@@ -1,7 +1,12 @@
 #include "LoaderThread.h"
 
+#include "Document.h"
 #include "DocumentMetaData.h"
+#include "InkMLDefinitions.h"
+#include "ReadingBudget.h"
 #include "ThumbnailPicture.h"
+#include "WpiParser.h"
+#include "XmlFile.h"
 
 #include <QDebug>
 #include <QDirIterator>
@@ -24,9 +29,41 @@ constexpr unsigned kRecordsAheadPerReader = 2;
 // busy (steps of niceness).
 constexpr int kReaderNiceness = 3;
 
+// What the files read at once may take while they are read, estimated from
+// their sizes: a file whose estimate fills the budget is read alone.
+constexpr std::size_t kReadingBudgetBytes = std::size_t(1) << 30;
+// Memory a read takes per byte of its file, at most (bench/memory and the
+// readers' limits): a WPI file of bare coordinates gives a 48-byte point for
+// every six bytes and is held whole meanwhile (9), one of a stroke per
+// point some 18; InkML's tree of nodes takes up to some 23 while it is
+// parsed. The thumbnail's drawing adds little.
+constexpr std::size_t kReadingBytesPerFileByte = 24;
+
 unsigned readerCount()
 {
     return static_cast<unsigned>(std::clamp(QThread::idealThreadCount() - 1, 1, kMostReaders));
+}
+
+// The memory the read of a file of this size takes, at most; the readers
+// refuse larger files unread.
+std::size_t readingCost(qint64 fileBytes)
+{
+    const std::size_t largest = std::max(Pelm::WpiParser::maxFileSize, Pelm::maxXmlFileBytes);
+    const std::size_t read = std::min(static_cast<std::size_t>(std::max<qint64>(fileBytes, 0)), largest);
+    return read * kReadingBytesPerFileByte;
+}
+
+// The receiver shows a record's pictures and reads its document's
+// annotations (the tag of the tool tip): the ink and the definitions go as
+// soon as the pictures are drawn, so that records waiting to be handed over
+// hold pictures only.
+void dropInk(DocumentMetaData& record)
+{
+    auto* kept = new Pelm::Document;
+    kept->annotations = record.m_document->annotations;
+    kept->loaded.Set(record.m_document->loaded.Get());
+    record.m_document = DocumentMetaData::DocumentPtr(kept);
+    record.m_inkDefinitions = DocumentMetaData::DefinitionsPtr();
 }
 
 // Lowers the calling thread's scheduling priority only (on this platform a
@@ -42,8 +79,10 @@ void yieldToTheGuiThread()
 
 // The files of one pass, read by a few helper threads and taken back in
 // index order. A helper reads at most a few files ahead of the one taken
-// next, so a slow file does not pile records up. Its lock comes after all
-// of the loader's and is never held while they are taken.
+// next, so a slow file does not pile records up, and claims the memory its
+// file will take from the pass's budget first, so that large files are
+// read one or a few at a time. Its lock comes after all of the loader's and
+// is never held while they are taken.
 class LoaderThread::RangeReading {
 public:
     RangeReading(LoaderThread& loader, const Pass& pass)
@@ -51,6 +90,7 @@ public:
           m_iconSize(pass.iconSize),
           m_end(pass.from + pass.count),
           m_window(readerCount() * kRecordsAheadPerReader),
+          m_budget(kReadingBudgetBytes),
           m_slots(m_window),
           m_nextToRead(pass.from),
           m_nextToTake(pass.from)
@@ -68,6 +108,7 @@ public:
             m_closing = true;
         }
         m_changed.notify_all();
+        m_budget.close();
         for (std::thread& reader : m_readers)
             reader.join();
     }
@@ -111,7 +152,11 @@ private:
                     return;
                 index = m_nextToRead++;
             }
+            const std::size_t cost = readingCost(m_loader.fileSize(index));
+            if (!m_budget.claim(cost))
+                return;
             std::unique_ptr<DocumentMetaData> record = m_loader.readFile(index, m_iconSize);
+            m_budget.release(cost);
             {
                 std::lock_guard<std::mutex> lock(m_lock);
                 Slot& slot = slotOf(index);
@@ -126,6 +171,7 @@ private:
     const QSize m_iconSize;
     const unsigned m_end;
     const unsigned m_window;
+    ReadingBudget m_budget;
     std::mutex m_lock;
     std::condition_variable m_changed;
     // Index i waits in slot i modulo the window.
@@ -337,7 +383,14 @@ std::unique_ptr<DocumentMetaData> LoaderThread::readFile(unsigned index, const Q
         return nullptr;
     record->m_thumbnail = drawThumbnail(*record->m_document.GetData(), record->m_paintFormat);
     record->m_thumbnailIcon = iconPicture(record->m_thumbnail, iconSize);
+    dropInk(*record);
     return record;
+}
+
+qint64 LoaderThread::fileSize(unsigned index)
+{
+    const QString path = fileAt(index);
+    return path.isEmpty() ? 0 : QFileInfo(path).size();
 }
 
 // From here until endLoad() an abort reaches the record; false when the

@@ -32,8 +32,11 @@ QStringList getDirContent(const QString& folder, QDir::Filters filters,
 // hands every record that loaded to its receiver by fileDocumentMetaDataReady
 // (queued across the threads), in index order; the receiver owns the record
 // from then on. The files of a range are read by a few helper threads at
-// once, which also draw each record's thumbnail picture; scenes are the
-// receiver's to build on the GUI thread.
+// once, as many as a memory budget for the reads allows (estimated from the
+// files' sizes; a large file is read alone), which also draw each record's
+// thumbnail and icon pictures. A record is handed over with its pictures and
+// its document's annotations and loaded flag; its ink is dropped once the
+// pictures are drawn.
 //
 // A new request stops the running pass: the file being read is aborted and
 // the records of a stopped pass are deleted, never handed over. Requests,
@@ -114,6 +117,8 @@ private:
     // The record of the file at the index with its thumbnail and icon
     // pictures; null when it did not load or the pass was stopped. Any thread.
     std::unique_ptr<DocumentMetaData> readFile(unsigned index, const QSize& iconSize);
+    // 0 for an index beyond the listing or a file gone.
+    qint64 fileSize(unsigned index);
     bool beginLoad(DocumentMetaData* record);
     void endLoad(DocumentMetaData* record);
     QString fileAt(unsigned index);

@@ -168,38 +168,49 @@ private slots:
         QCOMPARE(log.events.back().kind, Kind::Finished);
     }
 
-    // The worker only reads: records reach the receiver without a scene,
-    // and the GUI thread draws them.
-    void recordsArriveWithoutAScene()
+    // The workers read and draw the pictures: records reach the receiver
+    // with their thumbnail and icon drawn, without a scene, and without their
+    // ink, which went once the pictures were drawn; what the receiver reads
+    // of the document (the tag of the tool tip) stays.
+    void recordsArriveWithTheirPicturesOnly()
     {
-        const SketchFolder folder(environment, "scenes");
+        const SketchFolder folder(environment, "pictures");
         folder.addWpiFiles("layers", 3, sketchOf(6, 20, 2));
+        QVERIFY(QFile::copy(fixturePath("two-layers.inkml"), folder.filePath("tagged.inkml")));
         auto loader = newLoader();
         std::atomic<int> offGuiThread{0};
-        std::atomic<int> withScene{0};
-        std::vector<MetadataPtr> drawn;
+        std::vector<MetadataPtr> arrived;
+        QMutex arrivedLock;
         connect(loader.get(), &LoaderThread::fileDocumentMetaDataReady, loader.get(),
                 [&](DocumentMetaData* record, uint) {
                     if (QThread::currentThread() != qApp->thread())
                         ++offGuiThread;
-                    if (record->m_graphicModel.GetData() || !record->isLoaded())
-                        ++withScene;
-                    QMetaObject::invokeMethod(
-                        qApp,
-                        [record, &drawn] {
-                            drawn.emplace_back(record);
-                            record->buildScene();
-                        },
-                        Qt::QueuedConnection);
+                    QMutexLocker lock(&arrivedLock);
+                    arrived.emplace_back(record);
                 },
                 Qt::DirectConnection);
-        loader->loadDirectoryFilesByRange(folder.dir(), 0, 3, true);
+        loader->setThumbnailIconSize(QSize(230, 230));
+        loader->loadDirectoryFilesByRange(folder.dir(), 0, 4, true);
 
-        QTRY_COMPARE(drawn.size(), std::size_t(3));
-        QCOMPARE(offGuiThread.load(), 3);
-        QCOMPARE(withScene.load(), 0);
-        for (const MetadataPtr& record : drawn)
-            QCOMPARE(record->m_graphicModel->layerGroups().size(), 2);
+        const auto arrivals = [&] {
+            QMutexLocker lock(&arrivedLock);
+            return arrived.size();
+        };
+        QTRY_COMPARE(arrivals(), std::size_t(4));
+        QCOMPARE(offGuiThread.load(), 4);
+        QMutexLocker lock(&arrivedLock);
+        for (const MetadataPtr& record : arrived) {
+            QVERIFY(record->isLoaded());
+            QVERIFY(!record->m_graphicModel.GetData());
+            QVERIFY(!record->m_thumbnail.isNull());
+            QVERIFY(!record->m_thumbnailIcon.isNull());
+            QCOMPARE(record->m_document->getSize(), 0ul);
+            const auto tag = record->m_document->annotations.find("tag");
+            if (record->m_filePath.endsWith("tagged.inkml"))
+                QCOMPARE(tag->second, std::string("Harbour"));
+            else
+                QVERIFY(tag == record->m_document->annotations.end());
+        }
         QVERIFY(!environment.prompt.askedOffGuiThread);
     }
 
