@@ -5,6 +5,11 @@
 
 namespace Pelm {
 
+// The readers refuse sketches of more layers: a layer costs some 800 bytes
+// however little it holds (a WPI file can open one every nine bytes), and
+// no real sketch comes near.
+constexpr unsigned long maxDocumentLayers = 10000;
+
 // A sketch: layers of strokes of points. Copies are deep.
 class Document : public AnnotatedRegion<Layer> {
 public:

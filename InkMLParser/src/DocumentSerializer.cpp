@@ -39,6 +39,16 @@ std::size_t pointsAtMost(const TiXmlElement& root)
     return points;
 }
 
+// The layers the tracegroups of root give.
+std::size_t layersOf(const TiXmlElement& root)
+{
+    std::size_t layers = 0;
+    for (const TiXmlElement* group = root.FirstChildElement("tracegroup"); group;
+         group = group->NextSiblingElement("tracegroup"))
+        ++layers;
+    return layers;
+}
+
 // One "annotation" element per entry, in key order.
 void appendAnnotations(TiXmlElement& parent, const std::map<std::string, std::string>& annotations)
 {
@@ -244,7 +254,8 @@ bool DocumentSerializer::parseDoc(TiXmlDocument& xml, InkMLDefinitions& definiti
 {
     const TiXmlElement* root = xml.FirstChildElement("ink");
     const TiXmlElement* definitionsElement = root ? root->FirstChildElement("definitions") : nullptr;
-    if (!definitionsElement || pointsAtMost(*root) > maxDocumentPoints)
+    if (!definitionsElement || layersOf(*root) > maxDocumentLayers ||
+        pointsAtMost(*root) > maxDocumentPoints)
         return false;
     definitions.DeSerialize(*definitionsElement);
     if (!readLayers(*root))

@@ -15,7 +15,9 @@ namespace Pelm {
 
 // Reads one WPI file into a WpiDocument of layers, strokes and points.
 // The whole file is read into memory first and decoded from there; anything
-// but a regular file (a FIFO, a device, a folder) is refused unread. The
+// but a regular file (a FIFO, a device, a folder) is refused unread, and so
+// is a file above maxFileSize; a file of more than maxDocumentLayers layers
+// fails at the first point beyond them. The
 // document is marked loaded only when the read reached the end of the file
 // without a failure; a failed or stopped read leaves what was built so far,
 // not loaded.
@@ -57,7 +59,8 @@ private:
     bool parse(PacketStream& stream);
     bool readPacket(unsigned char tag, PacketStream& stream, PenState& state);
     bool skipUnknownPacket(PacketStream& stream);
-    void addPoint(const CoordinatePoint& coordinate, const PacketStream& stream, PenState& state);
+    // False when the point would open a layer beyond maxDocumentLayers.
+    bool addPoint(const CoordinatePoint& coordinate, const PacketStream& stream, PenState& state);
     void applyStatus(unsigned char flags, PenState& state);
     void resetPenValues();
     void findLastStroke();

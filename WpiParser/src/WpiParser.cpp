@@ -207,10 +207,7 @@ bool WpiParser::readPacket(unsigned char tag, PacketStream& stream, PenState& st
     switch (tag) {
     case CoordinateTag: {
         CoordinatePoint coordinate;
-        if (!coordinate.readFromStream(stream))
-            return false;
-        addPoint(coordinate, stream, state);
-        return true;
+        return coordinate.readFromStream(stream) && addPoint(coordinate, stream, state);
     }
     case PhysicalParamsTag:
         return doc.physicalParams.readFromStream(stream);
@@ -263,16 +260,22 @@ bool WpiParser::skipUnknownPacket(PacketStream& stream)
 
 // A new stroke is given room for all its points at once, and is moved into
 // its layer with that room.
-void WpiParser::addPoint(const CoordinatePoint& coordinate, const PacketStream& stream,
+bool WpiParser::addPoint(const CoordinatePoint& coordinate, const PacketStream& stream,
                          PenState& state)
 {
     if (coordinate.y.Get() < 0.0)
-        return;
+        return true;
     const Point point(coordinate.x.Get(), coordinate.y.Get(), 0.0,
                       static_cast<unsigned int>(pressure.pressure.Get()), tilt.tiltX.Get(),
                       tilt.tiltY.Get(), timestamp.timestamp.Get());
     WpiDocument& doc = *document.GetData();
     if (state.newLayer || !lastLayer) {
+        if (doc.getSize() == maxDocumentLayers) {
+            const std::string message = "file refused: more than " +
+                                        std::to_string(maxDocumentLayers) + " layers";
+            logSevere("parse", message.c_str());
+            return false;
+        }
         Stroke stroke;
         stroke.reserveIn(pointBlocks, strokeRoomAhead(stream));
         stroke.addElement(point);
@@ -282,7 +285,7 @@ void WpiParser::addPoint(const CoordinatePoint& coordinate, const PacketStream& 
         findLastStroke();
         state.newLayer = false;
         state.newStroke = false;
-        return;
+        return true;
     }
     if (state.newStroke || !lastStroke) {
         state.newStroke = false;
@@ -292,11 +295,12 @@ void WpiParser::addPoint(const CoordinatePoint& coordinate, const PacketStream& 
         lastLayer->addElement(std::move(stroke));
         findLastStroke();
         doc.updateBindingRectangle(*lastLayer);
-        return;
+        return true;
     }
     lastStroke->addElement(point);
     lastLayer->updateBindingRectangle(*lastStroke);
     doc.updateBindingRectangle(*lastLayer);
+    return true;
 }
 
 void WpiParser::applyStatus(unsigned char flags, PenState& state)

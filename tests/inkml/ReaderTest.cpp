@@ -452,6 +452,19 @@ TEST_F(ReaderTest, FileOfTooManyPointsIsRefusedBeforeReadingThem)
     EXPECT_TRUE(read.definitions->traceFormats.empty());
 }
 
+TEST_F(ReaderTest, LayersBeyondTheLimitAreRefusedBeforeReadingThem)
+{
+    std::string groups;
+    for (unsigned long i = 0; i < maxDocumentLayers; ++i)
+        groups += "<tracegroup id=\"layer0\" />";
+    const Read atLimit = readText(inkFile(groups));
+    EXPECT_TRUE(atLimit.result);
+    EXPECT_EQ(atLimit.doc().getSize(), maxDocumentLayers);
+    const Read beyond = readText(inkFile(groups + "<tracegroup />"));
+    EXPECT_FALSE(beyond.result);
+    EXPECT_EQ(beyond.doc().getSize(), 0u);
+}
+
 TEST_F(ReaderTest, TextIsReadAsTinyXmlLoadsFiles)
 {
     // Line ends normalised, the text ending at a null character, a byte

@@ -137,6 +137,23 @@ TEST_F(WpiTest, FailuresKeepThePointsReadSoFarNotLoaded)
     }
 }
 
+// A layer costs far more memory than the nine bytes that open it.
+TEST_F(WpiTest, LayersBeyondTheLimitFailTheRead)
+{
+    WpiBuilder f = file();
+    for (unsigned long i = 0; i < Pelm::maxDocumentLayers; ++i)
+        f.newLayer().point(10, 10);
+    Pelm::WpiParser atLimit("");
+    ASSERT_TRUE(atLimit.readDocFromBuffer(f.bytes().data(), f.size()));
+    EXPECT_EQ(atLimit.getDocument()->getSize(), Pelm::maxDocumentLayers);
+
+    f.newLayer().point(20, 20);
+    Pelm::WpiParser beyond("");
+    EXPECT_FALSE(beyond.readDocFromBuffer(f.bytes().data(), f.size()));
+    EXPECT_FALSE(beyond.getDocument()->loaded.Get());
+    EXPECT_EQ(log.messages(), std::vector<std::string>{parseLine("file refused: more than 10000 layers")});
+}
+
 TEST_F(WpiTest, BadDescriptorFailsWithItsOwnLineFirst)
 {
     WpiBuilder blank;
