@@ -19,6 +19,7 @@
 #include "LoaderTestSupport.h"
 #include "OffscreenBenchmarkMain.h"
 #include "PaintWatchingApplication.h"
+#include "ProcessMemory.h"
 #include "WindowTestSupport.h"
 #include "ZoomingGraphicsView.h"
 
@@ -36,6 +37,7 @@
 #include <string>
 #include <vector>
 
+using benchsupport::ProcessMemory;
 using windowtest::WindowRig;
 
 namespace {
@@ -221,46 +223,32 @@ void BM_OpenInEditor(benchmark::State& state)
     state.counters["gap_within_target"] = gapMs <= target;
 }
 
-// The process's resident memory now, and its peak since the last
-// resetPeakMemory(), in MB.
-double memoryMB(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind(field, 0) == 0)
-            return std::stod(line.substr(std::string(field).size())) / 1024.0;
-    return 0.0;
-}
-double residentMB() { return memoryMB("VmRSS:"); }
-double peakMB() { return memoryMB("VmHWM:"); }
-void resetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 // The resident memory the sketch's ink document takes alone, in MB.
 double documentMB(const QString& path)
 {
     SketchWindow::settle();
-    const double before = residentMB();
+    const double before = ProcessMemory::residentMB();
     DocumentMetaData record(path);
     if (!record.loadDocumentFromFile())
         throw std::runtime_error("the sketch did not load");
-    return residentMB() - before;
+    return ProcessMemory::residentMB() - before;
 }
 
 void BM_EditorMemory(benchmark::State& state)
 {
     SketchWindow window(SketchKind::Wpi63MB);
     for (auto _ : state) {
-        const double browsing = residentMB();
-        resetPeakMemory();
+        const double browsing = ProcessMemory::residentMB();
+        ProcessMemory::restartPeak();
         window.open();
-        const double firstPeak = peakMB();
-        const double opened = residentMB();
+        const double firstPeak = ProcessMemory::peakMB();
+        const double opened = ProcessMemory::residentMB();
         window.back();
-        const double afterBack = residentMB();
-        resetPeakMemory();
+        const double afterBack = ProcessMemory::residentMB();
+        ProcessMemory::restartPeak();
         window.open();
-        const double secondPeak = peakMB();
+        const double secondPeak = ProcessMemory::peakMB();
         window.back();
         const double document = documentMB(window.path());
 

@@ -16,6 +16,7 @@
 #include "InkMLDefinitions.h"
 #include "LargeSketches.h"
 #include "LoaderTestSupport.h"
+#include "OffscreenBenchmarkMain.h"
 #include "PreviewThumbnailList.h"
 #include "ProcessMemory.h"
 #include "WpiParser.h"
@@ -94,6 +95,7 @@ void measurePeak(benchmark::State& state, double bytesRead, double targetMB,
     double peakMB = 0.0;
     QElapsedTimer clock;
     for (auto _ : state) {
+        ProcessMemory::giveBackFreedHeap();
         ProcessMemory::restartPeak();
         startMB = ProcessMemory::residentMB();
         clock.start();
@@ -204,13 +206,8 @@ BENCHMARK(BM_LoadOneInkRecordOfManyStrokes)->Iterations(1)->UseManualTime()->Uni
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    const LargeSketchFolders folders;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return offscreenBenchmarkMain<QApplication>(argc, argv, [] {
+        const LargeSketchFolders folders;
+        benchmark::RunSpecifiedBenchmarks();
+    });
 }

@@ -12,6 +12,7 @@
 #include "DocumentReader.h"
 #include "InkMLDefinitions.h"
 #include "OffscreenBenchmarkMain.h"
+#include "ProcessMemory.h"
 #include "SketchTestSupport.h"
 #include "ThumbnailPicture.h"
 
@@ -27,6 +28,7 @@
 #include <stdexcept>
 #include <vector>
 
+using benchsupport::ProcessMemory;
 using namespace sketchtest;
 
 namespace {
@@ -248,18 +250,6 @@ void BM_QuarterThumbnail(benchmark::State& state)
     reportSize(state, size);
 }
 
-// The process's resident memory: its peak since the last resetPeakMemory(), in MB.
-double peakMemoryMB()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stod(line.substr(6)) / 1024.0;
-    return 0.0;
-}
-
-void resetPeakMemory() { std::ofstream("/proc/self/clear_refs") << "5"; }
 
 // The scene of a file of one-point traces as loading draws it, built and
 // torn down; the baseline copies the document.
@@ -275,11 +265,11 @@ void BM_ManyTracesScene(benchmark::State& state)
     double baseline = 0.0;
     double peakMB = 0.0;
     for (auto _ : state) {
-        resetPeakMemory();
+        ProcessMemory::restartPeak();
         const Clock::time_point start = Clock::now();
         makeScene(document, format, false).reset();
         seconds += secondsSince(start);
-        peakMB = std::max(peakMB, peakMemoryMB());
+        peakMB = std::max(peakMB, ProcessMemory::peakMB());
 
         state.PauseTiming();
         const Clock::time_point copyStart = Clock::now();
