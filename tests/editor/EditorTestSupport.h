@@ -65,11 +65,11 @@ inline std::vector<int> strokeStarts(const DocumentMetaData& record, unsigned lo
     return starts;
 }
 
-// The pen colour of every stroke of the layer's group, in child order.
+// The pen colour of every stroke of the layer's group, in the layer's order.
 inline QList<QColor> strokeColours(const GraphicsItemsGroup& group)
 {
     QList<QColor> colours;
-    for (QGraphicsItem* child : group.childItems())
+    for (QGraphicsItem* child : group.strokes())
         colours << qgraphicsitem_cast<GraphicsInkPathItem*>(child)->paintFormat().penColor();
     return colours;
 }

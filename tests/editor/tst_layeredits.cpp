@@ -76,7 +76,7 @@ private slots:
         QCOMPARE(f.starts(1).front(), 100);
         QCOMPARE(f.starts(sizes.size() - 2).back(), 109);
         QCOMPARE(f.starts(sizes.size() - 1), std::vector<int>({200}));
-        QCOMPARE(f.group(2)->childItems().size(), qsizetype(sizes[2]));
+        QCOMPARE(f.group(2)->strokeCount(), qsizetype(sizes[2]));
         expectSettled(f);
         QVERIFY(f.editor->isDocumentChanged());
 
@@ -132,14 +132,14 @@ private slots:
         QCOMPARE(layerSizes(f), std::vector<int>({1, 1, 6, 1, 1}));
         QCOMPARE(f.starts(2), std::vector<int>({400, 401, 300, 301, 200, 201}));
         QCOMPARE(f.starts(3), std::vector<int>({500}));
-        QCOMPARE(f.group(2)->childItems().size(), qsizetype(6));
+        QCOMPARE(f.group(2)->strokeCount(), qsizetype(6));
         QCOMPARE(f.editor->undoStack()->count(), 1);
         expectSettled(f);
 
         f.editor->undoStack()->undo();
         QCOMPARE(layerSizes(f), std::vector<int>({1, 1, 2, 2, 2, 1, 1}));
         QCOMPARE(f.starts(4), std::vector<int>({400, 401}));
-        QCOMPARE(f.group(3)->childItems().size(), qsizetype(2));
+        QCOMPARE(f.group(3)->strokeCount(), qsizetype(2));
         f.editor->undoStack()->redo();
         QCOMPARE(f.starts(2), std::vector<int>({400, 401, 300, 301, 200, 201}));
     }

@@ -19,7 +19,7 @@ private slots:
         EditorFixture f;
         f.open(numberedSketch({1, 2, 3}));
         QListWidgetItem* row = f.list().item(1);
-        const QList<QGraphicsItem*> items = f.group(1)->childItems();
+        const QList<QGraphicsItem*> items = f.group(1)->strokes();
 
         auto* step = new UndoParentCommand;
         new DeleteLayerCommand(f.editor.get(), 1, step);
@@ -32,7 +32,7 @@ private slots:
         f.editor->undoStack()->undo();
         QCOMPARE(f.layerCount(), 3);
         QCOMPARE(f.list().item(1), row);
-        QCOMPARE(f.group(1)->childItems(), items);
+        QCOMPARE(f.group(1)->strokes(), items);
         QCOMPARE(f.starts( 1), range(100, 102));
     }
 
@@ -156,7 +156,7 @@ private slots:
     {
         EditorFixture f;
         f.open(numberedSketch({1, 1, 1}));
-        f.group(1)->addToGroup(new CountedItem);
+        f.group(1)->addStroke(new CountedItem);
         QCOMPARE(CountedItem::alive, 1);
 
         auto* step = new UndoParentCommand;
@@ -171,7 +171,7 @@ private slots:
     {
         EditorFixture f;
         f.open(numberedSketch({1, 1, 1}));
-        f.group(1)->addToGroup(new CountedItem);
+        f.group(1)->addStroke(new CountedItem);
         f.select({1, 2});
         f.editor->mergeLayersSlot();
         QCOMPARE(f.layerCount(), 2);
@@ -194,7 +194,7 @@ private slots:
         Pelm::Layer layer;
         layer.addElement(Pelm::Stroke());
         f.editor->undoStack()->push(new AddLayerCommand(f.editor.get(), 2, container, layer));
-        QCOMPARE(f.group(2)->childItems(), QList<QGraphicsItem*>({counted}));
+        QCOMPARE(f.group(2)->strokes(), QList<QGraphicsItem*>({counted}));
 
         f.editor->undoStack()->undo();
         QCOMPARE(CountedItem::alive, 1);

@@ -52,7 +52,7 @@ QList<GraphicsInkPathItem*> strokesOf(const MetadataPtr& sketch)
 {
     QList<GraphicsInkPathItem*> strokes;
     for (GraphicsItemsGroup* group : sceneOf(sketch).layerGroups())
-        for (QGraphicsItem* child : group->childItems())
+        for (QGraphicsItem* child : group->strokes())
             strokes << qgraphicsitem_cast<GraphicsInkPathItem*>(child);
     return strokes;
 }

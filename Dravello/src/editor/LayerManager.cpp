@@ -411,7 +411,7 @@ void LayerManager::updateAll()
     const DocumentGraphicModel* model = sceneModel();
     if (single && model && selected.first() < model->layerGroups().size()) {
         m_strokeCount = m_scrubberMaximum =
-            static_cast<int>(model->layerGroups()[selected.first()]->childItems().size());
+            static_cast<int>(model->layerGroups()[selected.first()]->strokeCount());
         initScruber();
     } else {
         m_strokeCount = m_scrubberMaximum = 0;
@@ -437,7 +437,7 @@ void LayerManager::updateEditorView(GraphicsItemsGroup::DrawStrokeMode mode)
         const bool checked = row && row->checkState() == Qt::Checked;
         group->setPainted(selected || checked);
         int j = 0;
-        for (QGraphicsItem* child : group->childItems()) {
+        for (QGraphicsItem* child : group->strokes()) {
             auto* stroke = qgraphicsitem_cast<GraphicsInkPathItem*>(child);
             if (!stroke)
                 continue;

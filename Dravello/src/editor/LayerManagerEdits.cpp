@@ -110,7 +110,7 @@ void LayerManager::splitLayer(int row, int parts)
     for (int i = 0; source.at(static_cast<unsigned long>(i), &stroke); ++i) {
         SplitPart& part = split[partOfStroke(i, parts, n, m_left, m_right)];
         auto* item = new GraphicsInkPathItem(*stroke, m_defaultFormat, part.group.get(), true);
-        part.group->removeFromGroup(item);
+        GraphicsItemsGroup::removeStroke(item);
         part.container.m_items.append(item);
         part.layer.addElement(*stroke);
         part.layer.updateBindingRectangle(*stroke);

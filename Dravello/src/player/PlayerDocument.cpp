@@ -38,7 +38,7 @@ int strokeCountOf(const DocumentGraphicModel* model)
     int count = 0;
     if (model)
         for (const GraphicsItemsGroup* group : model->layerGroups())
-            count += static_cast<int>(group->childItems().size());
+            count += static_cast<int>(group->strokeCount());
     return count;
 }
 
@@ -264,7 +264,7 @@ void PlayerDocument::updatePlayerView(int frame)
         GraphicsItemsGroup* group = groups[layer];
         group->setDrawMode(GraphicsItemsGroup::StrokePenMode);
         model->setLayerPaintMode(layer, true);
-        for (QGraphicsItem* child : group->childItems()) {
+        for (QGraphicsItem* child : group->strokes()) {
             if (auto* item = qgraphicsitem_cast<GraphicsInkPathItem*>(child)) {
                 item->setPenWidth(m_penWidth);
                 item->setPenColor(stroke < frame ? m_penColor : QColor(Qt::transparent));

@@ -104,7 +104,7 @@ qsizetype DocumentGraphicModel::strokeCount() const
 {
     qsizetype count = 0;
     for (const GraphicsItemsGroup* group : m_layerGroups)
-        count += group->childItems().size();
+        count += group->strokeCount();
     return count;
 }
 
@@ -152,7 +152,7 @@ bool DocumentGraphicModel::InsertLayer(int index, const LayerGroupContainer& con
             stroke->setStrokeRect(m_paperRect);
         }
         item->setZValue(z);
-        group->addToGroup(item);
+        group->addStroke(item);
     }
     return true;
 }
@@ -175,7 +175,7 @@ bool DocumentGraphicModel::getLayerContainer(int index, LayerGroupContainer& con
         return false;
     const GraphicsItemsGroup* group = m_layerGroups[index];
     container.m_zValue = group->zValue();
-    container.appendItems(group->childItems());
+    container.appendItems(group->strokes());
     container.m_layerIndex = index;
     return true;
 }
@@ -185,10 +185,10 @@ bool DocumentGraphicModel::RemoveLayer(int index, LayerGroupContainer& container
     if (!getLayerContainer(index, container))
         return false;
     GraphicsItemsGroup* group = m_layerGroups.takeAt(index);
-    for (QGraphicsItem* child : group->childItems()) {
+    for (QGraphicsItem* child : group->strokes()) {
         if (auto* stroke = qgraphicsitem_cast<GraphicsInkPathItem*>(child))
             stroke->resetTransformations();
-        group->removeFromGroup(child);
+        GraphicsItemsGroup::removeStroke(child);
         removeItem(child);
     }
     removeItem(group);
@@ -230,7 +230,7 @@ bool DocumentGraphicModel::hideAllLayers()
 void DocumentGraphicModel::forEachStroke(const std::function<void(GraphicsInkPathItem&)>& visit) const
 {
     for (const GraphicsItemsGroup* group : m_layerGroups)
-        for (QGraphicsItem* child : group->childItems())
+        for (QGraphicsItem* child : group->strokes())
             if (auto* stroke = qgraphicsitem_cast<GraphicsInkPathItem*>(child))
                 visit(*stroke);
 }

@@ -35,19 +35,19 @@ GraphicsInkPathItem::GraphicsInkPathItem(StrokeShape shape, const PaintFormat& f
                                  : ItemIsMovable | ItemIsSelectable | ItemIsFocusable);
     updatePaintedBounds();
     if (group)
-        group->addToGroup(this);
+        group->addStroke(this);
 }
 
 void GraphicsInkPathItem::paint(QPainter* painter, const QStyleOptionGraphicsItem*, QWidget*)
 {
-    const auto* group = qgraphicsitem_cast<const GraphicsItemsGroup*>(parentItem());
+    const GraphicsItemsGroup* group = GraphicsItemsGroup::ofStroke(*this);
     if (group && group->isPainted())
         paintInk(painter);
 }
 
 void GraphicsInkPathItem::paintInk(QPainter* painter) const
 {
-    const auto* group = qgraphicsitem_cast<const GraphicsItemsGroup*>(parentItem());
+    const GraphicsItemsGroup* group = GraphicsItemsGroup::ofStroke(*this);
     if (!group)
         return;
     painter->save();

@@ -4,10 +4,17 @@
 #include "PaintFormat.h"
 #include "SceneItemTypes.h"
 
+#include <QDeadlineTimer>
 #include <QGraphicsItemGroup>
+#include <QList>
 
 // The scene items of one layer: one GraphicsInkPathItem per stroke, in the
 // layer's order. A group that is not painted hides its strokes.
+//
+// The strokes are held in batches of a bounded size, each a child of the
+// group: Qt sorts an item's children all at once the first time they are
+// asked for, and a layer of 600,000 strokes under one parent held the GUI
+// thread for a quarter of a second.
 class GraphicsItemsGroup : public QGraphicsItemGroup {
 public:
     enum { Type = ItemsGroupType };
@@ -20,6 +27,23 @@ public:
 
     int type() const override { return Type; }
     void paint(QPainter* painter, const QStyleOptionGraphicsItem* option, QWidget* widget) override;
+
+    // The layer the stroke item belongs to, if any.
+    static const GraphicsItemsGroup* ofStroke(const QGraphicsItem& stroke);
+
+    // The stroke becomes the layer's last.
+    void addStroke(QGraphicsItem* stroke);
+    // The stroke leaves the layer; in a scene it stays there on its own.
+    static void removeStroke(QGraphicsItem* stroke);
+    // In the layer's order.
+    QList<QGraphicsItem*> strokes() const;
+    qsizetype strokeCount() const;
+    // Has the strokes sorted one batch after the other until the deadline;
+    // true when all are.
+    bool sortStrokesUntil(const QDeadlineTimer& deadline) const;
+    // Deletes the last stroke, or the last batch once it is empty; false when
+    // there is nothing left.
+    bool deleteLastItem();
 
     bool isPainted() const { return m_painted; }
     void setPainted(bool painted) { m_painted = painted; }

@@ -40,11 +40,7 @@ private:
             m_scenes.front()->update();
         while (!m_scenes.empty()) {
             DocumentGraphicModel* scene = m_scenes.front();
-            // The last child first: its group then lets go of it at once.
-            QGraphicsItem* stroke = lastStroke(*scene);
-            if (stroke) {
-                delete stroke;
-            } else {
+            if (!deleteLastItem(*scene)) {
                 delete scene;
                 m_scenes.pop_front();
             }
@@ -57,15 +53,14 @@ private:
         return true;
     }
 
-    static QGraphicsItem* lastStroke(const DocumentGraphicModel& scene)
+    // The last item first: its parent then lets go of it at once.
+    static bool deleteLastItem(const DocumentGraphicModel& scene)
     {
         const QList<GraphicsItemsGroup*>& groups = scene.layerGroups();
-        for (auto group = groups.crbegin(); group != groups.crend(); ++group) {
-            const QList<QGraphicsItem*> strokes = (*group)->childItems();
-            if (!strokes.isEmpty())
-                return strokes.last();
-        }
-        return nullptr;
+        for (auto group = groups.crbegin(); group != groups.crend(); ++group)
+            if ((*group)->deleteLastItem())
+                return true;
+        return false;
     }
 
     std::deque<DocumentGraphicModel*> m_scenes;
@@ -96,10 +91,7 @@ bool SceneAssembly::buildUntil(const QDeadlineTimer& deadline)
     if (m_complete)
         return true;
     if (m_layer == m_drawing.layerCount()) {
-        // Done in the slice after the last sort, which may have taken long.
-        m_complete = m_sortedLayers == m_scene->layerGroups().size();
-        if (!m_complete)
-            sortNextLayer();
+        m_complete = sortStrokesUntil(deadline);
         return m_complete;
     }
     std::vector<StrokeShape>& strokes = m_drawing.strokes();
@@ -125,12 +117,15 @@ bool SceneAssembly::buildUntil(const QDeadlineTimer& deadline)
     return false;
 }
 
-// A group sorts its children by stacking order when they are first asked
-// for, a while for a layer of very many strokes: each layer in a slice of
-// its own, before anything else asks.
-void SceneAssembly::sortNextLayer()
+// Qt sorts an item's children by stacking order when they are first asked
+// for: done here in slices, before painting asks for them all at once.
+bool SceneAssembly::sortStrokesUntil(const QDeadlineTimer& deadline)
 {
-    m_scene->layerGroups().at(m_sortedLayers++)->childItems();
+    const QList<GraphicsItemsGroup*>& groups = m_scene->layerGroups();
+    for (; m_sortedLayers < groups.size(); ++m_sortedLayers)
+        if (!groups.at(m_sortedLayers)->sortStrokesUntil(deadline))
+            return false;
+    return true;
 }
 
 DocumentGraphicModel* SceneAssembly::takeScene() { return m_complete ? m_scene.release() : nullptr; }

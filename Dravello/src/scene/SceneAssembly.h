@@ -29,7 +29,7 @@ public:
     DocumentGraphicModel* takeScene();
 
 private:
-    void sortNextLayer();
+    bool sortStrokesUntil(const QDeadlineTimer& deadline);
 
     InkDrawing m_drawing;
     std::unique_ptr<DocumentGraphicModel> m_scene;

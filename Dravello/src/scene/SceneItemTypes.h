@@ -7,7 +7,8 @@
 enum SceneItemType {
     InkPathItemType = QGraphicsItem::UserType + 1,
     ItemsGroupType = QGraphicsItem::UserType + 2,
-    PaperItemType = QGraphicsItem::UserType + 3
+    PaperItemType = QGraphicsItem::UserType + 3,
+    StrokeBatchType = QGraphicsItem::UserType + 4
 };
 
 #endif

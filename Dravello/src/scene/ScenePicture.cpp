@@ -26,7 +26,7 @@ bool walkStrokesUntil(const DocumentGraphicModel& scene, int& layer, qsizetype& 
     for (; layer < scene.layerGroups().size(); ++layer, stroke = 0) {
         if (!walks(layer))
             continue;
-        const QList<QGraphicsItem*> strokes = scene.layerGroups().at(layer)->childItems();
+        const QList<QGraphicsItem*> strokes = scene.layerGroups().at(layer)->strokes();
         for (; stroke < strokes.size(); ++stroke) {
             if (++sinceClockLook == kStrokesPerClockLook) {
                 sinceClockLook = 0;

@@ -69,8 +69,8 @@ private slots:
         auto scene = sceneOfLayers(3);
         QCOMPARE(groupZValues(*scene), QList<double>({1, 101, 201}));
         for (const GraphicsItemsGroup* group : scene->layerGroups()) {
-            QCOMPARE(group->childItems().size(), 2);
-            for (const QGraphicsItem* item : group->childItems())
+            QCOMPARE(group->strokeCount(), qsizetype(2));
+            for (const QGraphicsItem* item : group->strokes())
                 QCOMPARE(item->zValue(), group->zValue());
         }
         scene->showBackground(true, false);
@@ -152,7 +152,7 @@ private slots:
     void layerComesBackWithItsOwnItems()
     {
         auto scene = sceneOfLayers(3);
-        const QList<QGraphicsItem*> items = scene->layerGroups()[1]->childItems();
+        const QList<QGraphicsItem*> items = scene->layerGroups()[1]->strokes();
         scene->setPaintRotation(45);
         scene->setPaintShift(5, 5);
 
@@ -170,7 +170,7 @@ private slots:
         }
 
         QVERIFY(scene->InsertLayer(1, container));
-        QCOMPARE(scene->layerGroups()[1]->childItems(), items);
+        QCOMPARE(scene->layerGroups()[1]->strokes(), items);
         for (QGraphicsItem* item : items) {
             QCOMPARE(item->scene(), scene.get());
             QCOMPARE(item->zValue(), 101.0);
@@ -184,14 +184,66 @@ private slots:
     void removingAgainDoesNotListItemsTwice()
     {
         auto scene = sceneOfLayers(2);
-        const QList<QGraphicsItem*> items = scene->layerGroups()[0]->childItems();
+        const QList<QGraphicsItem*> items = scene->layerGroups()[0]->strokes();
         LayerGroupContainer container;
         for (int cycle = 0; cycle < 3; ++cycle) {
             QVERIFY(scene->RemoveLayer(0, container));
             QCOMPARE(container.m_items, items);
             QVERIFY(scene->InsertLayer(0, container));
         }
-        QCOMPARE(scene->layerGroups()[0]->childItems(), items);
+        QCOMPARE(scene->layerGroups()[0]->strokes(), items);
+    }
+
+    // Qt holds a layer's strokes in runs; each stroke still finds its layer's
+    // pen and visibility, in the layer's order.
+    void aLayerOfMoreStrokesThanOneRunHoldsAndPaintsThemAll()
+    {
+        constexpr int kSide = 50;
+        LayerSpec layer;
+        for (int i = 0; i < kSide * kSide; ++i) {
+            const double x = 20.0 * (i % kSide) + 5, y = 20.0 * (i / kSide) + 5;
+            layer.push_back({{x, y}, {x + 10, y + 10}});
+        }
+        Pelm::Document document = makeDocument({layer});
+        DocumentGraphicModel scene(document, PaintFormat());
+        GraphicsItemsGroup* group = scene.layerGroups().at(0);
+        QCOMPARE(group->strokeCount(), qsizetype(kSide * kSide));
+        const QList<QGraphicsItem*> strokes = group->strokes();
+        for (int i = 0; i < strokes.size(); ++i) {
+            QCOMPARE(GraphicsItemsGroup::ofStroke(*strokes[i]), group);
+            QCOMPARE(strokes[i]->boundingRect().center().toPoint(),
+                     QPoint(20 * (i % kSide) + 10, 20 * (i / kSide) + 10));
+        }
+
+        auto inkedCells = [&scene] {
+            QImage image(kSide * 4, kSide * 4, QImage::Format_RGB32);
+            image.fill(Qt::white);
+            QPainter painter(&image);
+            scene.render(&painter, QRectF(image.rect()), QRectF(0, 0, 20.0 * kSide, 20.0 * kSide));
+            painter.end();
+            int cells = 0;
+            for (int cy = 0; cy < kSide; ++cy)
+                for (int cx = 0; cx < kSide; ++cx) {
+                    bool inked = false;
+                    for (int y = 4 * cy; y < 4 * cy + 4; ++y)
+                        for (int x = 4 * cx; x < 4 * cx + 4; ++x)
+                            inked = inked || image.pixel(x, y) != qRgb(255, 255, 255);
+                    cells += inked;
+                }
+            return cells;
+        };
+        QCOMPARE(inkedCells(), kSide * kSide);
+        QVERIFY(scene.setLayerPaintMode(0, false));
+        QCOMPARE(inkedCells(), 0);
+
+        GraphicsItemsGroup::removeStroke(strokes[7]);
+        QCOMPARE(group->strokeCount(), qsizetype(kSide * kSide - 1));
+        group->addStroke(strokes[7]);
+        QCOMPARE(group->strokes().last(), strokes[7]);
+        while (group->deleteLastItem()) {
+        }
+        QCOMPARE(group->strokeCount(), qsizetype(0));
+        QCOMPARE(scene.items(), QList<QGraphicsItem*>({group}));
     }
 
     void allLayersAtOnce()
@@ -218,14 +270,14 @@ private slots:
         scene->setPaintRotation(0);
         scene->setPaintShift(1.5f, -2.0f);
         QCOMPARE(scene->paintRotation(), 90);
-        QCOMPARE(asStroke(scene->layerGroups()[1]->childItems()[0])->paintRotation(), 90);
+        QCOMPARE(asStroke(scene->layerGroups()[1]->strokes()[0])->paintRotation(), 90);
         QCOMPARE(scene->paintShift(), QPointF(1.5, -2.0));
 
         scene->showBackground(false, true);
         QCOMPARE(paperItems(*scene), 0);
         QCOMPARE(scene->paintRotation(), 0);
-        QCOMPARE(asStroke(scene->layerGroups()[1]->childItems()[0])->paintRotation(), 0);
-        QCOMPARE(asStroke(scene->layerGroups()[1]->childItems()[0])->paintShift(), QPointF());
+        QCOMPARE(asStroke(scene->layerGroups()[1]->strokes()[0])->paintRotation(), 0);
+        QCOMPARE(asStroke(scene->layerGroups()[1]->strokes()[0])->paintShift(), QPointF());
     }
 };
 

@@ -381,7 +381,7 @@ private slots:
         QVERIFY(scene.isOutline());
         QCOMPARE(scene.paperRectangle(), QRectF(-1050, -1485, 2100, 2970));
         QCOMPARE(scene.paintRotation(), 90);
-        const auto* item = qgraphicsitem_cast<GraphicsInkPathItem*>(scene.layerGroups()[1]->childItems()[1]);
+        const auto* item = qgraphicsitem_cast<GraphicsInkPathItem*>(scene.layerGroups()[1]->strokes()[1]);
         QCOMPARE(item->paintRotation(), 90);
 
         centred.undoAdjustmentShift();
@@ -408,7 +408,7 @@ private slots:
     void layerLeavesAndComesBack()
     {
         std::unique_ptr<DocumentMetaData> record = loaded(false);
-        const QList<QGraphicsItem*> items = record->m_graphicModel->layerGroups()[1]->childItems();
+        const QList<QGraphicsItem*> items = record->m_graphicModel->layerGroups()[1]->strokes();
 
         Pelm::Layer layer;
         LayerGroupContainer container;
@@ -421,7 +421,7 @@ private slots:
         QVERIFY(record->addLayer(0, layer, container));
         QCOMPARE(record->m_document->getSize(), 2ul);
         QCOMPARE(strokeCount(*record, 0), 2ul);
-        QCOMPARE(record->m_graphicModel->layerGroups()[0]->childItems(), items);
+        QCOMPARE(record->m_graphicModel->layerGroups()[0]->strokes(), items);
     }
 
     void layerIndexesOutOfRangeChangeNothing()

@@ -46,7 +46,7 @@ std::unique_ptr<DocumentGraphicModel> fixtureScene(bool outline)
 
 GraphicsInkPathItem* strokeItem(DocumentGraphicModel& scene, int layer, int stroke)
 {
-    return qgraphicsitem_cast<GraphicsInkPathItem*>(scene.layerGroups()[layer]->childItems()[stroke]);
+    return qgraphicsitem_cast<GraphicsInkPathItem*>(scene.layerGroups()[layer]->strokes()[stroke]);
 }
 
 PaintFormat pen(const QColor& color)
